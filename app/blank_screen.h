@@ -1,0 +1,4 @@
+#pragma once
+
+// A plain grey first screen until the title screen exists.
+void enterBlankScreen();

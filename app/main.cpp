@@ -1,0 +1,15 @@
+#include "app/blank_screen.h"
+#include "app/startup.h"
+#include "app/view_menu.h"
+#include "app/window.h"
+
+#include <GL/glut.h>
+
+int main(int argc, char** argv) {
+    openGameWindow(&argc, argv);
+    createViewMenu();
+    initResources();
+    enterBlankScreen();
+    glutMainLoop();
+    return 1;
+}

@@ -1,0 +1,96 @@
+#include "app/screen.h"
+
+#include "app/window.h"
+
+#include <GL/glu.h>
+#include <GL/glut.h>
+
+#include <cstdio>
+
+namespace {
+
+IdleStep currentScreenIdle = nullptr;
+
+void printLine(const char* text) {
+    std::printf("%s\n", text);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+void registerScreenCallbacks(const ScreenCallbacks& callbacks) {
+    currentScreenIdle = callbacks.idle;
+    glutDisplayFunc(callbacks.display);
+    installIdle(callbacks.idle);
+    glutKeyboardFunc(callbacks.keyboard);
+    glutSpecialFunc(callbacks.special);
+    glutVisibilityFunc(callbacks.visibility);
+    glutReshapeFunc(callbacks.reshape);
+}
+
+void setScreenGlState(float red, float green, float blue, float alpha) {
+    glClearColor(red, green, blue, alpha);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glShadeModel(GL_SMOOTH);
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_LIGHTING);
+    glDepthFunc(GL_LEQUAL);
+}
+
+void setScreenProjection(double fieldOfView, double aspect) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(fieldOfView, aspect, screenNearPlane, screenFarPlane);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void setScreenLight(const ScreenLight& light) {
+    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
+    glLightfv(GL_LIGHT0, GL_POSITION, light.position);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, light.diffuse);
+    glLightf(GL_LIGHT0, GL_CONSTANT_ATTENUATION, 0.1f);
+    glLightf(GL_LIGHT0, GL_LINEAR_ATTENUATION, 0.05f);
+    glEnable(GL_LIGHT0);
+    glLineWidth(2.0f);
+}
+
+double windowAspect() {
+    return static_cast<double>(windowWidth) / static_cast<double>(windowHeight);
+}
+
+void reshapeScreen(int width, int height, double fieldOfView) {
+    if (height == 0)
+        height = 1;
+    windowWidth = width;
+    windowHeight = height;
+    glViewport(0, 0, width, height);
+    setScreenProjection(fieldOfView, static_cast<double>(width) / height);
+}
+
+void reshapeScreen30(int width, int height) { reshapeScreen(width, height, 30.0); }
+void reshapeScreen45(int width, int height) { reshapeScreen(width, height, 45.0); }
+void reshapeScreen60(int width, int height) { reshapeScreen(width, height, 60.0); }
+
+void onScreenVisibility(int state, VisibilityMessages messages) {
+    if (state == GLUT_VISIBLE) {
+        if (messages == VisibilityMessages::VisibleAndHidden)
+            printLine(visibleMessage);
+        installIdle(currentScreenIdle);
+    } else {
+        if (messages != VisibilityMessages::None)
+            printLine(hiddenMessage);
+        installIdle(nullptr);
+    }
+}
+
+void onMenuVisibility(int state) { onScreenVisibility(state, VisibilityMessages::VisibleAndHidden); }
+void onTitleVisibility(int state) { onScreenVisibility(state, VisibilityMessages::HiddenOnly); }
+void onTrainingVisibility(int state) { onScreenVisibility(state, VisibilityMessages::None); }
+
+void setScreenIdle(IdleStep step) {
+    currentScreenIdle = step;
+    installIdle(step);
+}
+
+IdleStep screenIdle() { return currentScreenIdle; }

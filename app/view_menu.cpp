@@ -1,0 +1,58 @@
+#include "app/view_menu.h"
+
+#include "app/window.h"
+
+#include <GL/glut.h>
+
+#include <cstdlib>
+
+namespace {
+
+struct MenuItem {
+    ViewMenuEntry entry;
+    const char* label;
+};
+
+constexpr MenuItem viewMenuItems[] = {
+    {toggleWhiteLightEntry, "Lumiere blanche on/off"},
+    {fullScreenEntry, "Plein ecran"},
+    {wireframeEntry, "Mode fil de fer"},
+    {filledEntry, "Mode normale"},
+    {quitEntry, "Quitter"},
+};
+
+} // namespace
+
+void createViewMenu() {
+    glutCreateMenu(onViewMenu);
+    for (const MenuItem& item : viewMenuItems)
+        glutAddMenuEntry(item.label, item.entry);
+    glutAttachMenu(GLUT_RIGHT_BUTTON);
+}
+
+void onViewMenu(int entry) {
+    switch (entry) {
+    case toggleWhiteLightEntry:
+        // The screens switch GL_LIGHT0 without telling this flag, so the two can differ.
+        whiteLightOn = !whiteLightOn;
+        if (whiteLightOn)
+            glEnable(GL_LIGHT0);
+        else
+            glDisable(GL_LIGHT0);
+        break;
+    case fullScreenEntry:
+        glutFullScreen();
+        break;
+    case wireframeEntry:
+        glPolygonMode(GL_FRONT, GL_LINE);
+        break;
+    case filledEntry:
+        glPolygonMode(GL_FRONT, GL_FILL);
+        break;
+    case quitEntry:
+        std::exit(0);
+    default:
+        break;
+    }
+    glutPostRedisplay();
+}

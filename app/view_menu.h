@@ -1,0 +1,17 @@
+#pragma once
+
+// The right-button menu of view options, attached once to the window for every screen.
+
+enum ViewMenuEntry {
+    toggleWhiteLightEntry = 1,
+    fullScreenEntry = 2,
+    wireframeEntry = 3,
+    filledEntry = 4,
+    quitEntry = 5,
+};
+
+// Creates the menu with its five entries and attaches it to the right button.
+void createViewMenu();
+
+// The GLUT menu callback.
+void onViewMenu(int entry);

@@ -1,0 +1,18 @@
+#pragma once
+
+// The four primitives every model is built from. All draw in the current model-view frame
+// and leave the matrix stack as they found it.
+
+// A six-sided open cylinder from (x2, y2, 0) to (x1, y1, 0) in the XY plane.
+void drawLimb(double x1, double y1, double x2, double y2, double radius);
+
+// A closed block spanning x 0..width, y -height..0, z -depth..0, faces wound outwards.
+void drawBlock(float width, float height, float depth);
+
+// One glNormal3f: the unit normal of the face (p1, p2, p3), or the zero vector unchanged.
+void faceNormal(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3,
+                float z3);
+
+// The single quadric the limbs use (null until the first limb is drawn).
+struct GLUquadric;
+GLUquadric* limbQuadricObject();
