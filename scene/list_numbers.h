@@ -1,0 +1,23 @@
+#pragma once
+
+// The fixed numbers of the display lists compiled once at start-up and called by every screen.
+
+enum SceneList : unsigned {
+    friendlyRingList = 1,
+    cupRingList = 2,
+    titleLetterListR = 3, // the four title letters R, U, K, O: lists 3 to 6
+    titleLetterListU = 4,
+    titleLetterListK = 5,
+    titleLetterListO = 6,
+    leftArrowList = 7,
+    rightArrowList = 8,
+    dumbbellList = 9,
+    emptyRackList = 10,
+    twoDumbbellRackList = 11,
+    threeDumbbellRackList = 12,
+    punchBagList = 13,
+    doubleDoorList = 14,
+    clubRoomList = 15,
+    cupHallList = 16,
+    grandstandList = 17,
+};
