@@ -1,4 +1,5 @@
 # RUKO: the two everyday commands are `make run` and `make test`.
+MAKEFLAGS += --no-print-directory
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"

@@ -11,9 +11,13 @@ void blankDisplay() {
     glutSwapBuffers();
 }
 
-void blankIdle() { glutPostRedisplay(); }
+void blankIdle() {
+    glutPostRedisplay();
+}
 
-void blankKeyboard(unsigned char, int, int) { glutPostRedisplay(); }
+void blankKeyboard(unsigned char, int, int) {
+    glutPostRedisplay();
+}
 
 } // namespace
 

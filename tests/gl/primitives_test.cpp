@@ -30,8 +30,8 @@ void expectColour(const std::array<float, 4>& actual, const float* expected, int
         EXPECT_FLOAT_EQ(actual[i], expected[i]) << "component " << i;
 }
 
-std::array<float, 3> normalOf(float x1, float y1, float z1, float x2, float y2, float z2,
-                              float x3, float y3, float z3) {
+std::array<float, 3> normalOf(float x1, float y1, float z1, float x2, float y2, float z2, float x3,
+                              float y3, float z3) {
     glNormal3f(9, 9, 9);
     faceNormal(x1, y1, z1, x2, y2, z2, x3, y3, z3);
     std::array<float, 3> n{};

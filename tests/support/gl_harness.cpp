@@ -10,7 +10,6 @@
 
 namespace {
 
-
 FeedbackVertex readVertex(const std::vector<GLfloat>& buffer, std::size_t& at) {
     FeedbackVertex v{};
     float* fields[] = {&v.x, &v.y, &v.z, &v.r, &v.g, &v.b, &v.a, &v.s, &v.t, &v.p, &v.q};
@@ -56,7 +55,6 @@ std::vector<FeedbackItem> parseFeedback(const std::vector<GLfloat>& buffer, int 
 }
 
 } // namespace
-
 
 std::vector<FeedbackItem> captureFeedback(const std::function<void()>& draw) {
     std::size_t size = 1 << 20;
