@@ -1,18 +1,20 @@
 # RUKO: the two everyday commands are `make run` and `make test`.
 MAKEFLAGS += --no-print-directory
 BUILD := build
+SANITIZE_BUILD := build-asan
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 # Under no display, tests and tools that need X run inside a virtual one.
 WITH_DISPLAY := $(if $(DISPLAY),,$(XVFB))
+# Leaks are valgrind's to find (make memcheck): the GL driver's own allocations, freed only
+# with a driver that is unloaded by then, would drown ours here.
+SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all run test deps configure clean
+.PHONY: all run test test-release test-sanitize deps clean
 
-all: configure
-	cmake --build $(BUILD) -j $(JOBS)
-
-configure:
+all:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS)
 
 run: all
 	./$(BUILD)/ruko
@@ -20,8 +22,19 @@ run: all
 deps:
 	./tools/install-deps.sh
 
-test: deps all
+# Every test twice: the release build, then the same tests under ASan and UBSan.
+test: deps
+	$(MAKE) test-release
+	$(MAKE) test-sanitize
+
+test-release: all
 	cd $(BUILD) && $(WITH_DISPLAY) ctest --output-on-failure -j $(JOBS)
 
+test-sanitize:
+	@test -f $(SANITIZE_BUILD)/CMakeCache.txt || \
+		cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DRUKO_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) $(WITH_DISPLAY) ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)
