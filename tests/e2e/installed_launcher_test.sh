@@ -51,15 +51,24 @@ for file in "$root"/share/ruko/Data/*; do
     cmp -s "$file" "$source_dir/Data/$(basename "$file")" || fail "$file differs from its source"
 done
 
-# Installed files belong to the system: the game must run with none of them writable.
+# Installed files belong to the system: the game must run with none of them writable. Root
+# ignores file modes, so for root the game also sees the tree through a read-only mount.
 chmod -R a-w "$stage"
+read_only() {
+    if ((EUID == 0)); then
+        # shellcheck disable=SC2016 # the inner shell expands them
+        exec unshare --mount sh -c 'mount --bind -o ro "$1" "$1" && shift && exec "$@"' \
+            sh "$stage" "$@"
+    fi
+    exec "$@"
+}
 snapshot() {
     cd "$stage" && find . -printf '%p %m %s %T@\n' | sort && find . -type f -exec md5sum {} + | sort
 }
 before=$(snapshot)
 
 cd "$scratch/elsewhere"
-PATH="$root/bin:$PATH" ruko -display "$DISPLAY" "two words" >"$scratch/game.log" 2>&1 &
+PATH="$root/bin:$PATH" read_only ruko -display "$DISPLAY" "two words" >"$scratch/game.log" 2>&1 &
 game_pid=$!
 
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^RUKO$' | head -1) || true
@@ -70,6 +79,10 @@ window=$(timeout 30 xdotool search --sync --onlyvisible --name '^RUKO$' | head -
     fail "the running program is $(readlink "/proc/$game_pid/exe"), not the installed game"
 [[ $(readlink "/proc/$game_pid/cwd") == "$root/share/ruko" ]] ||
     fail "the game runs in $(readlink "/proc/$game_pid/cwd"), not its data folder"
+if ((EUID == 0)); then
+    awk -v dir="$stage" '$5 == dir && $6 ~ /^ro(,|$)/ { found = 1 } END { exit !found }' \
+        "/proc/$game_pid/mountinfo" || fail "the game does not see its files read-only"
+fi
 mapfile -d '' arguments <"/proc/$game_pid/cmdline"
 [[ ${#arguments[@]} -eq 4 && ${arguments[1]} == -display && ${arguments[2]} == "$DISPLAY" &&
     ${arguments[3]} == "two words" ]] || fail "arguments not passed through: ${arguments[*]}"
@@ -85,7 +98,7 @@ exited_within() {
 
 # Right button down over the game, then release over "Quitter", the last of five entries.
 quit_from_view_menu() {
-    local X Y WIDTH HEIGHT SCREEN menu
+    local X Y WIDTH HEIGHT menu
     xdotool mousemove --window "$window" 100 100 sleep 0.2 mousedown 3
     menu=$(timeout 10 xdotool search --sync --onlyvisible --name '^freeglut menu$' | head -1) ||
         true
