@@ -10,7 +10,11 @@ WITH_DISPLAY := $(if $(DISPLAY),,$(XVFB))
 # with a driver that is unloaded by then, would drown ours here.
 SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all run test test-release test-sanitize deps clean
+# `make install` puts the game under PREFIX; DESTDIR stages it elsewhere (for packagers).
+PREFIX ?= /usr/local
+DESTDIR ?=
+
+.PHONY: all run test test-release test-sanitize deps clean install package
 
 all:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -35,6 +39,13 @@ test-sanitize:
 		cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DRUKO_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) $(WITH_DISPLAY) ctest --output-on-failure -j $(JOBS)
+
+install: all
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package, written to $(BUILD)/ruko_<version>_<arch>.deb.
+package: all
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

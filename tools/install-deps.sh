@@ -8,6 +8,7 @@ packages=(
     freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri
     libgtest-dev libbenchmark-dev libfreetype-dev fonts-dejavu-core
     xvfb xauth xdotool x11-utils imagemagick
+    desktop-file-utils dpkg-dev
     "$@"
 )
 

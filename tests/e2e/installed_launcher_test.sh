@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# `make install` with PREFIX and DESTDIR stages the game the way a packager does; the staged
+# tree is made read-only and the installed `ruko` command is started by name from an unrelated
+# directory. The game must open its window from the data folder, take the player's arguments
+# unchanged, leave the installed files untouched and end with status 0.
+set -euo pipefail
+binary=$1 source_dir=$2 scratch=$3
+build_dir=$(cd "$(dirname "$binary")" && pwd)
+
+# Escape on the title screen ends the game. Until the title screen exists, the first screen
+# ignores Escape and the game is ended from the right-button menu: set this to 1 once the
+# title screen lands, and the test then demands that Escape ends the game.
+escape_ends_title=0
+
+fail() {
+    echo "FAIL: $*" >&2
+    [[ -f $scratch/game.log ]] && sed 's/^/game: /' "$scratch/game.log" >&2
+    exit 1
+}
+
+game_pid=
+cleanup() {
+    [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null
+    chmod -R u+w "$scratch" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+[[ -n ${DISPLAY:-} ]] || fail "no X display (run under xvfb-run)"
+chmod -R u+w "$scratch" 2>/dev/null || true
+rm -rf "$scratch"
+mkdir -p "$scratch/elsewhere"
+
+prefix=/opt/ruko
+stage=$scratch/stage
+root=$stage$prefix
+env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL \
+    make -s -C "$source_dir" install BUILD="$build_dir" PREFIX="$prefix" DESTDIR="$stage" \
+    >"$scratch/install.log" 2>&1 || { cat "$scratch/install.log" >&2; fail "make install"; }
+
+for path in bin/ruko libexec/ruko/ruko; do
+    [[ -x $root/$path ]] || fail "$path is not installed as a program"
+done
+[[ -d $root/share/ruko/Data ]] || fail "no data folder"
+
+# Every data file of the source tree, byte for byte, and nothing else.
+diff <(cd "$source_dir" && find Data -maxdepth 1 -type f -printf '%f\n' 2>/dev/null | sort) \
+    <(cd "$root/share/ruko" && find Data -type f -printf '%f\n' | sort) ||
+    fail "the installed data files differ from Data/"
+for file in "$root"/share/ruko/Data/*; do
+    [[ -e $file ]] || continue
+    cmp -s "$file" "$source_dir/Data/$(basename "$file")" || fail "$file differs from its source"
+done
+
+# Installed files belong to the system: the game must run with none of them writable. Root
+# ignores file modes, so for root the game also sees the tree through a read-only mount.
+chmod -R a-w "$stage"
+read_only() {
+    if ((EUID == 0)); then
+        # shellcheck disable=SC2016 # the inner shell expands them
+        exec unshare --mount sh -c 'mount --bind -o ro "$1" "$1" && shift && exec "$@"' \
+            sh "$stage" "$@"
+    fi
+    exec "$@"
+}
+snapshot() {
+    cd "$stage" && find . -printf '%p %m %s %T@\n' | sort && find . -type f -exec md5sum {} + | sort
+}
+before=$(snapshot)
+
+cd "$scratch/elsewhere"
+PATH="$root/bin:$PATH" read_only ruko -display "$DISPLAY" "two words" >"$scratch/game.log" 2>&1 &
+game_pid=$!
+
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^RUKO$' | head -1) || true
+[[ -n $window ]] || fail "no window titled RUKO"
+
+# The launcher replaced itself with the game, started in the data folder.
+[[ $(readlink "/proc/$game_pid/exe") == "$root/libexec/ruko/ruko" ]] ||
+    fail "the running program is $(readlink "/proc/$game_pid/exe"), not the installed game"
+[[ $(readlink "/proc/$game_pid/cwd") == "$root/share/ruko" ]] ||
+    fail "the game runs in $(readlink "/proc/$game_pid/cwd"), not its data folder"
+if ((EUID == 0)); then
+    awk -v dir="$stage" '$5 == dir && $6 ~ /^ro(,|$)/ { found = 1 } END { exit !found }' \
+        "/proc/$game_pid/mountinfo" || fail "the game does not see its files read-only"
+fi
+mapfile -d '' arguments <"/proc/$game_pid/cmdline"
+[[ ${#arguments[@]} -eq 4 && ${arguments[1]} == -display && ${arguments[2]} == "$DISPLAY" &&
+    ${arguments[3]} == "two words" ]] || fail "arguments not passed through: ${arguments[*]}"
+
+exited_within() {
+    local tenths=$(($1 * 10))
+    while ((tenths-- > 0)); do
+        kill -0 "$game_pid" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Right button down over the game, then release over "Quitter", the last of five entries.
+quit_from_view_menu() {
+    local X Y WIDTH HEIGHT menu
+    xdotool mousemove --window "$window" 100 100 sleep 0.2 mousedown 3
+    menu=$(timeout 10 xdotool search --sync --onlyvisible --name '^freeglut menu$' | head -1) ||
+        true
+    [[ -n $menu ]] || fail "the right-button menu did not open"
+    eval "$(xdotool getwindowgeometry --shell "$menu")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT * 9 / 10)) sleep 0.2 mouseup 3
+}
+
+xdotool mousemove --window "$window" 320 240 windowfocus --sync "$window"
+xdotool key Escape
+if ((escape_ends_title)); then
+    exited_within 10 || fail "Escape on the title screen did not end the game"
+elif exited_within 2; then
+    fail "Escape now ends the game: set escape_ends_title=1 in this test"
+else
+    quit_from_view_menu
+    exited_within 10 || fail "Quitter in the right-button menu did not end the game"
+fi
+status=0
+wait "$game_pid" || status=$?
+game_pid=
+((status == 0)) || fail "the game ended with status $status"
+
+[[ $(snapshot) == "$before" ]] || fail "the game changed its installed files"
+
+# A launcher whose data folder is gone says so instead of starting a game that finds nothing.
+mkdir -p "$scratch/lonely"
+cp "$root/bin/ruko" "$scratch/lonely/ruko"
+status=0
+"$scratch/lonely/ruko" >"$scratch/lonely.log" 2>&1 || status=$?
+((status == 1)) || fail "a launcher without data ended with status $status"
+grep -q "data folder .* is missing" "$scratch/lonely.log" || fail "no message for missing data"
+echo "PASS"
