@@ -58,8 +58,8 @@ void knockOutTest() {
         glutDisplayFunc(koDisplay);
 }
 
-double koCameraHeight(int decor) {
-    return decor == cupDecor ? cupCameraHeight : clubCameraHeight;
+void applyKoCamera(int decor) {
+    gluLookAt(0, decor == cupDecor ? cupCameraHeight : clubCameraHeight, 1, 0, 1, 0, 0, 1, 0);
 }
 
 void koDisplay() {
