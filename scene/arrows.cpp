@@ -5,6 +5,8 @@
 
 #include <GL/freeglut.h>
 
+#include <cstddef>
+
 namespace {
 
 constexpr double shaftSide = 0.5;
@@ -25,8 +27,8 @@ constexpr Point headQuads[][4] = {
 
 template <std::size_t count> void headFace(GLenum mode, const Point (&corners)[count]) {
     glBegin(mode);
-    faceNormal(corners[0].x, corners[0].y, corners[0].z, corners[1].x, corners[1].y,
-               corners[1].z, corners[2].x, corners[2].y, corners[2].z);
+    faceNormal(corners[0].x, corners[0].y, corners[0].z, corners[1].x, corners[1].y, corners[1].z,
+               corners[2].x, corners[2].y, corners[2].z);
     for (const Point& p : corners)
         glVertex3f(p.x, p.y, p.z);
     glEnd();

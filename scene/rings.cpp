@@ -20,8 +20,10 @@ constexpr float capHeight = 0.1f;
 struct Corner {
     float x, z;
 };
-constexpr Corner postCorners[] = {
-    {-postInset, -postInset}, {-postInset, postInset}, {postInset, -postInset}, {postInset, postInset}};
+constexpr Corner postCorners[] = {{-postInset, -postInset},
+                                  {-postInset, postInset},
+                                  {postInset, -postInset},
+                                  {postInset, postInset}};
 
 constexpr float ropeHeights[] = {1.3f, 1.6f, 1.9f, 2.2f};
 constexpr float ropeLength = 2.0f * postInset;
@@ -41,7 +43,8 @@ constexpr RopeSide ropeSides[] = {
 
 // The whole picture once over the mat: s along +X, t along -Z.
 void matCorner(float x, float z) {
-    glTexCoord2f((x + ringHalfSide) / (2.0f * ringHalfSide), (ringHalfSide - z) / (2.0f * ringHalfSide));
+    glTexCoord2f((x + ringHalfSide) / (2.0f * ringHalfSide),
+                 (ringHalfSide - z) / (2.0f * ringHalfSide));
     glVertex3f(x, matHeight, z);
 }
 

@@ -5,6 +5,8 @@
 
 #include <GL/gl.h>
 
+#include <cstddef>
+
 namespace {
 
 constexpr float letterDepth = 0.3f;
@@ -16,10 +18,10 @@ struct Bar {
 };
 
 constexpr Bar letterR[] = {
-    {0, 0, 0.1f, 1.0f, 0},         // stem
-    {0.1f, 0, 0.35f, 0.1f, 0},     // top of the bowl
-    {0.45f, 0, 0.1f, 0.55f, 0},    // right of the bowl
-    {0.1f, -0.45f, 0.35f, 0.1f, 0}, // bottom of the bowl
+    {0, 0, 0.1f, 1.0f, 0},           // stem
+    {0.1f, 0, 0.35f, 0.1f, 0},       // top of the bowl
+    {0.45f, 0, 0.1f, 0.55f, 0},      // right of the bowl
+    {0.1f, -0.45f, 0.35f, 0.1f, 0},  // bottom of the bowl
     {0.2f, -0.55f, 0.1f, 0.54f, 34}, // leg
 };
 constexpr Bar letterU[] = {
@@ -39,7 +41,8 @@ constexpr Bar letterO[] = {
     {0.1f, -0.9f, 0.35f, 0.1f, 0},
 };
 
-template <std::size_t count> void drawLetter(const MaterialSet& material, const Bar (&bars)[count]) {
+template <std::size_t count>
+void drawLetter(const MaterialSet& material, const Bar (&bars)[count]) {
     applyMaterial(material, usualShininess);
     for (const Bar& bar : bars) {
         glPushMatrix();
@@ -54,7 +57,15 @@ template <std::size_t count> void drawLetter(const MaterialSet& material, const 
 
 } // namespace
 
-void drawTitleLetterR() { drawLetter(blueMaterial, letterR); }
-void drawTitleLetterU() { drawLetter(redMaterial, letterU); }
-void drawTitleLetterK() { drawLetter(blueMaterial, letterK); }
-void drawTitleLetterO() { drawLetter(redMaterial, letterO); }
+void drawTitleLetterR() {
+    drawLetter(blueMaterial, letterR);
+}
+void drawTitleLetterU() {
+    drawLetter(redMaterial, letterU);
+}
+void drawTitleLetterK() {
+    drawLetter(blueMaterial, letterK);
+}
+void drawTitleLetterO() {
+    drawLetter(redMaterial, letterO);
+}
