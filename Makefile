@@ -14,7 +14,7 @@ SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all run test test-release test-sanitize deps clean install package
+.PHONY: all run test test-release test-sanitize deps clean install package assets
 
 all:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -46,6 +46,13 @@ install: all
 # The Debian package, written to $(BUILD)/ruko_<version>_<arch>.deb.
 package: all
 	cd $(BUILD) && cpack -G DEB
+
+# Regenerates the font and the six arena pictures under Data/ (committed: a clone runs as is).
+assets:
+	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS) --target make_font make_textures
+	./$(BUILD)/tools/make_font Data
+	./$(BUILD)/tools/make_textures Data
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)
