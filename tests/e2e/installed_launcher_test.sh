@@ -71,7 +71,7 @@ cd "$scratch/elsewhere"
 PATH="$root/bin:$PATH" read_only ruko -display "$DISPLAY" "two words" >"$scratch/game.log" 2>&1 &
 game_pid=$!
 
-window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$game_pid" --name '^RUKO$' | head -1) || true
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^RUKO$' | head -1) || true
 [[ -n $window ]] || fail "no window titled RUKO"
 
 # The launcher replaced itself with the game, started in the data folder.
@@ -100,7 +100,7 @@ exited_within() {
 quit_from_view_menu() {
     local X Y WIDTH HEIGHT menu
     xdotool mousemove --window "$window" 100 100 sleep 0.2 mousedown 3
-    menu=$(timeout 10 xdotool search --sync --onlyvisible --pid "$game_pid" --name '^freeglut menu$' | head -1) ||
+    menu=$(timeout 10 xdotool search --sync --onlyvisible --name '^freeglut menu$' | head -1) ||
         true
     [[ -n $menu ]] || fail "the right-button menu did not open"
     eval "$(xdotool getwindowgeometry --shell "$menu")"

@@ -1,6 +1,7 @@
 # Shared steps of the end-to-end tests: the real game under the test's X display, driven
-# with xdotool. Source it; every function fails the test with a message. Windows are found
-# by the game's pid too: the GL tests running beside it open windows titled RUKO as well.
+# with xdotool. Source it; every function fails the test with a message. freeglut does not
+# publish its pid, so the game's window is found by its title: the GL test programs running
+# beside it retitle theirs, and the e2e tests run one at a time.
 
 fail() {
     echo "FAIL: $*" >&2
@@ -14,7 +15,7 @@ start_game() {
     local binary=$1 dir=$2 out=$3
     (cd "$dir" && exec "$binary" >"$out") &
     game_pid=$!
-    game_window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game_pid" --name '^RUKO$' | head -n 1)
+    game_window=$(timeout 20 xdotool search --sync --onlyvisible --name '^RUKO$' | head -n 1)
     [[ -n "$game_window" ]] || fail "no window titled RUKO"
 }
 
@@ -31,7 +32,7 @@ key() {
 menu_select() {
     local entry=$1 menu X Y WIDTH HEIGHT SCREEN
     xdotool mousemove --window "$game_window" 100 100 click 3
-    menu=$(timeout 10 xdotool search --sync --onlyvisible --pid "$game_pid" --name '^freeglut menu$' | head -n 1)
+    menu=$(timeout 10 xdotool search --sync --onlyvisible --name '^freeglut menu$' | head -n 1)
     [[ -n "$menu" ]] || fail "the right-button menu did not open"
     eval "$(xdotool getwindowgeometry --shell "$menu")"
     xdotool mousemove $((X + 20)) $((Y + HEIGHT * (2 * entry - 1) / 10))

@@ -13,6 +13,7 @@ void emptyDisplay() {}
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     openGameWindow(&argc, argv);
+    glutSetWindowTitle("RUKO tests"); // the end-to-end tests look for the game's own title
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
     glutDisplayFunc(emptyDisplay);
     glutMainLoopEvent();
