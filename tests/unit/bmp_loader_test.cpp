@@ -21,6 +21,7 @@ class BmpLoader : public testing::Test {
     int load(const std::vector<std::uint8_t>& bytes, const std::string& name = "image.bmp") {
         const std::string path = (folder / name).string();
         writeBytes(path, bytes);
+        std::free(image.pixels);
         testing::internal::CaptureStdout();
         const int result = loadBmpImage(path.c_str(), &image);
         printed = testing::internal::GetCapturedStdout();
