@@ -7,7 +7,7 @@ packages=(
     cmake g++ make pkg-config
     freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri
     libgtest-dev libbenchmark-dev libfreetype-dev fonts-dejavu-core
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils imagemagick clang-format git
     desktop-file-utils dpkg-dev
     "$@"
 )
