@@ -9,9 +9,7 @@
 
 namespace {
 
-struct Point {
-    float x, y, z;
-};
+using Point = FacePoint;
 
 // Every face wound counter-clockwise as seen from outside, in drawing order.
 constexpr Point kingManTorsoFaces[19][4] = {
@@ -96,24 +94,11 @@ void moveTo(const Point& p) {
     glTranslatef(p.x, p.y, p.z);
 }
 
-void normalOfFirstThree(const Point* face) {
-    faceNormal(face[0].x, face[0].y, face[0].z, face[1].x, face[1].y, face[1].z, face[2].x,
-               face[2].y, face[2].z);
-}
-
-template <std::size_t N> void drawFace(GLenum mode, const Point (&face)[N]) {
-    glBegin(mode);
-    normalOfFirstThree(face);
-    for (const Point& p : face)
-        glVertex3f(p.x, p.y, p.z);
-    glEnd();
-}
-
 void drawChestWedge() {
-    drawFace(GL_TRIANGLE_STRIP, chestPlateStrip);
-    drawFace(GL_POLYGON, chestOuterSide);
-    drawFace(GL_POLYGON, chestInnerSide);
-    drawFace(GL_POLYGON, chestUnderside);
+    drawListedFace(GL_TRIANGLE_STRIP, chestPlateStrip);
+    drawListedFace(GL_POLYGON, chestOuterSide);
+    drawListedFace(GL_POLYGON, chestInnerSide);
+    drawListedFace(GL_POLYGON, chestUnderside);
 }
 
 } // namespace
@@ -131,7 +116,7 @@ void drawKingManTorso() {
     glPushMatrix();
     {
         for (const auto& face : kingManTorsoFaces)
-            drawFace(GL_POLYGON, face);
+            drawListedFace(GL_POLYGON, face);
     }
     glPopMatrix();
 }

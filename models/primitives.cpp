@@ -10,18 +10,8 @@ namespace {
 
 GLUquadric* limbQuadric = nullptr;
 
-// One face of drawBlock: three vertices give the normal, then all four are sent.
-struct BlockCorner {
-    float x, y, z;
-};
-
-void blockFace(const BlockCorner (&corner)[4]) {
-    glBegin(GL_POLYGON);
-    faceNormal(corner[0].x, corner[0].y, corner[0].z, corner[1].x, corner[1].y, corner[1].z,
-               corner[2].x, corner[2].y, corner[2].z);
-    for (const BlockCorner& c : corner)
-        glVertex3f(c.x, c.y, c.z);
-    glEnd();
+void blockFace(const FacePoint (&corners)[4]) {
+    drawListedFace(GL_POLYGON, corners);
 }
 
 } // namespace
@@ -66,6 +56,15 @@ void faceNormal(float x1, float y1, float z1, float x2, float y2, float z2, floa
         glNormal3f(nx, ny, nz);
     else
         glNormal3f(nx / length, ny / length, nz / length);
+}
+
+void drawListedFace(GLenum mode, const FacePoint* points, std::size_t count) {
+    glBegin(mode);
+    faceNormal(points[0].x, points[0].y, points[0].z, points[1].x, points[1].y, points[1].z,
+               points[2].x, points[2].y, points[2].z);
+    for (std::size_t i = 0; i < count; ++i)
+        glVertex3f(points[i].x, points[i].y, points[i].z);
+    glEnd();
 }
 
 GLUquadric* limbQuadricObject() {

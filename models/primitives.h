@@ -1,5 +1,9 @@
 #pragma once
 
+#include <GL/gl.h>
+
+#include <cstddef>
+
 // The four primitives every model is built from. All draw in the current model-view frame
 // and leave the matrix stack as they found it.
 
@@ -12,6 +16,18 @@ void drawBlock(float width, float height, float depth);
 // One glNormal3f: the unit normal of the face (p1, p2, p3), or the zero vector unchanged.
 void faceNormal(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3,
                 float z3);
+
+// A point of a hand-listed face.
+struct FacePoint {
+    float x, y, z;
+};
+
+// One hand-listed face (GL_POLYGON, GL_TRIANGLES, GL_TRIANGLE_STRIP...): the normal of its
+// first three points, then every point.
+void drawListedFace(GLenum mode, const FacePoint* points, std::size_t count);
+template <std::size_t count> void drawListedFace(GLenum mode, const FacePoint (&points)[count]) {
+    drawListedFace(mode, points, count);
+}
 
 // The single quadric the limbs use (null until the first limb is drawn).
 struct GLUquadric;

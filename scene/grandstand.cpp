@@ -13,17 +13,8 @@ constexpr float standDepth = 13.0f;
 constexpr float baseHeight = 1.0f;
 constexpr float slopeRise = 5.0f;
 
-struct Corner {
-    float x, y, z;
-};
-
-void flank(const Corner (&corners)[3]) {
-    glBegin(GL_POLYGON);
-    faceNormal(corners[0].x, corners[0].y, corners[0].z, corners[1].x, corners[1].y, corners[1].z,
-               corners[2].x, corners[2].y, corners[2].z);
-    for (const Corner& c : corners)
-        glVertex3f(c.x, c.y, c.z);
-    glEnd();
+void flank(const FacePoint (&corners)[3]) {
+    drawListedFace(GL_POLYGON, corners);
 }
 
 // The crowd once over the slope, s along +X and t up the slope, so it reads upright from
