@@ -31,4 +31,6 @@ void installIdle(IdleStep step) {
     glutIdleFunc(step ? pacedIdle : nullptr);
 }
 
-IdleStep installedIdle() { return currentStep; }
+IdleStep installedIdle() {
+    return currentStep;
+}

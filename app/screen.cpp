@@ -68,9 +68,15 @@ void reshapeScreen(int width, int height, double fieldOfView) {
     setScreenProjection(fieldOfView, static_cast<double>(width) / height);
 }
 
-void reshapeScreen30(int width, int height) { reshapeScreen(width, height, 30.0); }
-void reshapeScreen45(int width, int height) { reshapeScreen(width, height, 45.0); }
-void reshapeScreen60(int width, int height) { reshapeScreen(width, height, 60.0); }
+void reshapeScreen30(int width, int height) {
+    reshapeScreen(width, height, 30.0);
+}
+void reshapeScreen45(int width, int height) {
+    reshapeScreen(width, height, 45.0);
+}
+void reshapeScreen60(int width, int height) {
+    reshapeScreen(width, height, 60.0);
+}
 
 void onScreenVisibility(int state, VisibilityMessages messages) {
     if (state == GLUT_VISIBLE) {
@@ -84,13 +90,21 @@ void onScreenVisibility(int state, VisibilityMessages messages) {
     }
 }
 
-void onMenuVisibility(int state) { onScreenVisibility(state, VisibilityMessages::VisibleAndHidden); }
-void onTitleVisibility(int state) { onScreenVisibility(state, VisibilityMessages::HiddenOnly); }
-void onTrainingVisibility(int state) { onScreenVisibility(state, VisibilityMessages::None); }
+void onMenuVisibility(int state) {
+    onScreenVisibility(state, VisibilityMessages::VisibleAndHidden);
+}
+void onTitleVisibility(int state) {
+    onScreenVisibility(state, VisibilityMessages::HiddenOnly);
+}
+void onTrainingVisibility(int state) {
+    onScreenVisibility(state, VisibilityMessages::None);
+}
 
 void setScreenIdle(IdleStep step) {
     currentScreenIdle = step;
     installIdle(step);
 }
 
-IdleStep screenIdle() { return currentScreenIdle; }
+IdleStep screenIdle() {
+    return currentScreenIdle;
+}

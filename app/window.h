@@ -7,7 +7,7 @@ inline constexpr int startWindowHeight = 480;
 inline constexpr char windowTitle[] = "RUKO";
 
 extern int windowId;
-extern int windowWidth;  // rewritten by every reshape, read by every display to place text
+extern int windowWidth; // rewritten by every reshape, read by every display to place text
 extern int windowHeight;
 extern unsigned char whiteLightOn; // the view menu's light switch
 extern float piConstant;           // pi in single precision, read by the limb drawing
