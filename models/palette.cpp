@@ -24,9 +24,11 @@ constexpr float ballShininessValue = 90.0f;
 constexpr float darkGreyShininessValue = 30.0f;
 
 // emission, diffuse, ambient, specular (RGBA), shininess
-constexpr MaterialSet lightSkinValues{
-    {0.6f, 0.3f, 0.3f, 1}, {0.6f, 0.3f, 0.3f, 1}, {0.6f, 0.3f, 0.3f, 1}, {0.6f, 0.3f, 0.3f, 1},
-    usualShininess};
+constexpr MaterialSet lightSkinValues{{0.6f, 0.3f, 0.3f, 1},
+                                      {0.6f, 0.3f, 0.3f, 1},
+                                      {0.6f, 0.3f, 0.3f, 1},
+                                      {0.6f, 0.3f, 0.3f, 1},
+                                      usualShininess};
 constexpr MaterialSet darkSkinValues{{0.2f, 0.15f, 0.1f, 1},
                                      {0.2f, 0.15f, 0.1f, 1},
                                      {0.2f, 0.15f, 0.1f, 1},
@@ -45,12 +47,16 @@ constexpr MaterialSet blackValues{{0.02f, 0.02f, 0.02f, 1},
                                   {0.02f, 0.02f, 0.02f, 1},
                                   {0.02f, 0.02f, 0.02f, 1},
                                   darkShininessValue};
-constexpr MaterialSet leatherValues{
-    {0.5f, 0.3f, 0.2f, 1}, {0.5f, 0.3f, 0.2f, 1}, {0.5f, 0.3f, 0.2f, 1}, {0.5f, 0.3f, 0.2f, 1},
-    usualShininess};
-constexpr MaterialSet darkGreyValues{
-    {0.2f, 0.2f, 0.2f, 1}, {0.2f, 0.2f, 0.2f, 1}, {0.1f, 0.1f, 0.1f, 1}, {0.1f, 0.1f, 0.1f, 1},
-    darkGreyShininessValue};
+constexpr MaterialSet leatherValues{{0.5f, 0.3f, 0.2f, 1},
+                                    {0.5f, 0.3f, 0.2f, 1},
+                                    {0.5f, 0.3f, 0.2f, 1},
+                                    {0.5f, 0.3f, 0.2f, 1},
+                                    usualShininess};
+constexpr MaterialSet darkGreyValues{{0.2f, 0.2f, 0.2f, 1},
+                                     {0.2f, 0.2f, 0.2f, 1},
+                                     {0.1f, 0.1f, 0.1f, 1},
+                                     {0.1f, 0.1f, 0.1f, 1},
+                                     darkGreyShininessValue};
 constexpr MaterialSet glowWhiteValues{
     {1, 1, 1, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}, usualShininess};
 
@@ -81,7 +87,9 @@ void setMaterial(const float* emission, const float* diffuse, const float* ambie
     glMaterialfv(GL_FRONT, GL_EMISSION, emission);
 }
 
-void applyMaterial(const MaterialSet& material) { applyMaterial(material, material.shininess); }
+void applyMaterial(const MaterialSet& material) {
+    applyMaterial(material, material.shininess);
+}
 
 void applyMaterial(const MaterialSet& material, float shininess) {
     setMaterial(material.emission, material.diffuse, material.ambient, material.specular,

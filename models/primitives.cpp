@@ -68,4 +68,6 @@ void faceNormal(float x1, float y1, float z1, float x2, float y2, float z2, floa
         glNormal3f(nx / length, ny / length, nz / length);
 }
 
-GLUquadric* limbQuadricObject() { return limbQuadric; }
+GLUquadric* limbQuadricObject() {
+    return limbQuadric;
+}
