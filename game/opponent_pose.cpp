@@ -35,4 +35,6 @@ void setOpponentStartPose(int opponent) {
     opponentStepOpening = 1;
 }
 
-void setOpponentRestPose() { writeArmsAndLegs(restPose); }
+void setOpponentRestPose() {
+    writeArmsAndLegs(restPose);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+// The fight's keyboard: letters for punches, eye height, side steps and the opponent's turn,
+// arrows to circle the opponent and step in or out, Escape to leave.
+
+// The keyboard callback; also active in the knock-out view.
+void fightKeyboard(unsigned char key, int x, int y);
+
+// The special-key callback; removed in the knock-out view.
+void fightSpecial(int key, int x, int y);

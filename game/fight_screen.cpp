@@ -1,0 +1,113 @@
+#include "game/fight_screen.h"
+
+#include "app/screen.h"
+#include "app/window.h"
+#include "game/controls.h"
+#include "game/fight_scene.h"
+#include "game/gloves.h"
+#include "game/knockout.h"
+#include "game/opponent_behaviour.h"
+#include "game/punches.h"
+#include "game/state.h"
+#include "text/bitmap_font.h"
+#include "text/print_text.h"
+
+#include <GL/glu.h>
+#include <GL/glut.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr double fightFieldOfView = 60.0;
+constexpr double degreesPerRadian = 57.29577951;
+constexpr double lookAtHeight = 3.0;
+// The shoulders sit 0.39 below the eye, 0.3 to each side and 0.2 ahead of it.
+constexpr double shoulderDrop = 0.39;
+constexpr float shoulderSide = 0.3f;
+constexpr float shoulderAhead = 0.2f;
+
+void drawGlove(float side, void (*drawArm)(), const EyePosition& eye) {
+    glPushMatrix();
+    {
+        glTranslatef(static_cast<float>(eye.x), static_cast<float>(eyeHeight - shoulderDrop),
+                     static_cast<float>(eye.z));
+        glRotatef(static_cast<float>(orbitAngle), 0.0f, -1.0f, 0.0f);
+        glTranslatef(side, 0.0f, -shoulderAhead);
+        drawArm();
+    }
+    glPopMatrix();
+}
+
+void drawFacingOpponent() {
+    glPushMatrix();
+    {
+        if (!opponentTurnFrozen)
+            glRotatef(static_cast<float>(orbitAngle), 0.0f, -1.0f, 0.0f);
+        drawOpponentModel(fightOpponent);
+    }
+    glPopMatrix();
+}
+
+void printPoints() {
+    setFontSize(20);
+    enableTextShadow();
+    setShadowColor3f(0, 0, 0);
+    setTextColor3f(1, 1, 0);
+    printText(1, windowHeight - 20, "POINT = %d", fightPoints);
+}
+
+} // namespace
+
+EyePosition fightEye() {
+    const double a = orbitAngle / degreesPerRadian;
+    return {sideOffset * std::cos(a) - opponentDistance * std::sin(a), eyeHeight,
+            sideOffset * std::sin(a) + opponentDistance * std::cos(a)};
+}
+
+void enterFightScreen(int opponent, int decor) {
+    fightOpponent = opponent;
+    fightDecor = decor;
+    registerScreenCallbacks(
+        {fightDisplay, fightIdle, fightKeyboard, fightSpecial, onMenuVisibility, reshapeScreen60});
+    setScreenGlState(0.0f, 0.0f, 0.0f, 0.0f);
+    setScreenProjection(fightFieldOfView, windowAspect());
+    // The start view, for the light positions below; every frame loads its own.
+    glLoadIdentity();
+    gluLookAt(0, 3, 2, 0, 3, 0, 0, 1, 0);
+    setUpDecorLight(fightDecor);
+    glLineWidth(2.0f);
+    setFightStartValues();
+}
+
+void fightDisplay() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPushMatrix();
+    {
+        glLoadIdentity();
+        const EyePosition eye = fightEye();
+        gluLookAt(eye.x, eye.y, eye.z, 0, lookAtHeight, 0, 0, 1, 0);
+        placeDecorLight(fightDecor);
+        drawGlove(-shoulderSide, drawPlayerLeftArm, eye);
+        drawGlove(shoulderSide, drawPlayerRightArm, eye);
+        drawFacingOpponent();
+        drawDecorScenery(fightDecor);
+        printPoints();
+    }
+    glPopMatrix();
+    glutSwapBuffers();
+}
+
+void fightIdle() {
+    opponentSway(fightOpponent);
+    if (advanceRightPunch())
+        applyHitRule();
+    if (advanceLeftPunch())
+        applyHitRule();
+    if (!leftPunchActive && !rightPunchActive)
+        advanceStepBob();
+    if (isKnownOpponent(fightOpponent))
+        opponentSideStep();
+    knockOutTest();
+    glutPostRedisplay();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+// The FightScreen: the player's view from inside the ring, the gloves in front of the eye,
+// the opponent in the middle, the decor around it and the points in the top-left corner.
+
+// Opponent 1 "Radov Eze", 2 "Radov Eze Black", 3 "Dida Vud"; decor 1 "Amical",
+// 2 "Coupe Tavelin" (any other decor number gives "Amical").
+void enterFightScreen(int opponent, int decor);
+
+void fightDisplay();
+
+// One tick: sway, both punches with the hit rule, bob, side-step, knock-out test, redisplay.
+void fightIdle();
+
+struct EyePosition {
+    double x, y, z;
+};
+
+// The player's eye: it turns with orbitAngle about the vertical axis through the ring centre
+// and always looks at the point 3 units above it.
+EyePosition fightEye();

@@ -1,0 +1,89 @@
+#include "game/knockout.h"
+
+#include "app/screen.h"
+#include "app/window.h"
+#include "game/fight_scene.h"
+#include "game/opponent_pose.h"
+#include "game/state.h"
+#include "text/bitmap_font.h"
+#include "text/print_text.h"
+
+#include <GL/glu.h>
+#include <GL/glut.h>
+
+namespace {
+
+constexpr double scoringDistance = 1.25;
+constexpr double cupCameraHeight = 30.0;
+constexpr double clubCameraHeight = 15.0;
+constexpr int fullTurn = 360;
+
+// The fallen opponent: on its back, head towards -Z, its face upwards.
+void drawFallenOpponent() {
+    glPushMatrix();
+    {
+        glTranslatef(0.0f, 1.3f, 1.0f);
+        glRotatef(90.0f, -1.0f, 0.0f, 0.0f);
+        if (isKnownOpponent(fightOpponent)) {
+            setOpponentRestPose();
+            drawOpponentModel(fightOpponent);
+        }
+    }
+    glPopMatrix();
+}
+
+void printKnockOutTexts() {
+    setFontSize(50);
+    enableTextShadow();
+    setShadowColor3f(0, 0, 0);
+    setTextColor3f(1, 1, 0);
+    printText(windowWidth / 2 - 50, windowHeight / 2 - 25, "KO");
+
+    setFontSize(20);
+    enableTextShadow();
+    setShadowColor3f(1, 1, 1);
+    setTextColor3f(0, 0, 1);
+    printText(windowWidth / 2 - 170, 30, "APPUYER SUR ECHAP");
+}
+
+} // namespace
+
+void applyHitRule() {
+    if (static_cast<double>(opponentDistance) == scoringDistance)
+        ++fightPoints;
+}
+
+void knockOutTest() {
+    if (fightPoints > knockOutPoints)
+        glutDisplayFunc(koDisplay);
+}
+
+double koCameraHeight(int decor) {
+    return decor == cupDecor ? cupCameraHeight : clubCameraHeight;
+}
+
+void koDisplay() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPushMatrix();
+    {
+        glLoadIdentity();
+        gluLookAt(0, koCameraHeight(fightDecor), 1, 0, 1, 0, 0, 1, 0);
+        placeDecorLight(fightDecor);
+        glRotatef(static_cast<float>(koSpin), 0.0f, 1.0f, 0.0f);
+        drawFallenOpponent();
+        drawDecorScenery(fightDecor);
+        printKnockOutTexts();
+        // From the first knock-out frame on: the arena turns and the arrows do nothing. The
+        // screen's idle is replaced too, so showing the window again resumes the turn.
+        if (screenIdle() != koIdle)
+            setScreenIdle(koIdle);
+        glutSpecialFunc(nullptr);
+    }
+    glPopMatrix();
+    glutSwapBuffers();
+}
+
+void koIdle() {
+    koSpin = (koSpin + 1) % fullTurn;
+    glutPostRedisplay();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+// Scoring and the knock-out: a punch fully extended at the closest distance scores one
+// point, and more than 40 points knock the opponent out.
+
+inline constexpr int knockOutPoints = 40; // the fight ends with the first tick above it
+
+// Applied at each tick that finds a punch fully extended.
+void applyHitRule();
+
+// Once per tick after both punches: installs the knock-out view above 40 points.
+void knockOutTest();
+
+// The knock-out view: the arena turning under an overhead camera, the opponent on its back.
+void koDisplay();
+
+// One degree of the arena's turn per step.
+void koIdle();
+
+// Where the overhead camera stands: 30 units above the cup hall, 15 above the club.
+double koCameraHeight(int decor);
