@@ -3,6 +3,7 @@
 #include "app/window.h"
 #include "models/palette.h"
 #include "scene/arena_textures.h"
+#include "scene/scene_lists.h"
 #include "text/bitmap_font.h"
 
 #include <GL/gl.h>
@@ -14,5 +15,6 @@ void initResources() {
     loadArenaTextures();
     fillMaterialPalette();
     glPushMatrix();
+    compileSceneLists();
     glPopMatrix();
 }

@@ -1,0 +1,7 @@
+#pragma once
+
+// The "Amical" club room around the ring: a room 20 by 20 (x from -6 to 14, z from -10 to
+// 10) with three still punching balls and the racks on the back wall, dumbbells on the
+// floor, six punch bags along the front wall, six spectators, a door in the right wall under
+// the club sign and two posters on the back wall. Leaves white current.
+void drawClubRoom();

@@ -1,0 +1,6 @@
+#pragma once
+
+// The "Coupe Tavelin" hall around the ring: a room 40 by 40 (x and z from -20 to 20), a
+// grandstand (called as its list) before the back and the front wall, both facing the ring,
+// and a door (called as its list) in each side wall. Leaves glowing white current.
+void drawCupHall();
