@@ -6,9 +6,8 @@
 #include "app/menus.h"
 #include "game/opponent_pose.h"
 #include "game/state.h"
-#include "models/dida_vud.h"
+#include "models/other_opponents.h"
 #include "models/radov_eze.h"
-#include "models/radov_eze_black.h"
 
 #include <GL/glut.h>
 
