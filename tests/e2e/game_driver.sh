@@ -145,3 +145,5 @@ expect_stdout() {
 
 VISIBLE='Fen\xeatre graphique visible\n'
 HIDDEN='Fen\xeatre graphique invisible\n'
+
+[ -n "${DISPLAY:-}" ] || fail "no X display (make test runs the tests under xvfb-run)"
