@@ -4,6 +4,7 @@
 # Data/ is) and a scratch folder.
 
 set -euo pipefail
+export LC_ALL=C
 
 RUKO_BINARY=$(readlink -f "$1")
 RUKO_SOURCE=$(readlink -f "$2")
@@ -147,3 +148,14 @@ VISIBLE='Fen\xeatre graphique visible\n'
 HIDDEN='Fen\xeatre graphique invisible\n'
 
 [ -n "${DISPLAY:-}" ] || fail "no X display (make test runs the tests under xvfb-run)"
+
+# How busy the game's idle work is over the given seconds: its paced steps sleep between
+# calls, so each step costs the process at least one voluntary context switch; with no idle
+# installed it waits for events and makes none.
+idle_activity() {
+    local field=voluntary_ctxt_switches before after
+    before=$(awk -v f="$field:" '$1 == f {print $2}' "/proc/$GAME_PID/status")
+    sleep "$1"
+    after=$(awk -v f="$field:" '$1 == f {print $2}' "/proc/$GAME_PID/status")
+    echo $((after - before))
+}
