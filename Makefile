@@ -5,7 +5,7 @@ XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 # Under no display, tests and tools that need X run inside a virtual one.
 WITH_DISPLAY := $(if $(DISPLAY),,$(XVFB))
 
-.PHONY: all run test deps configure clean
+.PHONY: all run test deps configure clean screenshots
 
 all: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -21,6 +21,10 @@ deps:
 
 test: deps all
 	cd $(BUILD) && $(WITH_DISPLAY) ctest --output-on-failure -j $(JOBS)
+
+# Plays the game under Xvfb and saves a picture of every screen under docs/.
+screenshots: all
+	./tools/screenshots.sh ./$(BUILD)/ruko
 
 clean:
 	rm -rf $(BUILD)
