@@ -1,0 +1,68 @@
+#pragma once
+
+#include "tests/support/gl_harness.h"
+#include "text/bitmap_font.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <functional>
+#include <vector>
+
+// Glyph quads as text drawing sends them, rebuilt from the triangle pairs of feedback mode.
+struct GlyphQuad {
+    float left, bottom, right, top; // the lower edge's left and right, the upper edge's y
+    float topLeft;                  // x of the upper edge's left corner (italic moves it)
+    FeedbackVertex lowerLeft, upperLeft;
+    int code; // the character whose cell the texture coordinates show, or -1
+};
+
+namespace glyph_quads_detail {
+
+inline int codeOfCell(float s, float t) {
+    for (int code = 0; code < 256; ++code) {
+        if (std::fabs(glyphTable[code][0] - s) < 1e-4f &&
+            std::fabs(glyphTable[code][1] - t) < 1e-4f)
+            return code;
+    }
+    return -1;
+}
+
+inline GlyphQuad quadOf(const FeedbackItem& first, const FeedbackItem& second) {
+    std::vector<FeedbackVertex> corners = first.vertices;
+    corners.insert(corners.end(), second.vertices.begin(), second.vertices.end());
+    float bottom = corners[0].y, top = corners[0].y;
+    for (const FeedbackVertex& v : corners) {
+        bottom = std::min(bottom, v.y);
+        top = std::max(top, v.y);
+    }
+    GlyphQuad quad{};
+    quad.left = quad.topLeft = 1e9f;
+    quad.right = -1e9f;
+    quad.bottom = bottom;
+    quad.top = top;
+    for (const FeedbackVertex& v : corners) {
+        if (v.y == bottom && v.x < quad.left) {
+            quad.left = v.x;
+            quad.lowerLeft = v;
+        }
+        if (v.y == bottom)
+            quad.right = std::max(quad.right, v.x);
+        if (v.y == top && v.x < quad.topLeft) {
+            quad.topLeft = v.x;
+            quad.upperLeft = v;
+        }
+    }
+    quad.code = codeOfCell(quad.lowerLeft.s, quad.lowerLeft.t);
+    return quad;
+}
+
+} // namespace glyph_quads_detail
+
+inline std::vector<GlyphQuad> captureGlyphQuads(const std::function<void()>& draw) {
+    const std::vector<FeedbackItem> triangles = polygonsOf(captureFeedback(draw));
+    std::vector<GlyphQuad> quads;
+    for (std::size_t i = 0; i + 1 < triangles.size(); i += 2)
+        quads.push_back(glyph_quads_detail::quadOf(triangles[i], triangles[i + 1]));
+    return quads;
+}
