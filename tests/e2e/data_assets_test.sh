@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# The committed Data/ files are exactly what our generators make (run `make assets` after
+# changing a generator). The generators are built next to the game, under tools/.
+# Args: ruko binary, source dir, scratch dir.
+set -euo pipefail
+tools=$(dirname "$(realpath "$1")")/tools
+source_dir=$2
+scratch=$3
+rm -rf "$scratch" && mkdir -p "$scratch"
+
+"$tools/make_font" "$scratch"
+"$tools/make_textures" "$scratch"
+failures=0
+for file in fontGray.tga ring1.bmp affiche.bmp affiche2.bmp club.bmp ring2.bmp public2.bmp; do
+    if cmp -s "$scratch/$file" "$source_dir/Data/$file"; then
+        echo "ok   $file"
+    else
+        echo "FAIL $file differs from what the generators make"
+        failures=$((failures + 1))
+    fi
+done
+[[ $failures -eq 0 ]]
