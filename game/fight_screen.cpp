@@ -24,16 +24,12 @@ constexpr double degreesPerRadian = 57.29577951;
 constexpr double lookAtHeight = 3.0;
 // The shoulders sit 0.39 below the eye, 0.3 to each side and 0.2 ahead of it.
 constexpr double shoulderDrop = 0.39;
-constexpr float shoulderSide = 0.3f;
 constexpr float shoulderAhead = 0.2f;
 
 void drawGlove(float side, void (*drawArm)(), const EyePosition& eye) {
     glPushMatrix();
     {
-        glTranslatef(static_cast<float>(eye.x), static_cast<float>(eyeHeight - shoulderDrop),
-                     static_cast<float>(eye.z));
-        glRotatef(static_cast<float>(orbitAngle), 0.0f, -1.0f, 0.0f);
-        glTranslatef(side, 0.0f, -shoulderAhead);
+        applyGloveFrame(side, eye);
         drawArm();
     }
     glPopMatrix();
@@ -65,6 +61,19 @@ EyePosition fightEye() {
             sideOffset * std::sin(a) + opponentDistance * std::cos(a)};
 }
 
+EyePosition applyFightCamera() {
+    const EyePosition eye = fightEye();
+    gluLookAt(eye.x, eye.y, eye.z, 0, lookAtHeight, 0, 0, 1, 0);
+    return eye;
+}
+
+void applyGloveFrame(float side, const EyePosition& eye) {
+    glTranslatef(static_cast<float>(eye.x), static_cast<float>(eyeHeight - shoulderDrop),
+                 static_cast<float>(eye.z));
+    glRotatef(static_cast<float>(orbitAngle), 0.0f, -1.0f, 0.0f);
+    glTranslatef(side, 0.0f, -shoulderAhead);
+}
+
 void enterFightScreen(int opponent, int decor) {
     fightOpponent = opponent;
     fightDecor = decor;
@@ -85,11 +94,10 @@ void fightDisplay() {
     glPushMatrix();
     {
         glLoadIdentity();
-        const EyePosition eye = fightEye();
-        gluLookAt(eye.x, eye.y, eye.z, 0, lookAtHeight, 0, 0, 1, 0);
+        const EyePosition eye = applyFightCamera();
         placeDecorLight(fightDecor);
-        drawGlove(-shoulderSide, drawPlayerLeftArm, eye);
-        drawGlove(shoulderSide, drawPlayerRightArm, eye);
+        drawGlove(leftShoulderSide, drawPlayerLeftArm, eye);
+        drawGlove(rightShoulderSide, drawPlayerRightArm, eye);
         drawFacingOpponent();
         drawDecorScenery(fightDecor);
         printPoints();

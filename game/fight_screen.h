@@ -19,3 +19,14 @@ struct EyePosition {
 // The player's eye: it turns with orbitAngle about the vertical axis through the ring centre
 // and always looks at the point 3 units above it.
 EyePosition fightEye();
+
+// Multiplies the player's view onto the model-view matrix and returns the eye.
+EyePosition applyFightCamera();
+
+// Multiplies the frame of one glove's shoulder onto the model-view matrix: `side` units to
+// the right of the eye (negative: left), below and ahead of it, turned with orbitAngle only,
+// so the gloves stay level whatever the eye height and the side offset.
+void applyGloveFrame(float side, const EyePosition& eye);
+
+inline constexpr float leftShoulderSide = -0.3f;
+inline constexpr float rightShoulderSide = 0.3f;

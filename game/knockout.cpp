@@ -58,8 +58,8 @@ void knockOutTest() {
         glutDisplayFunc(koDisplay);
 }
 
-double koCameraHeight(int decor) {
-    return decor == cupDecor ? cupCameraHeight : clubCameraHeight;
+void applyKoCamera(int decor) {
+    gluLookAt(0, decor == cupDecor ? cupCameraHeight : clubCameraHeight, 1, 0, 1, 0, 0, 1, 0);
 }
 
 void koDisplay() {
@@ -67,7 +67,7 @@ void koDisplay() {
     glPushMatrix();
     {
         glLoadIdentity();
-        gluLookAt(0, koCameraHeight(fightDecor), 1, 0, 1, 0, 0, 1, 0);
+        applyKoCamera(fightDecor);
         placeDecorLight(fightDecor);
         glRotatef(static_cast<float>(koSpin), 0.0f, 1.0f, 0.0f);
         drawFallenOpponent();

@@ -17,5 +17,6 @@ void koDisplay();
 // One degree of the arena's turn per step.
 void koIdle();
 
-// Where the overhead camera stands: 30 units above the cup hall, 15 above the club.
-double koCameraHeight(int decor);
+// Multiplies the overhead view onto the model-view matrix: 30 units above the cup hall's
+// ring, 15 above the club's, looking down at the fallen opponent.
+void applyKoCamera(int decor);
