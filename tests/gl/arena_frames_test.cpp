@@ -1,0 +1,207 @@
+#include "app/window.h"
+#include "models/palette.h"
+#include "scene/arena_textures.h"
+#include "scene/list_numbers.h"
+#include "scene/scene_lists.h"
+#include "tests/support/gl_harness.h"
+
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace {
+
+enum Decor { friendlyDecor = 1, cupDecor = 2 };
+
+struct Camera {
+    double eye[3];
+    double centre[3];
+    float spin; // the knock-out view's turn of the arena
+};
+
+// The fight's start view, the player circled a quarter and a half turn, and the knock-out
+// views from overhead (twice as high over the cup's hall).
+constexpr Camera startView{{0, 3, 2}, {0, 3, 0}, 0};
+constexpr Camera quarterTurnView{{-2, 3, 0}, {0, 3, 0}, 0};
+constexpr Camera halfTurnView{{0, 3, -2}, {0, 3, 0}, 0};
+constexpr Camera clubKnockOutView{{0, 15, 1}, {0, 1, 0}, 0};
+constexpr Camera cupKnockOutView{{0, 30, 1}, {0, 1, 0}, 0};
+
+// The fight screen's GL state, projection and decor light.
+void setFightScene(Decor decor) {
+    glClearColor(0, 0, 0, 0);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glShadeModel(GL_SMOOTH);
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_LIGHTING);
+    for (GLenum light = GL_LIGHT0; light <= GL_LIGHT7; ++light)
+        glDisable(light);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60.0, static_cast<double>(windowWidth) / windowHeight, static_cast<double>(0.1f),
+                   100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
+    const float white[4] = {1, 1, 1, 1};
+    if (decor == cupDecor) {
+        glLightfv(GL_LIGHT1, GL_DIFFUSE, white);
+        glLightf(GL_LIGHT1, GL_CONSTANT_ATTENUATION, 0.1f);
+        glLightf(GL_LIGHT1, GL_LINEAR_ATTENUATION, 0.05f);
+        glLightf(GL_LIGHT1, GL_SPOT_CUTOFF, 50);
+        glEnable(GL_LIGHT1);
+    } else {
+        glLightfv(GL_LIGHT2, GL_DIFFUSE, white);
+        glLightf(GL_LIGHT2, GL_CONSTANT_ATTENUATION, 0.001f);
+        glLightf(GL_LIGHT2, GL_LINEAR_ATTENUATION, 0.01f);
+        glEnable(GL_LIGHT2);
+    }
+}
+
+// One frame of a decor as the fight and the knock-out displays draw it.
+void drawDecor(Decor decor, const Camera& camera) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    gluLookAt(camera.eye[0], camera.eye[1], camera.eye[2], camera.centre[0], camera.centre[1],
+              camera.centre[2], 0, 1, 0);
+    if (decor == cupDecor) {
+        const float position[4] = {0, 5, 0, 1}, down[3] = {0, -1, 0};
+        glLightfv(GL_LIGHT1, GL_POSITION, position);
+        glLightfv(GL_LIGHT1, GL_SPOT_DIRECTION, down);
+    } else {
+        const float position[4] = {5, 4, 0, 0};
+        glLightfv(GL_LIGHT2, GL_POSITION, position);
+    }
+    glRotatef(camera.spin, 0, 1, 0);
+    glCallList(decor == cupDecor ? cupRingList : friendlyRingList);
+    glCallList(decor == cupDecor ? cupHallList : clubRoomList);
+}
+
+// Pictures split in four coloured quarters, so the screen says which way they show.
+enum Quarter { bottomLeft, bottomRight, topLeft, topRight };
+constexpr std::array<std::uint8_t, 3> quarterColours[] = {
+    {255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}};
+
+GLuint makeQuarterTexture() {
+    constexpr int side = 64;
+    std::vector<std::uint8_t> pixels;
+    for (int row = 0; row < side; ++row) // bottom row first
+        for (int column = 0; column < side; ++column) {
+            const int quarter = (row >= side / 2 ? 2 : 0) + (column >= side / 2 ? 1 : 0);
+            pixels.insert(pixels.end(), quarterColours[quarter].begin(),
+                          quarterColours[quarter].end());
+        }
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, side, side, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    return texture;
+}
+
+// The quarter of the picture showing where `point` of the scene lands on the screen.
+Quarter quarterSeenAt(const double (&point)[3]) {
+    double model[16], projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    double x = 0, y = 0, z = 0;
+    gluProject(point[0], point[1], point[2], model, projection, viewport, &x, &y, &z);
+    const auto pixel = readPixel(static_cast<int>(x), static_cast<int>(y));
+    const bool red = pixel[0] > 40, green = pixel[1] > 40, blue = pixel[2] > 40;
+    if (red && green && blue)
+        return topRight;
+    if (blue)
+        return topLeft;
+    return green ? bottomRight : bottomLeft;
+}
+
+class ArenaFrames : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        piConstant = 3.14159274f;
+        resetGlState();
+        loadArenaTextures();
+        fillMaterialPalette();
+        glPushMatrix();
+        compileSceneLists();
+        glPopMatrix();
+    }
+    void TearDown() override { resetGlState(); }
+};
+
+} // namespace
+
+TEST_F(ArenaFrames, PicturesShowUprightAndUnmirroredFromTheRing) {
+    GLuint pictures[arenaTextureCount];
+    std::copy(std::begin(arenaTextures), std::end(arenaTextures), std::begin(pictures));
+    const GLuint quarters = makeQuarterTexture();
+    std::fill(std::begin(arenaTextures), std::end(arenaTextures), quarters);
+    compileSceneLists();
+
+    struct Probe {
+        const char* what;
+        Decor decor;
+        const Camera* camera;
+        double point[3];
+        Quarter expected;
+    };
+    const Probe probes[] = {
+        {"first poster, upper left", friendlyDecor, &startView, {1.75, 2.75, -9.999}, topLeft},
+        {"first poster, lower right", friendlyDecor, &startView, {2.25, 2.25, -9.999}, bottomRight},
+        {"club sign, upper left", friendlyDecor, &quarterTurnView, {13.999, 4.3, -1}, topLeft},
+        {"club sign, lower right", friendlyDecor, &quarterTurnView, {13.999, 3.3, 1}, bottomRight},
+        {"near stand, upper left", cupDecor, &startView, {-7.5, 4.75, -16.75}, topLeft},
+        {"near stand, lower right", cupDecor, &startView, {7.5, 2.25, -10.25}, bottomRight},
+        {"far stand, upper left", cupDecor, &halfTurnView, {7.5, 4.75, 16.75}, topLeft},
+        {"far stand, lower right", cupDecor, &halfTurnView, {-7.5, 2.25, 10.25}, bottomRight},
+        {"club mat, near left", friendlyDecor, &clubKnockOutView, {-2, 1.002, 2}, bottomLeft},
+        {"club mat, far right", friendlyDecor, &clubKnockOutView, {2, 1.002, -2}, topRight},
+        {"cup mat, near left", cupDecor, &cupKnockOutView, {-2, 1.002, 2}, bottomLeft},
+        {"cup mat, far right", cupDecor, &cupKnockOutView, {2, 1.002, -2}, topRight},
+    };
+    for (const Probe& probe : probes) {
+        setFightScene(probe.decor);
+        glDisable(GL_LIGHTING); // the pictures' own colours
+        drawDecor(probe.decor, *probe.camera);
+        EXPECT_EQ(quarterSeenAt(probe.point), probe.expected) << probe.what;
+    }
+    saveFrame("arena_quarters_far_stand");
+
+    std::copy(std::begin(pictures), std::end(pictures), std::begin(arenaTextures));
+    compileSceneLists();
+    glDeleteTextures(1, &quarters);
+}
+
+TEST_F(ArenaFrames, DecorsAreSavedForALook) {
+    struct Frame {
+        const char* name;
+        Decor decor;
+        Camera camera;
+    };
+    const Frame frames[] = {
+        {"club_start_view", friendlyDecor, startView},
+        {"club_quarter_turn", friendlyDecor, quarterTurnView},
+        {"club_half_turn", friendlyDecor, halfTurnView},
+        {"club_knock_out", friendlyDecor, clubKnockOutView},
+        {"club_knock_out_spun", friendlyDecor, {{0, 15, 1}, {0, 1, 0}, 120}},
+        {"cup_start_view", cupDecor, startView},
+        {"cup_half_turn", cupDecor, halfTurnView},
+        {"cup_knock_out", cupDecor, cupKnockOutView},
+    };
+    for (const Frame& frame : frames) {
+        setFightScene(frame.decor);
+        drawDecor(frame.decor, frame.camera);
+        const std::string path = saveFrame(frame.name);
+        // Something of the decor fills the middle of every view.
+        const auto middle = readPixel(windowWidth / 2, windowHeight / 2);
+        EXPECT_GT(middle[0] + middle[1] + middle[2], 0) << path;
+    }
+}
