@@ -14,7 +14,7 @@ SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all run test test-release test-sanitize deps clean install package assets
+.PHONY: all run test test-release test-sanitize deps clean install package assets screenshots
 
 all:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -53,6 +53,10 @@ assets:
 	cmake --build $(BUILD) -j $(JOBS) --target make_font make_textures
 	./$(BUILD)/tools/make_font Data
 	./$(BUILD)/tools/make_textures Data
+
+# Plays the game under Xvfb and saves a picture of every screen under docs/.
+screenshots: all
+	./tools/screenshots.sh ./$(BUILD)/ruko
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)
