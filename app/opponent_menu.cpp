@@ -6,33 +6,18 @@
 #include "app/menus.h"
 #include "game/opponent_pose.h"
 #include "game/state.h"
-#include "models/other_opponents.h"
-#include "models/radov_eze.h"
+#include "models/opponents.h"
 
 #include <GL/glut.h>
 
 namespace {
-
-void drawOpponentModel(int opponent) {
-    switch (opponent) {
-    case radovEze:
-        drawBouleMan();
-        break;
-    case radovEzeBlack:
-        drawBouleManBlack();
-        break;
-    case didaVud:
-        drawKingMan();
-        break;
-    }
-}
 
 void drawTurntable() {
     glPushMatrix();
     {
         glTranslatef(0.0f, 0.0f, -6.0f);
         glRotatef(static_cast<float>(opponentModelSpin), 0.0f, 1.0f, 0.0f);
-        if (opponentChoice >= radovEze && opponentChoice <= didaVud) {
+        if (isKnownOpponent(opponentChoice)) {
             glTranslatef(0.0f, -2.0f, 0.0f);
             setOpponentRestPose();
             drawOpponentModel(opponentChoice);

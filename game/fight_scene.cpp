@@ -1,8 +1,6 @@
 #include "game/fight_scene.h"
 
 #include "game/state.h"
-#include "models/other_opponents.h"
-#include "models/radov_eze.h"
 #include "scene/list_numbers.h"
 
 #include <GL/gl.h>
@@ -56,25 +54,5 @@ void drawDecorScenery(int decor) {
     } else {
         glCallList(friendlyRingList);
         glCallList(clubRoomList);
-    }
-}
-
-bool isKnownOpponent(int opponent) {
-    return opponent >= radovEze && opponent <= didaVud;
-}
-
-void drawOpponentModel(int opponent) {
-    switch (opponent) {
-    case radovEze:
-        drawBouleMan();
-        break;
-    case radovEzeBlack:
-        drawBouleManBlack();
-        break;
-    case didaVud:
-        drawKingMan();
-        break;
-    default:
-        break;
     }
 }

@@ -9,6 +9,7 @@
 #include "game/opponent_behaviour.h"
 #include "game/punches.h"
 #include "game/state.h"
+#include "models/opponents.h"
 #include "text/bitmap_font.h"
 #include "text/print_text.h"
 

@@ -5,6 +5,7 @@
 #include "game/fight_scene.h"
 #include "game/opponent_pose.h"
 #include "game/state.h"
+#include "models/opponents.h"
 #include "text/bitmap_font.h"
 #include "text/print_text.h"
 
