@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# The two ways out: Escape on the title and the right-button menu's "Quitter", both with
+# The 640x480 window, and the two ways out: Escape on the title and the right-button menu's "Quitter", both with
 # status 0.
 source "$(dirname "$0")/game_driver.sh"
 
 start_game
+eval "$(xdotool getwindowgeometry --shell "$GAME_WINDOW")"
+[ "$WIDTH" = 640 ] && [ "$HEIGHT" = 480 ] || fail "the window is ${WIDTH}x${HEIGHT}, not 640x480"
 press_keys space a
 press_keys Escape
 wait_game_exit
