@@ -14,7 +14,16 @@ SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all run test test-release test-sanitize deps clean install package assets
+# The libFuzzer targets (fuzz/): a clang build of their own. `make fuzz SECONDS=N` runs each
+# for N seconds (RUNS=M stops each after M inputs); `make test` runs each for a smoke time.
+FUZZ_BUILD := build-fuzz
+FUZZ_CXX := clang++-14
+SECONDS ?= 60
+RUNS ?=
+FUZZ_SMOKE_SECONDS := 5
+
+.PHONY: all run test test-release test-sanitize test-fuzz fuzz fuzz-build deps clean install \
+	package assets
 
 all:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -26,10 +35,12 @@ run: all
 deps:
 	./tools/install-deps.sh
 
-# Every test twice: the release build, then the same tests under ASan and UBSan.
+# Every test twice: the release build, then the same tests under ASan and UBSan; then a short
+# run of each fuzz target.
 test: deps
 	$(MAKE) test-release
 	$(MAKE) test-sanitize
+	$(MAKE) test-fuzz
 
 test-release: all
 	cd $(BUILD) && $(WITH_DISPLAY) ctest --output-on-failure -j $(JOBS)
@@ -39,6 +50,16 @@ test-sanitize:
 		cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DRUKO_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) $(WITH_DISPLAY) ctest --output-on-failure -j $(JOBS)
+
+fuzz-build:
+	@test -f $(FUZZ_BUILD)/CMakeCache.txt || cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=$(FUZZ_CXX)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+fuzz: fuzz-build
+	$(WITH_DISPLAY) ./fuzz/run_fuzzers.sh $(FUZZ_BUILD) $(SECONDS) $(RUNS)
+
+test-fuzz:
+	$(MAKE) fuzz SECONDS=$(FUZZ_SMOKE_SECONDS)
 
 install: all
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
@@ -55,4 +76,4 @@ assets:
 	./$(BUILD)/tools/make_textures Data
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
