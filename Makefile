@@ -23,7 +23,7 @@ RUNS ?=
 FUZZ_SMOKE_SECONDS := 5
 
 .PHONY: all run test test-release test-sanitize test-fuzz fuzz fuzz-build deps clean install \
-	package assets
+	package assets screenshots
 
 all:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -74,6 +74,10 @@ assets:
 	cmake --build $(BUILD) -j $(JOBS) --target make_font make_textures
 	./$(BUILD)/tools/make_font Data
 	./$(BUILD)/tools/make_textures Data
+
+# Plays the game under Xvfb and saves a picture of every screen under docs/.
+screenshots: all
+	./tools/screenshots.sh ./$(BUILD)/ruko
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

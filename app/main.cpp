@@ -1,4 +1,4 @@
-#include "app/blank_screen.h"
+#include "app/menus.h"
 #include "app/startup.h"
 #include "app/view_menu.h"
 #include "app/window.h"
@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
     openGameWindow(&argc, argv);
     createViewMenu();
     initResources();
-    enterBlankScreen();
+    enterTitleScreen();
     glutMainLoop();
     return 1;
 }

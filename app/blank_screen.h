@@ -1,4 +1,0 @@
-#pragma once
-
-// A plain grey first screen until the title screen exists.
-void enterBlankScreen();

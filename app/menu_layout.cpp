@@ -1,0 +1,50 @@
+#include "app/menu_layout.h"
+
+#include "app/window.h"
+#include "models/palette.h"
+#include "scene/list_numbers.h"
+#include "text/bitmap_font.h"
+#include "text/print_text.h"
+
+#include <GL/glut.h>
+
+void printMenuText(const MenuText& text) {
+    setFontSize(text.size);
+    enableTextShadow();
+    setShadowColor3f(0.0f, 0.0f, 0.0f);
+    setTextColor3f(text.colour.red, text.colour.green, text.colour.blue);
+    printText(menuTextX(text, windowWidth), menuTextY(text, windowHeight), "%s", text.text);
+}
+
+void setArrowMaterial() {
+    applyMaterial(redMaterial, usualShininess);
+}
+
+void setPreviewMaterial() {
+    applyMaterial(whiteMaterial, usualShininess);
+}
+
+void drawMenuArrowPair(int spin) {
+    glPushMatrix();
+    {
+        glTranslatef(-2.5f, -1.5f, -9.0f);
+        glRotatef(static_cast<float>(spin), 1.0f, 0.0f, 0.0f);
+        setArrowMaterial();
+        glCallList(leftArrowList);
+        glTranslatef(5.0f, 0.0f, 0.0f);
+        glCallList(rightArrowList);
+    }
+    glPopMatrix();
+}
+
+void beginMenuFrame(const float* lightPosition) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPushMatrix();
+    glLoadIdentity();
+    glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
+}
+
+void endMenuFrame() {
+    glPopMatrix();
+    glutSwapBuffers();
+}

@@ -1,0 +1,66 @@
+#include "app/mode_menu.h"
+
+#include "app/keys.h"
+#include "app/menu_layout.h"
+#include "app/menu_state.h"
+#include "app/menus.h"
+#include "scene/list_numbers.h"
+
+#include <GL/glut.h>
+
+namespace {
+
+// The arrow points right, towards the entries, and stands one unit lower for the training.
+void drawModeArrow() {
+    glPushMatrix();
+    {
+        glTranslatef(-2.0f, 0.5f, -9.0f);
+        glTranslatef(0.0f, modeCursorOffset, 0.0f);
+        glRotatef(static_cast<float>(modeMenuSpin), 1.0f, 0.0f, 0.0f);
+        setArrowMaterial();
+        glCallList(rightArrowList);
+    }
+    glPopMatrix();
+}
+
+} // namespace
+
+void modeMenuDisplay() {
+    beginMenuFrame(modeMenuLight.position);
+    drawModeArrow();
+    printMenuText(combatEntry);
+    printMenuText(trainingEntry);
+    printMenuText(modeHeading);
+    endMenuFrame();
+}
+
+void modeMenuIdle() {
+    turnOneDegree(modeMenuSpin);
+    glutPostRedisplay();
+}
+
+void modeMenuKeyboard(unsigned char key, int, int) {
+    if (key == enterKey) {
+        if (modeChoice == fightMode)
+            enterOpponentMenu();
+        else
+            enterTrainingMenu();
+    } else if (key == escapeKey) {
+        enterTitleScreen();
+    }
+    glutPostRedisplay();
+}
+
+void modeMenuSpecial(int key, int, int) {
+    if (key == GLUT_KEY_UP || key == GLUT_KEY_DOWN)
+        toggleModeChoice();
+    glutPostRedisplay();
+}
+
+void enterModeMenu() {
+    registerScreenCallbacks({modeMenuDisplay, modeMenuIdle, modeMenuKeyboard, modeMenuSpecial,
+                             onMenuVisibility, reshapeScreen30});
+    setScreenGlState(0.5f, 0.5f, 0.5f, 0.0f);
+    setScreenProjection(30.0, windowAspect());
+    setScreenLight(modeMenuLight);
+}

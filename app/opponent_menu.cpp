@@ -1,0 +1,84 @@
+#include "app/opponent_menu.h"
+
+#include "app/keys.h"
+#include "app/menu_layout.h"
+#include "app/menu_state.h"
+#include "app/menus.h"
+#include "game/opponent_pose.h"
+#include "game/state.h"
+#include "models/other_opponents.h"
+#include "models/radov_eze.h"
+
+#include <GL/glut.h>
+
+namespace {
+
+void drawOpponentModel(int opponent) {
+    switch (opponent) {
+    case radovEze:
+        drawBouleMan();
+        break;
+    case radovEzeBlack:
+        drawBouleManBlack();
+        break;
+    case didaVud:
+        drawKingMan();
+        break;
+    }
+}
+
+void drawTurntable() {
+    glPushMatrix();
+    {
+        glTranslatef(0.0f, 0.0f, -6.0f);
+        glRotatef(static_cast<float>(opponentModelSpin), 0.0f, 1.0f, 0.0f);
+        if (opponentChoice >= radovEze && opponentChoice <= didaVud) {
+            glTranslatef(0.0f, -2.0f, 0.0f);
+            setOpponentRestPose();
+            drawOpponentModel(opponentChoice);
+            printMenuText(opponentNames[opponentChoice - 1]);
+        }
+    }
+    glPopMatrix();
+}
+
+} // namespace
+
+void opponentMenuDisplay() {
+    beginMenuFrame(opponentMenuLight.position);
+    drawMenuArrowPair(opponentMenuSpin);
+    setPreviewMaterial();
+    drawTurntable();
+    printMenuText(opponentHeading);
+    endMenuFrame();
+}
+
+void opponentMenuIdle() {
+    turnOneDegree(opponentMenuSpin);
+    turnOneDegree(opponentModelSpin);
+    glutPostRedisplay();
+}
+
+void opponentMenuKeyboard(unsigned char key, int, int) {
+    if (key == enterKey)
+        enterDecorMenu(opponentChoice);
+    else if (key == escapeKey)
+        enterModeMenu();
+    glutPostRedisplay();
+}
+
+void opponentMenuSpecial(int key, int, int) {
+    if (key == GLUT_KEY_LEFT)
+        selectPreviousOpponent();
+    else if (key == GLUT_KEY_RIGHT)
+        selectNextOpponent();
+    glutPostRedisplay();
+}
+
+void enterOpponentMenu() {
+    registerScreenCallbacks({opponentMenuDisplay, opponentMenuIdle, opponentMenuKeyboard,
+                             opponentMenuSpecial, onMenuVisibility, reshapeScreen30});
+    setScreenGlState(0.5f, 0.5f, 0.5f, 0.0f);
+    setScreenProjection(30.0, windowAspect());
+    setScreenLight(opponentMenuLight);
+}

@@ -1,0 +1,70 @@
+#include "app/training_menu.h"
+
+#include "app/keys.h"
+#include "app/menu_layout.h"
+#include "app/menu_state.h"
+#include "app/menus.h"
+#include "game/state.h"
+#include "game/training_screen.h"
+#include "models/punching_ball.h"
+#include "scene/list_numbers.h"
+
+#include <GL/glut.h>
+
+namespace {
+
+// No material is set after the arrows: the bag's list and the ball set their own.
+void drawTrainingTarget() {
+    glPushMatrix();
+    {
+        if (trainingChoice == punchBagTraining) {
+            glTranslatef(0.5f, -1.0f, -9.0f);
+            glRotatef(-30.0f, 0.0f, 1.0f, 0.0f);
+            glCallList(punchBagList);
+            printMenuText(trainingNames[0]);
+        } else if (trainingChoice == punchingBallTraining) {
+            glTranslatef(0.4f, 0.5f, -4.0f);
+            glRotatef(30.0f, 0.0f, 1.0f, 0.0f);
+            drawPunchingBall(0);
+            printMenuText(trainingNames[1]);
+        }
+    }
+    glPopMatrix();
+}
+
+} // namespace
+
+void trainingMenuDisplay() {
+    beginMenuFrame(trainingMenuLight.position);
+    drawMenuArrowPair(trainingMenuSpin);
+    drawTrainingTarget();
+    printMenuText(trainingHeading);
+    endMenuFrame();
+}
+
+void trainingMenuIdle() {
+    turnOneDegree(trainingMenuSpin);
+    glutPostRedisplay();
+}
+
+void trainingMenuKeyboard(unsigned char key, int, int) {
+    if (key == enterKey)
+        enterTrainingScreen(trainingChoice);
+    else if (key == escapeKey)
+        enterModeMenu();
+    glutPostRedisplay();
+}
+
+void trainingMenuSpecial(int key, int, int) {
+    if (key == GLUT_KEY_LEFT || key == GLUT_KEY_RIGHT)
+        toggleTrainingChoice();
+    glutPostRedisplay();
+}
+
+void enterTrainingMenu() {
+    registerScreenCallbacks({trainingMenuDisplay, trainingMenuIdle, trainingMenuKeyboard,
+                             trainingMenuSpecial, onMenuVisibility, reshapeScreen30});
+    setScreenGlState(0.5f, 0.5f, 0.5f, 0.0f);
+    setScreenProjection(30.0, trainingMenuAspect);
+    setScreenLight(trainingMenuLight);
+}

@@ -1,0 +1,135 @@
+#include "game/training_screen.h"
+
+#include "app/keys.h"
+#include "app/menus.h"
+#include "app/screen.h"
+#include "app/window.h"
+#include "game/gloves.h"
+#include "game/state.h"
+#include "game/training_rules.h"
+#include "models/punching_ball.h"
+#include "scene/list_numbers.h"
+#include "text/bitmap_font.h"
+#include "text/print_text.h"
+
+#include <GL/glu.h>
+#include <GL/glut.h>
+
+namespace {
+
+void lookAtTarget() {
+    gluLookAt(0.0, 2.0, 1.0, 0.0, 2.0, 0.0, 0.0, 1.0, 0.0);
+}
+
+// The shoulders stand where the fight puts them from the eye: 0.3 aside, 0.39 below,
+// 0.2 ahead.
+void drawGloves() {
+    glPushMatrix();
+    {
+        glTranslatef(-0.3f, 1.61f, 0.8f);
+        drawPlayerLeftArm();
+    }
+    glPopMatrix();
+    glPushMatrix();
+    {
+        glTranslatef(0.3f, 1.61f, 0.8f);
+        drawPlayerRightArm();
+    }
+    glPopMatrix();
+}
+
+void drawTarget() {
+    glPushMatrix();
+    {
+        if (trainingKind == punchBagTraining) {
+            glTranslatef(0.0f, 0.7f, -1.8f);
+            glCallList(punchBagList);
+        } else {
+            glTranslatef(0.0f, 2.3f, 0.2f);
+            drawPunchingBall(ballAngle);
+        }
+    }
+    glPopMatrix();
+}
+
+void printHits() {
+    setFontSize(20);
+    enableTextShadow();
+    setShadowColor3f(0.0f, 0.0f, 0.0f);
+    setTextColor3f(1.0f, 1.0f, 0.0f);
+    printText(1, windowHeight - 20, "POINT = %d", trainingHits);
+}
+
+void printResults() {
+    setFontSize(20);
+    enableTextShadow();
+    setShadowColor3f(0.0f, 0.0f, 0.0f);
+    setTextColor3f(0.0f, 0.0f, 1.0f);
+    printText(windowWidth / 2 - 160, windowHeight / 2 - 20, "POURCENTAGE = %d", trainingPercent);
+
+    setFontSize(20);
+    enableTextShadow();
+    setShadowColor3f(1.0f, 1.0f, 1.0f);
+    setTextColor3f(0.0f, 0.0f, 1.0f);
+    printText(windowWidth / 2 - 170, 20, "APPUYER SUR ECHAP");
+
+    const TrainingRating& rating = trainingRating(trainingPercent);
+    setFontSize(30);
+    enableTextShadow();
+    setShadowColor3f(0.0f, 0.0f, 0.0f);
+    setTextColor3f(0.0f, 1.0f, 0.0f);
+    printText(windowWidth / 2 + rating.xFromCentre, windowHeight / 2 - 60, "%s", rating.text);
+}
+
+} // namespace
+
+void trainingDisplay() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPushMatrix();
+    {
+        glLoadIdentity();
+        lookAtTarget();
+        glLightfv(GL_LIGHT0, GL_POSITION, trainingLight.position);
+        drawGloves();
+        drawTarget();
+        printHits();
+        if (trainingFinished) {
+            trainingPercent = trainingPercentOf(trainingHits, trainingPunches);
+            printResults();
+            // The run is over: nothing ticks until the window is shown again, and then the
+            // first frame stops it once more.
+            installIdle(nullptr);
+        }
+    }
+    glPopMatrix();
+    glutSwapBuffers();
+}
+
+void trainingIdle() {
+    advanceTraining();
+    glutPostRedisplay();
+}
+
+void trainingKeyboard(unsigned char key, int, int) {
+    if (key == escapeKey) {
+        enterTrainingMenu();
+    } else if (key == 'x') {
+        rightPunchActive = 1;
+        rightPunchExtending = 1;
+    } else if (key == 'w') {
+        leftPunchActive = 1;
+        leftPunchExtending = 1;
+    }
+    glutPostRedisplay();
+}
+
+void enterTrainingScreen(int kind) {
+    trainingKind = kind;
+    registerScreenCallbacks({trainingDisplay, trainingIdle, trainingKeyboard, nullptr,
+                             onTrainingVisibility, reshapeScreen45});
+    setScreenGlState(0.6f, 0.6f, 0.6f, 0.0f);
+    setScreenProjection(45.0, windowAspect());
+    lookAtTarget();
+    setScreenLight(trainingLight);
+    setTrainingStartValues(kind);
+}

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The fight through the menus: a fight in each decor, and one fought to the knock-out, then
+# back to the opponent menu with the last opponent still selected.
+source "$(dirname "$0")/game_driver.sh"
+
+name_strip() { crop "$1" 300x26+170+446 "$SCRATCH/$2.png" >/dev/null; }
+# Yellow pixels where the knock-out view writes "KO".
+ko_letters() { count_colour "$1" 160x70+240+205 255 255 0; }
+
+start_game
+press_keys Return Return # title, mode menu: COMBAT
+
+# "Amical": black behind the club room, which has no ceiling.
+press_keys Return Return
+fight=$(shoot fight_friendly)
+expect_grey "$fight" 400 40 0 "fight in Amical"
+[ "$(ko_letters "$fight")" -lt 20 ] || fail "the fight already shows KO"
+press_keys Escape
+expect_grey "$(shoot opponent_after_friendly)" 5 240 128 "opponent menu after Amical"
+
+# "Coupe Tavelin" against Radov Eze Black, to the knock-out.
+press_keys Right
+name_strip "$(shoot opponent_chosen)" chosen
+press_keys Return Right Return
+fight=$(shoot fight_cup)
+expect_grey "$fight" 320 15 0 "fight in Coupe Tavelin"
+[ "$(ko_letters "$fight")" -lt 20 ] || fail "the fight already shows KO"
+
+# Three steps in reach 1.25, the only distance that scores; a fourth changes nothing.
+press_keys Up Up Up Up
+# Alternate punches faster than one arm can finish its own: each press scores once.
+press_repeatedly 26 70 x w
+sleep 0.5
+ko=$(shoot knockout)
+[ "$(ko_letters "$ko")" -gt 200 ] || fail "no KO after 52 punches at the closest distance"
+sleep 1
+ko_later=$(shoot knockout_later)
+[ "$(pixels_differing "$ko" "$ko_later")" -gt 2000 ] || fail "the knock-out view does not turn"
+
+press_keys Escape
+back=$(shoot opponent_after_knockout)
+expect_grey "$back" 5 240 128 "opponent menu after the knock-out"
+name_strip "$back" after
+[ "$(pixels_differing "$SCRATCH/chosen.png" "$SCRATCH/after.png")" = 0 ] ||
+    fail "the opponent menu forgot Radov Eze Black"
+
+expect_stdout "" "the fight prints nothing without a change of visibility"
+echo "PASS"

@@ -1,0 +1,161 @@
+# Sourced by the e2e scripts and the screenshot tool: starts the real game under X, sends it
+# real key events (XTEST through xdotool), reads its window back as images.
+# The scripts get: the ruko binary, the source folder (the game's working directory, where
+# Data/ is) and a scratch folder.
+
+set -euo pipefail
+export LC_ALL=C
+
+RUKO_BINARY=$(readlink -f "$1")
+RUKO_SOURCE=$(readlink -f "$2")
+SCRATCH=$3
+mkdir -p "$SCRATCH"
+SCRATCH=$(readlink -f "$SCRATCH")
+
+GAME_PID=""
+GAME_WINDOW=""
+GAME_STDOUT="$SCRATCH/stdout"
+
+# The game paces itself at 60 steps a second; waits below are in real time.
+STEP_SECONDS=0.0167
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+stop_game() {
+    if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then
+        kill "$GAME_PID" 2>/dev/null || true
+        wait "$GAME_PID" 2>/dev/null || true
+    fi
+    GAME_PID=""
+}
+trap stop_game EXIT
+
+# Starts the game with its standard output captured, waits for its window and focuses it.
+start_game() {
+    (cd "$RUKO_SOURCE" && exec "$RUKO_BINARY") >"$GAME_STDOUT" 2>"$SCRATCH/stderr" &
+    GAME_PID=$!
+    GAME_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^RUKO$' | head -n 1) ||
+        fail "no RUKO window"
+    focus_game
+    # Let the first frames draw.
+    sleep 0.5
+}
+
+focus_game() {
+    xdotool windowfocus --sync "$GAME_WINDOW" 2>/dev/null || xdotool windowfocus "$GAME_WINDOW"
+}
+
+# Real key events to the focused window: press_keys Return Up x ...
+press_keys() {
+    xdotool key --clearmodifiers --delay 80 "$@"
+    sleep 0.15
+}
+
+# The same key many times, a given number of milliseconds apart.
+press_repeatedly() {
+    local times=$1 delay=$2
+    shift 2
+    local keys=()
+    for ((i = 0; i < times; i++)); do keys+=("$@"); done
+    xdotool key --delay "$delay" "${keys[@]}"
+    sleep 0.15
+}
+
+# Waits for the game to end by itself and prints its exit status.
+wait_exit_status() {
+    local pid=$GAME_PID
+    for _ in $(seq 1 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && fail "the game is still running"
+    local status=0
+    wait "$pid" || status=$?
+    GAME_PID=""
+    echo "$status"
+}
+
+# Saves the window's picture as $SCRATCH/NAME.png and prints the path.
+shoot() {
+    local path="$SCRATCH/$1.png"
+    import -window "$GAME_WINDOW" "$path"
+    echo "$path"
+}
+
+# The colour of one pixel (x, y from the top-left corner) as "R G B", 0 to 255.
+pixel() {
+    convert "$1" -crop "1x1+$2+$3" +repage -depth 8 -format '%[fx:int(255*r+0.5)] %[fx:int(255*g+0.5)] %[fx:int(255*b+0.5)]' info:
+}
+
+# Asserts a pixel is the grey of the given level (0 to 255) within one step of rounding.
+expect_grey() {
+    local image=$1 x=$2 y=$3 level=$4 what=$5
+    local r g b
+    read -r r g b <<<"$(pixel "$image" "$x" "$y")"
+    for c in "$r" "$g" "$b"; do
+        if ((c < level - 1 || c > level + 1)); then
+            fail "$what: pixel ($x, $y) is ($r, $g, $b), not grey $level"
+        fi
+    done
+}
+
+# How many pixels of a region (WxH+X+Y) are close to the colour "R G B".
+count_colour() {
+    local image=$1 region=$2 r=$3 g=$4 b=$5
+    convert "$image" -crop "$region" +repage -fuzz 12% -fill black +opaque "rgb($r,$g,$b)" \
+        -fill white -opaque "rgb($r,$g,$b)" -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+
+# How many pixels differ between two images, or two crops of the same region.
+pixels_differing() {
+    compare -metric AE -fuzz 2% "$1" "$2" null: 2>&1 || true
+}
+
+crop() {
+    convert "$1" -crop "$2" +repage "$3"
+    echo "$3"
+}
+
+# Hides and shows the window as a window manager would when minimising it.
+hide_game() {
+    xdotool windowunmap --sync "$GAME_WINDOW"
+    sleep 0.3
+}
+
+show_game() {
+    xdotool windowmap --sync "$GAME_WINDOW"
+    sleep 0.3
+    focus_game
+}
+
+# Asserts the game printed exactly these lines so far (ISO 8859-1 bytes; printf escapes).
+expect_stdout() {
+    local expected="$SCRATCH/expected_stdout"
+    printf "$1" >"$expected"
+    if ! cmp -s "$expected" "$GAME_STDOUT"; then
+        echo "expected:" >&2
+        od -c "$expected" >&2
+        echo "got:" >&2
+        od -c "$GAME_STDOUT" >&2
+        fail "${2:-standard output}"
+    fi
+}
+
+VISIBLE='Fen\xeatre graphique visible\n'
+HIDDEN='Fen\xeatre graphique invisible\n'
+
+[ -n "${DISPLAY:-}" ] || fail "no X display (make test runs the tests under xvfb-run)"
+
+# How busy the game's idle work is over the given seconds: its paced steps sleep between
+# calls, so each step costs the process at least one voluntary context switch; with no idle
+# installed it waits for events and makes none.
+idle_activity() {
+    local field=voluntary_ctxt_switches before after
+    before=$(awk -v f="$field:" '$1 == f {print $2}' "/proc/$GAME_PID/status")
+    sleep "$1"
+    after=$(awk -v f="$field:" '$1 == f {print $2}' "/proc/$GAME_PID/status")
+    echo $((after - before))
+}

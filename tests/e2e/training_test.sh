@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Both trainings through the menus: the arrows change nothing, twenty counted hits end the
+# run with its rating, and a finished run no longer ticks, even once shown again.
+source "$(dirname "$0")/game_driver.sh"
+
+name_strip() { crop "$1" 300x26+170+446 "$SCRATCH/$2.png" >/dev/null; }
+# Green rating letters: the whole row, and the part only the long poor rating reaches.
+rating_letters() { count_colour "$1" 560x40+40+265 0 255 0; }
+poor_rating_letters() { count_colour "$1" 140x40+45+265 0 255 0; }
+
+start_game
+press_keys Return Down Return # title, mode menu: ENTRAINEMENT
+name_strip "$(shoot training_menu)" bag_name
+
+# The punch bag: every punch counts.
+press_keys Return
+bag=$(shoot bag)
+expect_grey "$bag" 5 240 153 "bag training"
+press_keys Left Right Up Down
+[ "$(pixels_differing "$bag" "$(shoot bag_after_arrows)")" = 0 ] || fail "an arrow changed the bag training"
+[ "$(rating_letters "$bag")" -lt 20 ] || fail "a rating before any punch"
+press_repeatedly 19 150 x
+[ "$(rating_letters "$(shoot bag_19)")" -lt 20 ] || fail "19 hits ended the training"
+press_keys x
+sleep 0.3
+bag_done=$(shoot bag_finished)
+[ "$(rating_letters "$bag_done")" -gt 200 ] || fail "no rating after 20 punches on the bag"
+[ "$(poor_rating_letters "$bag_done")" -lt 10 ] || fail "20 punches out of 20 rated poorly"
+[ "$(idle_activity 1)" -le 3 ] || fail "the finished training still ticks"
+hide_game
+show_game
+[ "$(idle_activity 1)" -le 3 ] || fail "the finished training ticks again once shown"
+press_keys x w
+[ "$(pixels_differing "$bag_done" "$(shoot bag_keys_after_end)")" = 0 ] ||
+    fail "punches moved the gloves after the end"
+
+press_keys Escape
+menu=$(shoot training_menu_back)
+expect_grey "$menu" 5 240 128 "training menu after the bag"
+name_strip "$menu" bag_name_back
+[ "$(pixels_differing "$SCRATCH/bag_name.png" "$SCRATCH/bag_name_back.png")" = 0 ] ||
+    fail "the training menu forgot the bag"
+
+# The punching ball: a punch counts only while the ball is at the player's end of its
+# swing, 4 steps in 22, so punching steadily gives a poor rating.
+press_keys Right Return
+ball=$(shoot ball)
+expect_grey "$ball" 5 240 153 "ball training"
+sleep 0.3
+[ "$(pixels_differing "$ball" "$(shoot ball_swinging)")" -gt 100 ] || fail "the ball does not swing"
+for _ in $(seq 1 8); do
+    press_repeatedly 20 50 x w
+    [ "$(rating_letters "$(shoot ball_progress)")" -gt 200 ] && break
+done
+ball_done=$(shoot ball_finished)
+[ "$(poor_rating_letters "$ball_done")" -gt 100 ] || fail "steady punching on the ball was not rated poorly"
+[ "$(idle_activity 1)" -le 3 ] || fail "the finished ball training still ticks"
+press_keys Escape
+name_strip "$(shoot training_menu_ball)" ball_name_back
+[ "$(pixels_differing "$SCRATCH/bag_name.png" "$SCRATCH/ball_name_back.png")" -gt 0 ] ||
+    fail "the training menu forgot the punching ball"
+
+expect_stdout "" "the training prints nothing"
+echo "PASS"

@@ -1,0 +1,224 @@
+#include "app/decor_menu.h"
+#include "app/menu_state.h"
+#include "app/menus.h"
+#include "app/mode_menu.h"
+#include "app/opponent_menu.h"
+#include "app/screen.h"
+#include "app/title_animation.h"
+#include "app/title_screen.h"
+#include "app/training_menu.h"
+#include "app/window.h"
+#include "game/controls.h"
+#include "game/fight_screen.h"
+#include "game/state.h"
+#include "game/training_screen.h"
+#include "tests/support/gl_harness.h"
+
+#include <GL/glut.h>
+#include <gtest/gtest.h>
+
+#include <array>
+
+// The screens' keys driven through their real callbacks in a real window: which screen is
+// active is told by the idle step it installed.
+
+namespace {
+
+constexpr unsigned char enter = 13;
+constexpr unsigned char escape = 27;
+
+std::array<float, 4> clearColour() {
+    std::array<float, 4> colour{};
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, colour.data());
+    return colour;
+}
+
+void expectClearColour(float grey, float alpha) {
+    const std::array<float, 4> colour = clearColour();
+    EXPECT_FLOAT_EQ(colour[0], grey);
+    EXPECT_FLOAT_EQ(colour[1], grey);
+    EXPECT_FLOAT_EQ(colour[2], grey);
+    EXPECT_FLOAT_EQ(colour[3], alpha);
+}
+
+// The aspect the current projection was made with.
+double projectionAspect() {
+    const std::array<float, 16> m = currentMatrix(GL_PROJECTION_MATRIX);
+    return static_cast<double>(m[5]) / m[0];
+}
+
+class ScreenFlow : public testing::Test {
+  protected:
+    void SetUp() override {
+        resetGlState();
+        modeChoice = fightMode;
+        modeCursorOffset = 0.0f;
+        opponentChoice = 1;
+        chosenOpponent = 0;
+        decorChoice = 1;
+        trainingChoice = 1;
+    }
+    void TearDown() override {
+        windowWidth = startWindowWidth;
+        windowHeight = startWindowHeight;
+    }
+};
+
+} // namespace
+
+TEST_F(ScreenFlow, TitleLeadsToTheModeMenuOnEnterOnly) {
+    enterTitleScreen();
+    EXPECT_EQ(screenIdle(), titleIdle);
+    EXPECT_EQ(installedIdle(), titleIdle);
+    expectClearColour(0.6f, 0.6f);
+    titleKeyboard('a', 0, 0);
+    titleKeyboard(' ', 0, 0);
+    EXPECT_EQ(screenIdle(), titleIdle);
+    titleKeyboard(enter, 0, 0);
+    EXPECT_EQ(screenIdle(), modeMenuIdle);
+    expectClearColour(0.5f, 0.0f);
+    modeMenuKeyboard(escape, 0, 0);
+    EXPECT_EQ(screenIdle(), titleIdle);
+}
+
+TEST_F(ScreenFlow, TitleAnimationGoesOnWhereItStoppedAfterAVisit) {
+    enterTitleScreen();
+    for (int step = 0; step < 30; ++step)
+        titleIdle();
+    const int spin = titleRingSpin;
+    const float slide = titleSlide;
+    titleKeyboard(enter, 0, 0);
+    modeMenuKeyboard(escape, 0, 0);
+    EXPECT_EQ(titleRingSpin, spin);
+    EXPECT_EQ(titleSlide, slide);
+}
+
+TEST_F(ScreenFlow, ModeMenuArrowsToggleAndEnterFollowsTheChoice) {
+    enterModeMenu();
+    modeMenuSpecial(GLUT_KEY_LEFT, 0, 0);
+    EXPECT_EQ(modeChoice, fightMode);
+    modeMenuSpecial(GLUT_KEY_DOWN, 0, 0);
+    EXPECT_EQ(modeChoice, trainingMode);
+    EXPECT_EQ(modeCursorOffset, -1.0f);
+    modeMenuKeyboard(enter, 0, 0);
+    EXPECT_EQ(screenIdle(), trainingMenuIdle);
+    trainingMenuKeyboard(escape, 0, 0);
+    EXPECT_EQ(screenIdle(), modeMenuIdle);
+    EXPECT_EQ(modeChoice, trainingMode); // kept on return
+    modeMenuSpecial(GLUT_KEY_UP, 0, 0);
+    modeMenuKeyboard(enter, 0, 0);
+    EXPECT_EQ(screenIdle(), opponentMenuIdle);
+    expectClearColour(0.5f, 0.0f);
+    opponentMenuKeyboard(escape, 0, 0);
+    EXPECT_EQ(screenIdle(), modeMenuIdle);
+}
+
+TEST_F(ScreenFlow, DecorMenuKeepsTheOpponentSelectedWhenEnterWasPressed) {
+    enterOpponentMenu();
+    opponentMenuSpecial(GLUT_KEY_RIGHT, 0, 0);
+    opponentMenuKeyboard(enter, 0, 0);
+    EXPECT_EQ(screenIdle(), decorMenuIdle);
+    EXPECT_EQ(chosenOpponent, 2);
+    expectClearColour(0.6f, 0.0f);
+    decorMenuSpecial(GLUT_KEY_UP, 0, 0); // not a decor key
+    EXPECT_EQ(decorChoice, 1);
+    decorMenuSpecial(GLUT_KEY_LEFT, 0, 0);
+    EXPECT_EQ(decorChoice, 2);
+    decorMenuKeyboard(escape, 0, 0);
+    EXPECT_EQ(screenIdle(), opponentMenuIdle);
+    EXPECT_EQ(opponentChoice, 2);
+    opponentMenuSpecial(GLUT_KEY_RIGHT, 0, 0);
+    EXPECT_EQ(chosenOpponent, 2); // only Enter hands the choice on
+    opponentMenuKeyboard(enter, 0, 0);
+    EXPECT_EQ(chosenOpponent, 3);
+    EXPECT_EQ(decorChoice, 2); // kept on return
+}
+
+TEST_F(ScreenFlow, DecorEnterSwitchesTheMenuLightOffAndStartsTheChosenFight) {
+    enterDecorMenu(3);
+    decorMenuSpecial(GLUT_KEY_RIGHT, 0, 0);
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT0));
+    decorMenuKeyboard(enter, 0, 0);
+    EXPECT_FALSE(glIsEnabled(GL_LIGHT0));
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT1));
+    EXPECT_EQ(fightOpponent, 3);
+    EXPECT_EQ(fightDecor, 2);
+    EXPECT_EQ(screenIdle(), fightIdle);
+    expectClearColour(0.0f, 0.0f);
+    fightKeyboard(escape, 0, 0);
+    EXPECT_EQ(screenIdle(), opponentMenuIdle);
+    EXPECT_FALSE(glIsEnabled(GL_LIGHT1));
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT0));
+}
+
+TEST_F(ScreenFlow, TrainingMenuProjectsAtFourThirdsWhateverTheWindow) {
+    windowWidth = 800;
+    windowHeight = 400;
+    enterModeMenu();
+    EXPECT_NEAR(projectionAspect(), 2.0, 1e-5);
+    enterTrainingMenu();
+    EXPECT_NEAR(projectionAspect(), 4.0 / 3.0, 1e-5);
+    reshapeScreen30(800, 400);
+    EXPECT_NEAR(projectionAspect(), 2.0, 1e-5);
+}
+
+TEST_F(ScreenFlow, TrainingMenuTogglesAndStartsTheChosenTraining) {
+    enterTrainingMenu();
+    trainingMenuSpecial(GLUT_KEY_DOWN, 0, 0);
+    EXPECT_EQ(trainingChoice, 1);
+    trainingMenuSpecial(GLUT_KEY_RIGHT, 0, 0);
+    EXPECT_EQ(trainingChoice, 2);
+    trainingMenuKeyboard(enter, 0, 0);
+    EXPECT_EQ(screenIdle(), trainingIdle);
+    EXPECT_EQ(trainingKind, 2);
+    expectClearColour(0.6f, 0.0f);
+    EXPECT_NEAR(projectionAspect(), 4.0 / 3.0, 1e-5);
+    trainingKeyboard(escape, 0, 0);
+    EXPECT_EQ(screenIdle(), trainingMenuIdle);
+    EXPECT_EQ(trainingChoice, 2);
+}
+
+TEST_F(ScreenFlow, TrainingStartsFreshAndItsPunchKeysRaiseTheFlags) {
+    trainingHits = 7;
+    trainingFinished = 1;
+    ballAngle = 10;
+    enterTrainingScreen(punchingBallTraining);
+    EXPECT_EQ(trainingHits, 0);
+    EXPECT_EQ(trainingFinished, 0);
+    EXPECT_EQ(ballAngle, -25);
+    EXPECT_EQ(ballSwingUp, 1);
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT0));
+    trainingKeyboard('X', 0, 0);
+    EXPECT_EQ(rightPunchActive, 0);
+    trainingKeyboard('x', 0, 0);
+    EXPECT_EQ(rightPunchActive, 1);
+    EXPECT_EQ(rightPunchExtending, 1);
+    trainingKeyboard('w', 0, 0);
+    EXPECT_EQ(leftPunchActive, 1);
+    EXPECT_EQ(leftPunchExtending, 1);
+    trainingIdle();
+    EXPECT_EQ(playerRightArm.shoulderPitch, 70.0f);
+    EXPECT_EQ(ballAngle, -20);
+}
+
+TEST_F(ScreenFlow, FinishedTrainingFrameComputesThePercentAndStopsTheIdle) {
+    enterTrainingScreen(punchingBallTraining);
+    EXPECT_EQ(installedIdle(), trainingIdle);
+    trainingDisplay();
+    EXPECT_EQ(installedIdle(), trainingIdle); // running: the frame leaves the idle alone
+    trainingHits = 20;
+    trainingPunches = 41;
+    trainingFinished = 1;
+    trainingDisplay();
+    EXPECT_EQ(trainingPercent, 48);
+    EXPECT_EQ(installedIdle(), nullptr);
+    // Shown again, the window gets the training's idle back; its ticks move nothing and the
+    // next frame stops it again.
+    onTrainingVisibility(GLUT_VISIBLE);
+    EXPECT_EQ(installedIdle(), trainingIdle);
+    const int angle = ballAngle;
+    trainingIdle();
+    EXPECT_EQ(ballAngle, angle);
+    trainingDisplay();
+    EXPECT_EQ(installedIdle(), nullptr);
+}
