@@ -37,15 +37,18 @@ trap stop_game EXIT
 start_game() {
     (cd "$RUKO_SOURCE" && exec "$RUKO_BINARY") >"$GAME_STDOUT" 2>"$SCRATCH/stderr" &
     GAME_PID=$!
+    # The window carries no process id: the game must be the only RUKO on this display.
     GAME_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^RUKO$' | head -n 1) ||
         fail "no RUKO window"
+    [ "$(xdotool search --onlyvisible --name '^RUKO$' | wc -l)" = 1 ] ||
+        fail "another RUKO window is open on this display"
     focus_game
     # Let the first frames draw.
     sleep 0.5
 }
 
 focus_game() {
-    xdotool windowfocus --sync "$GAME_WINDOW" 2>/dev/null || xdotool windowfocus "$GAME_WINDOW"
+    timeout 5 xdotool windowfocus --sync "$GAME_WINDOW" || fail "cannot focus the game's window"
 }
 
 # Real key events to the focused window: press_keys Return Up x ...
@@ -64,18 +67,17 @@ press_repeatedly() {
     sleep 0.15
 }
 
-# Waits for the game to end by itself and prints its exit status.
-wait_exit_status() {
-    local pid=$GAME_PID
+# Waits for the game to end by itself and sets GAME_STATUS to its exit status. Not to be
+# called in a subshell: only this shell can wait for the game.
+wait_game_exit() {
     for _ in $(seq 1 100); do
-        kill -0 "$pid" 2>/dev/null || break
+        kill -0 "$GAME_PID" 2>/dev/null || break
         sleep 0.1
     done
-    kill -0 "$pid" 2>/dev/null && fail "the game is still running"
-    local status=0
-    wait "$pid" || status=$?
+    kill -0 "$GAME_PID" 2>/dev/null && fail "the game is still running"
+    GAME_STATUS=0
+    wait "$GAME_PID" || GAME_STATUS=$?
     GAME_PID=""
-    echo "$status"
 }
 
 # Saves the window's picture as $SCRATCH/NAME.png and prints the path.
@@ -121,12 +123,12 @@ crop() {
 
 # Hides and shows the window as a window manager would when minimising it.
 hide_game() {
-    xdotool windowunmap --sync "$GAME_WINDOW"
+    timeout 5 xdotool windowunmap --sync "$GAME_WINDOW" || fail "cannot hide the window"
     sleep 0.3
 }
 
 show_game() {
-    xdotool windowmap --sync "$GAME_WINDOW"
+    timeout 5 xdotool windowmap --sync "$GAME_WINDOW" || fail "cannot show the window"
     sleep 0.3
     focus_game
 }

@@ -71,5 +71,6 @@ expect_grey "$(shoot title_last)" 5 240 153 "title at the end"
 
 expect_stdout "" "screen changes print nothing"
 press_keys Escape
-[ "$(wait_exit_status)" = 0 ] || fail "Escape on the title did not end with status 0"
+wait_game_exit
+[ "$GAME_STATUS" = 0 ] || fail "Escape on the title did not end with status 0"
 echo "PASS"

@@ -6,7 +6,8 @@ source "$(dirname "$0")/game_driver.sh"
 start_game
 press_keys space a
 press_keys Escape
-[ "$(wait_exit_status)" = 0 ] || fail "Escape on the title did not end with status 0"
+wait_game_exit
+[ "$GAME_STATUS" = 0 ] || fail "Escape on the title did not end with status 0"
 expect_stdout "" "Escape on the title"
 
 # "Quitter" is the last of the five entries, from the middle of a menu.
@@ -19,7 +20,8 @@ eval "$(xdotool getwindowgeometry --shell "$menu")"
 xdotool mousemove $((X + 40)) $((Y + HEIGHT * 9 / 10))
 sleep 0.2
 xdotool click 1
-[ "$(wait_exit_status)" = 0 ] || fail "Quitter did not end with status 0"
+wait_game_exit
+[ "$GAME_STATUS" = 0 ] || fail "Quitter did not end with status 0"
 # The menu's window covers part of the game's, which GLUT reports as a change of
 # visibility: the menu screen says it is visible, never that it is hidden.
 if grep -qv -a -x "$(printf 'Fen\xeatre graphique visible')" "$GAME_STDOUT"; then
