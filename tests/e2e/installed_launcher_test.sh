@@ -10,7 +10,7 @@ build_dir=$(cd "$(dirname "$binary")" && pwd)
 # Escape on the title screen ends the game. Until the title screen exists, the first screen
 # ignores Escape and the game is ended from the right-button menu: set this to 1 once the
 # title screen lands, and the test then demands that Escape ends the game.
-escape_ends_title=0
+escape_ends_title=1
 
 fail() {
     echo "FAIL: $*" >&2

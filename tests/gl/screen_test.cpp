@@ -1,4 +1,4 @@
-#include "app/blank_screen.h"
+#include "app/menus.h"
 #include "app/screen.h"
 #include "app/view_menu.h"
 #include "app/window.h"
@@ -45,7 +45,7 @@ TEST_F(Screen, EnterSetsTheCommonGlState) {
     glDisable(GL_LIGHT0);
     glShadeModel(GL_FLAT);
     glDepthFunc(GL_LESS);
-    enterBlankScreen();
+    enterTitleScreen();
     float clear[4];
     glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
     EXPECT_FLOAT_EQ(clear[0], 0.6f);
@@ -159,7 +159,7 @@ TEST_F(Screen, ViewMenuSwitchesWireframeAndLight) {
     EXPECT_FALSE(glIsEnabled(GL_LIGHT0));
     // A screen change switches the light on again without the flag knowing: the next use
     // sets the flag and leaves the light on, only the second switches it off.
-    enterBlankScreen();
+    enterTitleScreen();
     EXPECT_TRUE(glIsEnabled(GL_LIGHT0));
     onViewMenu(toggleWhiteLightEntry);
     EXPECT_EQ(whiteLightOn, 1);
