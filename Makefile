@@ -22,8 +22,12 @@ SECONDS ?= 60
 RUNS ?=
 FUZZ_SMOKE_SECONDS := 5
 
-.PHONY: all run test test-release test-sanitize test-fuzz fuzz fuzz-build deps clean install \
-	package assets screenshots
+# `make soak`: the soak test alone, longer, under the sanitizers (STEPS and SEED to change).
+STEPS ?= 1000000
+SEED ?= 20240607
+
+.PHONY: all run test test-release test-sanitize test-fuzz fuzz fuzz-build soak sanitize-build \
+	deps clean install package assets screenshots
 
 all:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -45,11 +49,17 @@ test: deps
 test-release: all
 	cd $(BUILD) && $(WITH_DISPLAY) ctest --output-on-failure -j $(JOBS)
 
-test-sanitize:
+sanitize-build:
 	@test -f $(SANITIZE_BUILD)/CMakeCache.txt || \
 		cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DRUKO_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+
+test-sanitize: sanitize-build
 	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) $(WITH_DISPLAY) ctest --output-on-failure -j $(JOBS)
+
+soak: sanitize-build
+	RUKO_SOAK_STEPS=$(STEPS) RUKO_SOAK_SEED=$(SEED) $(SANITIZE_ENV) $(WITH_DISPLAY) \
+		./$(SANITIZE_BUILD)/tests/soak_test --gtest_filter=SoakTest.EveryScreenForLongWithoutGrowth
 
 fuzz-build:
 	@test -f $(FUZZ_BUILD)/CMakeCache.txt || cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=$(FUZZ_CXX)
