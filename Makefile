@@ -27,7 +27,7 @@ STEPS ?= 1000000
 SEED ?= 20240607
 
 .PHONY: all run test test-release test-sanitize test-fuzz fuzz fuzz-build soak sanitize-build \
-	deps clean install package assets screenshots
+	bench deps clean install package assets screenshots
 
 all:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -70,6 +70,12 @@ fuzz: fuzz-build
 
 test-fuzz:
 	$(MAKE) fuzz SECONDS=$(FUZZ_SMOKE_SECONDS)
+
+# Frame rates, start-up time and peak memory against a bare GLUT window (see the README).
+bench: all
+	cmake --build $(BUILD) -j $(JOBS) --target ruko_bench bare_window first_frame_probe
+	$(WITH_DISPLAY) ./$(BUILD)/bench/ruko_bench ./$(BUILD)/ruko ./$(BUILD)/bench/bare_window \
+		./$(BUILD)/bench/libfirst_frame_probe.so
 
 install: all
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
