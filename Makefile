@@ -27,7 +27,7 @@ STEPS ?= 1000000
 SEED ?= 20240607
 
 .PHONY: all run test test-release test-sanitize test-fuzz fuzz fuzz-build soak sanitize-build \
-	bench deps clean install package assets screenshots
+	bench memcheck deps clean install package assets screenshots
 
 all:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -40,11 +40,12 @@ deps:
 	./tools/install-deps.sh
 
 # Every test twice: the release build, then the same tests under ASan and UBSan; then a short
-# run of each fuzz target.
+# run of each fuzz target and the valgrind session (two minutes).
 test: deps
 	$(MAKE) test-release
 	$(MAKE) test-sanitize
 	$(MAKE) test-fuzz
+	$(MAKE) memcheck
 
 test-release: all
 	cd $(BUILD) && $(WITH_DISPLAY) ctest --output-on-failure -j $(JOBS)
@@ -73,9 +74,17 @@ test-fuzz:
 
 # Frame rates, start-up time and peak memory against a bare GLUT window (see the README).
 bench: all
-	cmake --build $(BUILD) -j $(JOBS) --target ruko_bench bare_window first_frame_probe
+	cmake --build $(BUILD) -j $(JOBS) --target ruko_bench bare_window swap_probe
 	$(WITH_DISPLAY) ./$(BUILD)/bench/ruko_bench ./$(BUILD)/ruko ./$(BUILD)/bench/bare_window \
-		./$(BUILD)/bench/libfirst_frame_probe.so
+		./$(BUILD)/bench/libswap_probe.so
+
+# The real game under valgrind through every screen: no error, nothing definitely lost but what
+# tools/memcheck.supp lets through (the GL driver's and GLUT's own). Log in build/memcheck/.
+memcheck: all
+	cmake --build $(BUILD) -j $(JOBS) --target swap_probe
+	@mkdir -p $(BUILD)/memcheck
+	$(WITH_DISPLAY) ./tools/memcheck.sh ./$(BUILD)/ruko ./$(BUILD)/bench/libswap_probe.so \
+		$(BUILD)/memcheck/valgrind.log
 
 install: all
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"

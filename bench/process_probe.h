@@ -3,7 +3,7 @@
 #include <string>
 
 // Start-up time and peak memory of a separate GLUT program, through the preloaded
-// first_frame_probe library.
+// swap_probe library.
 
 struct ProbeResult {
     bool ok;

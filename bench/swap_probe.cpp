@@ -1,10 +1,13 @@
-// LD_PRELOAD probe. Environment:
-//   RUKO_PROBE_OUT    file to write "<first swap, ns of CLOCK_MONOTONIC> <peak RSS, KiB>" to
-//   RUKO_PROBE_SWAPS  swaps after which the process ends (default 1)
+// LD_PRELOAD probe of a GLUT program's frames. Environment:
+//   RUKO_PROBE_SWAPS  swaps after which the process ends (unset: never)
+//   RUKO_PROBE_OUT    the file written then: "<first swap, ns of CLOCK_MONOTONIC> <peak RSS, KiB>"
+//   RUKO_PROBE_COUNT  a file that holds the number of swaps so far, rewritten at each swap
+//                     (tools/memcheck.sh paces its keys by it)
 // The program's own glXSwapBuffers runs first, so a frame counts once it is on screen.
 
 #include <GL/glx.h>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -23,6 +26,17 @@ long long monotonicNanoseconds() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+void writeSwapCount() {
+    static const char* path = std::getenv("RUKO_PROBE_COUNT");
+    static const int file = path ? open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644) : -1;
+    if (file < 0)
+        return;
+    char count[24];
+    const int length = std::snprintf(count, sizeof count, "%ld\n", swapsDone);
+    if (ftruncate(file, 0) != 0 || pwrite(file, count, static_cast<size_t>(length), 0) != length)
+        return;
 }
 
 void reportAndExit() {
@@ -44,7 +58,8 @@ extern "C" void glXSwapBuffers(Display* display, GLXDrawable drawable) {
     realSwap(display, drawable);
     if (++swapsDone == 1)
         firstSwapNanoseconds = monotonicNanoseconds();
-    const char* wanted = std::getenv("RUKO_PROBE_SWAPS");
-    if (swapsDone >= (wanted ? std::atol(wanted) : 1))
+    writeSwapCount();
+    static const char* wanted = std::getenv("RUKO_PROBE_SWAPS");
+    if (wanted && swapsDone >= std::atol(wanted))
         reportAndExit();
 }
