@@ -33,8 +33,10 @@
 
 // The whole game played for a long time by a seeded stream of keys: every screen, fights to
 // the knock-out, trainings to the end, the view menu's entries but "Quitter". Keys go to the
-// window as X key events, so GLUT calls whatever callbacks the screens installed; each step
-// then runs the installed idle step once (unpaced) and GLUT draws the frame it asked for.
+// window as X key events, so GLUT calls whatever callbacks the screens installed. Each step
+// runs the installed idle step once (unpaced); every soakDrawEvery steps a key or a view-menu
+// entry may go in, and GLUT handles its events and draws the frame the screen asked for. The
+// window is made small so that 100 000 steps fit in CI's time under the sanitizers.
 //
 // Bounds checked every checkpoint, after a warm-up through every screen:
 //  - display lists and texture names: exactly as many as after start-up;
@@ -56,8 +58,6 @@ constexpr std::size_t soakHeapGrowthBound = 4u << 20; // bytes
 constexpr GLuint highestListChecked = 4096;
 constexpr GLuint highestTextureChecked = 1024;
 constexpr int fullScreenSteps = 50; // a player leaves full screen after a while
-// Input, GLUT's events and with them the frame the idle steps asked for, every few steps: the
-// game logic runs at every step, llvmpipe draws one frame in soakDrawEvery.
 constexpr int soakDrawEvery = 8;
 constexpr int soakWindowWidth = 160;
 constexpr int soakWindowHeight = 120;
