@@ -14,7 +14,20 @@ SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all run test test-release test-sanitize deps clean install package assets screenshots
+# The libFuzzer targets (fuzz/): a clang build of their own. `make fuzz SECONDS=N` runs each
+# for N seconds (RUNS=M stops each after M inputs); `make test` runs each for a smoke time.
+FUZZ_BUILD := build-fuzz
+FUZZ_CXX := clang++-14
+SECONDS ?= 60
+RUNS ?=
+FUZZ_SMOKE_SECONDS := 5
+
+# `make soak`: the soak test alone, longer, under the sanitizers (STEPS and SEED to change).
+STEPS ?= 1000000
+SEED ?= 20240607
+
+.PHONY: all run test test-release test-sanitize test-fuzz fuzz fuzz-build soak sanitize-build \
+	bench memcheck deps clean install package assets screenshots
 
 all:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -26,19 +39,52 @@ run: all
 deps:
 	./tools/install-deps.sh
 
-# Every test twice: the release build, then the same tests under ASan and UBSan.
+# Every test twice: the release build, then the same tests under ASan and UBSan; then a short
+# run of each fuzz target and the valgrind session (two minutes).
 test: deps
 	$(MAKE) test-release
 	$(MAKE) test-sanitize
+	$(MAKE) test-fuzz
+	$(MAKE) memcheck
 
 test-release: all
 	cd $(BUILD) && $(WITH_DISPLAY) ctest --output-on-failure -j $(JOBS)
 
-test-sanitize:
+sanitize-build:
 	@test -f $(SANITIZE_BUILD)/CMakeCache.txt || \
 		cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DRUKO_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+
+test-sanitize: sanitize-build
 	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) $(WITH_DISPLAY) ctest --output-on-failure -j $(JOBS)
+
+soak: sanitize-build
+	RUKO_SOAK_STEPS=$(STEPS) RUKO_SOAK_SEED=$(SEED) $(SANITIZE_ENV) $(WITH_DISPLAY) \
+		./$(SANITIZE_BUILD)/tests/soak_test --gtest_filter=SoakTest.EveryScreenForLongWithoutGrowth
+
+fuzz-build:
+	@test -f $(FUZZ_BUILD)/CMakeCache.txt || cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=$(FUZZ_CXX)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+fuzz: fuzz-build
+	$(WITH_DISPLAY) ./fuzz/run_fuzzers.sh $(FUZZ_BUILD) $(SECONDS) $(RUNS)
+
+test-fuzz:
+	$(MAKE) fuzz SECONDS=$(FUZZ_SMOKE_SECONDS)
+
+# Frame rates, start-up time and peak memory against a bare GLUT window (see the README).
+bench: all
+	cmake --build $(BUILD) -j $(JOBS) --target ruko_bench bare_window swap_probe
+	$(WITH_DISPLAY) ./$(BUILD)/bench/ruko_bench ./$(BUILD)/ruko ./$(BUILD)/bench/bare_window \
+		./$(BUILD)/bench/libswap_probe.so
+
+# The real game under valgrind through every screen: no error, nothing definitely lost but what
+# tools/memcheck.supp lets through (the GL driver's and GLUT's own). Log in build/memcheck/.
+memcheck: all
+	cmake --build $(BUILD) -j $(JOBS) --target swap_probe
+	@mkdir -p $(BUILD)/memcheck
+	$(WITH_DISPLAY) ./tools/memcheck.sh ./$(BUILD)/ruko ./$(BUILD)/bench/libswap_probe.so \
+		$(BUILD)/memcheck/valgrind.log
 
 install: all
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
@@ -59,4 +105,4 @@ screenshots: all
 	./tools/screenshots.sh ./$(BUILD)/ruko
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,46 @@
+#include "bench/machine_info.h"
+
+#include <GL/gl.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace {
+
+// The value of the first line of `path` starting with `key`, after its colon.
+std::string firstField(const char* path, const std::string& key) {
+    std::ifstream in(path);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.compare(0, key.size(), key) == 0) {
+            const std::size_t colon = line.find(':');
+            const std::size_t start = line.find_first_not_of(" \t", colon + 1);
+            return start == std::string::npos ? "" : line.substr(start);
+        }
+    }
+    return "unknown";
+}
+
+} // namespace
+
+std::string cpuModel() {
+    return firstField("/proc/cpuinfo", "model name");
+}
+
+int logicalCores() {
+    return static_cast<int>(sysconf(_SC_NPROCESSORS_ONLN));
+}
+
+long memoryMiB() {
+    return std::atol(firstField("/proc/meminfo", "MemTotal").c_str()) / 1024; // given in KiB
+}
+
+std::string glRendererAndVersion() {
+    const auto text = [](GLenum name) {
+        const auto* value = reinterpret_cast<const char*>(glGetString(name));
+        return std::string(value ? value : "unknown");
+    };
+    return text(GL_RENDERER) + ", OpenGL " + text(GL_VERSION);
+}

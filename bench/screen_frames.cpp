@@ -1,0 +1,92 @@
+#include "bench/screen_frames.h"
+
+#include "app/idle_pacing.h"
+#include "app/menus.h"
+#include "game/fight_screen.h"
+#include "game/knockout.h"
+#include "game/state.h"
+#include "game/training_screen.h"
+
+#include <GL/freeglut.h>
+
+#include <chrono>
+
+namespace {
+
+constexpr int warmUpFrames = 10;
+
+struct BenchScreen {
+    const char* name;
+    void (*enter)();
+};
+
+void clearAndSwap() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glutSwapBuffers();
+}
+
+void enterBareFrame() {
+    enterTitleScreen(); // the title's GL state, then nothing but a clear and a swap
+    glutDisplayFunc(clearAndSwap);
+    installIdle(nullptr);
+}
+
+// The knock-out view as the fight reaches it: one tick above 40 points.
+void enterKnockOut(int decor) {
+    enterFightScreen(radovEze, decor);
+    fightPoints = knockOutPoints + 1;
+    fightIdle();
+}
+
+constexpr BenchScreen benchScreens[] = {
+    {"bare clear and swap", enterBareFrame},
+    {"title", enterTitleScreen},
+    {"mode menu", enterModeMenu},
+    {"opponent menu", enterOpponentMenu},
+    {"decor menu", [] { enterDecorMenu(radovEze); }},
+    {"training menu", enterTrainingMenu},
+    {"fight, Radov Eze, Amical", [] { enterFightScreen(radovEze, friendlyDecor); }},
+    {"fight, Radov Eze Black, Amical", [] { enterFightScreen(radovEzeBlack, friendlyDecor); }},
+    {"fight, Dida Vud, Amical", [] { enterFightScreen(didaVud, friendlyDecor); }},
+    {"fight, Radov Eze, Coupe Tavelin", [] { enterFightScreen(radovEze, cupDecor); }},
+    {"fight, Radov Eze Black, Coupe Tavelin", [] { enterFightScreen(radovEzeBlack, cupDecor); }},
+    {"fight, Dida Vud, Coupe Tavelin", [] { enterFightScreen(didaVud, cupDecor); }},
+    {"knock-out, Amical", [] { enterKnockOut(friendlyDecor); }},
+    {"knock-out, Coupe Tavelin", [] { enterKnockOut(cupDecor); }},
+    {"training, Sac de Frappe", [] { enterTrainingScreen(punchBagTraining); }},
+    {"training, Punching Ball", [] { enterTrainingScreen(punchingBallTraining); }},
+};
+
+// One frame as the game makes it, without the 60-a-second pacing.
+void frame() {
+    if (const IdleStep idle = installedIdle())
+        idle();
+    glutPostRedisplay();
+    glutMainLoopEvent();
+}
+
+double framesPerSecond(double seconds) {
+    using Clock = std::chrono::steady_clock;
+    for (int i = 0; i < warmUpFrames; ++i)
+        frame();
+    const Clock::time_point start = Clock::now();
+    long frames = 0;
+    double elapsed = 0.0;
+    do {
+        frame();
+        ++frames;
+        elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+    } while (elapsed < seconds);
+    return static_cast<double>(frames) / elapsed;
+}
+
+} // namespace
+
+std::vector<ScreenFrameRate> measureEveryScreen(double secondsEach) {
+    std::vector<ScreenFrameRate> rates;
+    for (const BenchScreen& screen : benchScreens) {
+        screen.enter();
+        rates.push_back({screen.name, framesPerSecond(secondsEach)});
+    }
+    return rates;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Frames per second of each screen's display, drawn in the game's window as GLUT draws them:
+// the screen's idle step, a redisplay request, GLUT's event pass (which calls the display).
+
+struct ScreenFrameRate {
+    std::string screen;
+    double framesPerSecond;
+};
+
+// Needs the game's window and its resources. The first row is the bare clear-and-swap frame
+// every other row is compared with.
+std::vector<ScreenFrameRate> measureEveryScreen(double secondsEach);
