@@ -30,6 +30,12 @@ long pixelDataOffset(FILE* file) {
     return static_cast<long>(offset);
 }
 
+long fileSize(FILE* file) {
+    if (std::fseek(file, 0, SEEK_END) != 0)
+        return -1;
+    return std::ftell(file);
+}
+
 // Rejects an empty side, a top-down (negative) height and anything beyond maxBmpSide, so the
 // byte counts below cannot overflow.
 bool isSupportedSide(std::uint32_t side) {
@@ -89,7 +95,13 @@ int readBmpImage(FILE* file, const char* path, BmpImage* image) {
         std::printf("Bpp from %s is not 24: %u\n", path, bitsPerPixel);
         return 0;
     }
-    std::fseek(file, skippedInfoFields, SEEK_CUR);
+    // A short file that claims a large image is refused before its buffer is allocated.
+    const long sizeOnDisk = fileSize(file);
+    if (sizeOnDisk < pixelOffset ||
+        static_cast<unsigned long>(sizeOnDisk - pixelOffset) < paddedSize) {
+        std::printf("Error reading image data from %s.\n", path);
+        return 0;
+    }
 
     image->pixels = static_cast<unsigned char*>(std::malloc(paddedSize));
     if (image->pixels == nullptr) {

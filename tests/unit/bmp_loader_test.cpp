@@ -167,6 +167,8 @@ TEST(BmpLoaderMemory, NoRoomForThePixelsIsReported) {
     large.height = maxBmpSide;
     const std::string path = (folder / "large.bmp").string();
     writeBytes(path, craftBmp(large, {}));
+    // All its pixels are there (a sparse file): only the allocation can fail.
+    std::filesystem::resize_file(path, 54 + std::uintmax_t{maxBmpSide} * maxBmpSide * 3);
     EXPECT_EXIT(
         {
             dup2(STDERR_FILENO, STDOUT_FILENO);
@@ -175,6 +177,27 @@ TEST(BmpLoaderMemory, NoRoomForThePixelsIsReported) {
             std::_Exit(loadBmpImage(path.c_str(), &image) == 0 ? 3 : 4);
         },
         testing::ExitedWithCode(3), "^Error allocating memory for color-corrected image data$");
+    std::filesystem::remove_all(folder);
+}
+
+TEST(BmpLoaderMemory, AShortFileClaimingAHugeImageAllocatesNothing) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer reserves address space of its own";
+#endif
+    const std::filesystem::path folder = scratchFolder("bmp_short");
+    BmpFields large;
+    large.width = maxBmpSide;
+    large.height = maxBmpSide;
+    const std::string path = (folder / "short.bmp").string();
+    writeBytes(path, craftBmp(large, std::vector<std::uint8_t>(64)));
+    EXPECT_EXIT(
+        {
+            dup2(STDERR_FILENO, STDOUT_FILENO);
+            capAddressSpace(32 << 20); // far less than the 192 MiB the header claims
+            BmpImage image{};
+            std::_Exit(loadBmpImage(path.c_str(), &image) == 0 && !image.pixels ? 3 : 4);
+        },
+        testing::ExitedWithCode(3), "^Error reading image data from .*short.bmp.\n$");
     std::filesystem::remove_all(folder);
 }
 
