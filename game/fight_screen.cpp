@@ -7,6 +7,7 @@
 #include "game/gloves.h"
 #include "game/knockout.h"
 #include "game/opponent_behaviour.h"
+#include "game/points_text.h"
 #include "game/punches.h"
 #include "game/state.h"
 #include "models/opponents.h"
@@ -44,14 +45,6 @@ void drawFacingOpponent() {
         drawOpponentModel(fightOpponent);
     }
     glPopMatrix();
-}
-
-void printPoints() {
-    setFontSize(20);
-    enableTextShadow();
-    setShadowColor3f(0, 0, 0);
-    setTextColor3f(1, 1, 0);
-    printText(1, windowHeight - 20, "POINT = %d", fightPoints);
 }
 
 } // namespace
@@ -101,7 +94,7 @@ void fightDisplay() {
         drawGlove(rightShoulderSide, drawPlayerRightArm, eye);
         drawFacingOpponent();
         drawDecorScenery(fightDecor);
-        printPoints();
+        printPointCount(fightPoints);
     }
     glPopMatrix();
     glutSwapBuffers();

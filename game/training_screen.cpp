@@ -5,6 +5,7 @@
 #include "app/screen.h"
 #include "app/window.h"
 #include "game/gloves.h"
+#include "game/points_text.h"
 #include "game/state.h"
 #include "game/training_rules.h"
 #include "models/punching_ball.h"
@@ -52,14 +53,6 @@ void drawTarget() {
     glPopMatrix();
 }
 
-void printHits() {
-    setFontSize(20);
-    enableTextShadow();
-    setShadowColor3f(0.0f, 0.0f, 0.0f);
-    setTextColor3f(1.0f, 1.0f, 0.0f);
-    printText(1, windowHeight - 20, "POINT = %d", trainingHits);
-}
-
 void printResults() {
     setFontSize(20);
     enableTextShadow();
@@ -92,7 +85,7 @@ void trainingDisplay() {
         glLightfv(GL_LIGHT0, GL_POSITION, trainingLight.position);
         drawGloves();
         drawTarget();
-        printHits();
+        printPointCount(trainingHits);
         if (trainingFinished) {
             trainingPercent = trainingPercentOf(trainingHits, trainingPunches);
             printResults();
