@@ -8,7 +8,6 @@ namespace {
 constexpr long pixelOffsetField = 10;
 constexpr long widthField = 18;
 constexpr long headersEnd = 54; // 14-byte file header and 40-byte info header
-constexpr long skippedInfoFields = 24;
 constexpr int bytesPerPixel = 3;
 
 bool readLittleEndian(FILE* file, int bytes, std::uint32_t* value) {
