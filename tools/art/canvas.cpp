@@ -79,6 +79,12 @@ Shader flat(Rgb colour, float opacity) {
     return [colour, opacity](float, float, Rgb under) { return mix(under, colour, opacity); };
 }
 
+Shader verticalGradient(Rgb top, Rgb bottom, float fromY, float span) {
+    return [top, bottom, fromY, span](float, float y, Rgb) {
+        return mix(top, bottom, std::fmin(1.0f, std::fmax(0.0f, (y - fromY) / span)));
+    };
+}
+
 void fillRect(Canvas& canvas, float left, float top, float right, float bottom, const Shader& s) {
     paintRegion(canvas, left, top, right, bottom, nullptr, s);
 }

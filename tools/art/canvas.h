@@ -36,6 +36,8 @@ void paintRegion(Canvas& canvas, float left, float top, float right, float botto
                  const Inside& inside, const Shader& shader);
 void paintAll(Canvas& canvas, const Shader& shader);
 Shader flat(Rgb colour, float opacity = 1.0f);
+// From `top` at y = fromY to `bottom` at fromY + span, held beyond both ends.
+Shader verticalGradient(Rgb top, Rgb bottom, float fromY, float span);
 
 void fillRect(Canvas& canvas, float left, float top, float right, float bottom, const Shader& s);
 void fillEllipse(Canvas& canvas, float cx, float cy, float rx, float ry, const Shader& s);

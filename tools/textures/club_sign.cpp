@@ -52,10 +52,7 @@ Picture drawClubSign() {
     name.font = serifBoldFont;
     name.size = 104;
     name.tracking = 6;
-    name.fill = [](float, float y, Rgb) {
-        return mix(hexColour(0xFFEBA8), hexColour(0xB9801E),
-                   std::fmin(1.0f, std::fmax(0.0f, (y - 40) / 80)));
-    };
+    name.fill = verticalGradient(hexColour(0xFFEBA8), hexColour(0xB9801E), 40, 80);
     name.outline = 3;
     name.outlineColour = hexColour(0x2A1405);
     name.shadowOffset = 5;

@@ -16,6 +16,17 @@ void drawCornerMarks(Canvas& canvas, Rgb first, Rgb second) {
     fillPolygon(canvas, {0, s, m, s, 0, s - m}, flat(second));
 }
 
+// The mat's motto along its near and far edges.
+void drawEdgeMotto(Canvas& canvas, const char* motto, float size, float tracking, Rgb colour) {
+    Lettering band;
+    band.size = size;
+    band.tracking = tracking;
+    band.fill = flat(colour);
+    const float c = matSide / 2.0f;
+    drawLettering(canvas, band, motto, c, matSide - 10);
+    drawLettering(canvas, band, motto, c, 25);
+}
+
 void drawApron(Canvas& canvas, Rgb band, Rgb line) {
     const float s = static_cast<float>(matSide);
     const auto framed = [=](float x, float y) {
@@ -72,12 +83,7 @@ Picture drawFriendlyRingMat() {
     drawLettering(canvas, ring, "CLUB DE BOXE", c, c - 98);
     drawLettering(canvas, ring, "AMICAL", c, c + 130);
 
-    Lettering band;
-    band.size = 19;
-    band.tracking = 4;
-    band.fill = flat(hexColour(0xF4F0E4));
-    drawLettering(canvas, band, "CLUB DE BOXE RUKO \xB7 DEPUIS 1987", c, matSide - 10);
-    drawLettering(canvas, band, "CLUB DE BOXE RUKO \xB7 DEPUIS 1987", c, 25);
+    drawEdgeMotto(canvas, "CLUB DE BOXE RUKO \xB7 DEPUIS 1987", 19, 4, hexColour(0xF4F0E4));
 
     // Scuffs where the boxers turn.
     paintAll(canvas, [](float x, float y, Rgb under) {
@@ -113,21 +119,13 @@ Picture drawCupRingMat() {
     name.size = 64;
     name.condense = 0.9f;
     name.tracking = 2;
-    name.fill = [](float, float y, Rgb) {
-        return mix(hexColour(0xFFFFFF), hexColour(0xC9D4EA),
-                   std::fmin(1.0f, std::fmax(0.0f, (y - 300) / 60)));
-    };
+    name.fill = verticalGradient(hexColour(0xFFFFFF), hexColour(0xC9D4EA), 300, 60);
     name.outline = 4;
     name.outlineColour = hexColour(0x0B1838);
     name.shadowOffset = 4;
     drawLettering(canvas, name, "COUPE", c, c - 48);
     drawLettering(canvas, name, "TAVELIN", c, c + 72);
 
-    Lettering band;
-    band.size = 20;
-    band.tracking = 6;
-    band.fill = flat(hexColour(0x1E3C7A));
-    drawLettering(canvas, band, "COUPE TAVELIN \xB7 FINALE", c, matSide - 10);
-    drawLettering(canvas, band, "COUPE TAVELIN \xB7 FINALE", c, 25);
+    drawEdgeMotto(canvas, "COUPE TAVELIN \xB7 FINALE", 20, 6, hexColour(0x1E3C7A));
     return {matSide, matSide, finishPicture(canvas)};
 }
