@@ -157,7 +157,23 @@ TEST_F(BmpLoader, EmptyTopDownAndHugeImagesAreRefusedBeforeAnyAllocation) {
     }
 }
 
-TEST(BmpLoaderMemory, NoRoomForThePixelsIsReported) {
+namespace {
+
+// Loads an image claiming 8192 x 8192 pixels, far more than the 32 MiB of room left.
+void expectLoadFailsWithLittleMemory(const std::string& path, const std::string& message) {
+    EXPECT_EXIT(
+        {
+            dup2(STDERR_FILENO, STDOUT_FILENO);
+            capAddressSpace(32 << 20);
+            BmpImage image{};
+            std::_Exit(loadBmpImage(path.c_str(), &image) == 0 && !image.pixels ? 3 : 4);
+        },
+        testing::ExitedWithCode(3), message);
+}
+
+} // namespace
+
+TEST(BmpLoaderMemory, HugeImagesUnderLittleMemory) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the sanitizer reserves address space of its own";
 #endif
@@ -165,39 +181,18 @@ TEST(BmpLoaderMemory, NoRoomForThePixelsIsReported) {
     BmpFields large;
     large.width = maxBmpSide;
     large.height = maxBmpSide;
-    const std::string path = (folder / "large.bmp").string();
-    writeBytes(path, craftBmp(large, {}));
-    // All its pixels are there (a sparse file): only the allocation can fail.
-    std::filesystem::resize_file(path, 54 + std::uintmax_t{maxBmpSide} * maxBmpSide * 3);
-    EXPECT_EXIT(
-        {
-            dup2(STDERR_FILENO, STDOUT_FILENO);
-            capAddressSpace(32 << 20);
-            BmpImage image{};
-            std::_Exit(loadBmpImage(path.c_str(), &image) == 0 ? 3 : 4);
-        },
-        testing::ExitedWithCode(3), "^Error allocating memory for color-corrected image data$");
-    std::filesystem::remove_all(folder);
-}
 
-TEST(BmpLoaderMemory, AShortFileClaimingAHugeImageAllocatesNothing) {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "the sanitizer reserves address space of its own";
-#endif
-    const std::filesystem::path folder = scratchFolder("bmp_short");
-    BmpFields large;
-    large.width = maxBmpSide;
-    large.height = maxBmpSide;
-    const std::string path = (folder / "short.bmp").string();
-    writeBytes(path, craftBmp(large, std::vector<std::uint8_t>(64)));
-    EXPECT_EXIT(
-        {
-            dup2(STDERR_FILENO, STDOUT_FILENO);
-            capAddressSpace(32 << 20); // far less than the 192 MiB the header claims
-            BmpImage image{};
-            std::_Exit(loadBmpImage(path.c_str(), &image) == 0 && !image.pixels ? 3 : 4);
-        },
-        testing::ExitedWithCode(3), "^Error reading image data from .*short.bmp.\n$");
+    // All its pixels are there (a sparse file): only the allocation can fail.
+    const std::string whole = (folder / "large.bmp").string();
+    writeBytes(whole, craftBmp(large, {}));
+    std::filesystem::resize_file(whole, 54 + std::uintmax_t{maxBmpSide} * maxBmpSide * 3);
+    expectLoadFailsWithLittleMemory(whole,
+                                    "^Error allocating memory for color-corrected image data$");
+
+    // A short file claiming as much is refused before anything is allocated.
+    const std::string cutShort = (folder / "short.bmp").string();
+    writeBytes(cutShort, craftBmp(large, std::vector<std::uint8_t>(64)));
+    expectLoadFailsWithLittleMemory(cutShort, "^Error reading image data from .*short.bmp.\n$");
     std::filesystem::remove_all(folder);
 }
 
