@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "app/menus.h"
 #include "app/startup.h"
 #include "app/view_menu.h"
@@ -6,6 +7,9 @@
 #include <GL/glut.h>
 
 int main(int argc, char** argv) {
+    int exitStatus = 0;
+    if (!readCommandLine(&argc, argv, &exitStatus))
+        return exitStatus;
     openGameWindow(&argc, argv);
     createViewMenu();
     initResources();

@@ -1,0 +1,94 @@
+#include "app/command_line.h"
+
+#include <cstdlib>
+#include <cstring>
+
+bool muteRequested = false;
+
+namespace {
+
+struct GlutOption {
+    const char* name;
+    bool takesValue;
+};
+
+constexpr GlutOption glutOptions[] = {
+    {"-display", true},   {"-geometry", true}, {"-iconic", false}, {"-direct", false},
+    {"-indirect", false}, {"-gldebug", false}, {"-sync", false},
+};
+
+constexpr char usageText[] =
+    "Usage: ruko [--mute] [GLUT options]\n"
+    "       ruko --help | --version\n"
+    "\n"
+    "RUKO is a small 3D boxing game for one player: fight one of three computer\n"
+    "opponents in first person, or train on a punch bag and a punching ball.\n"
+    "The game's texts are in French.\n"
+    "\n"
+    "Options:\n"
+    "  --mute      start without sound (RUKO_MUTE=1 does the same)\n"
+    "  --help      print this help and exit\n"
+    "  --version   print the version and exit\n"
+    "  -display DISPLAY, -geometry WxH+X+Y, -iconic, -direct, -indirect, -gldebug, -sync\n"
+    "              passed on to GLUT\n"
+    "\n"
+    "The controls are listed in ruko(6) and in the README; the right mouse button\n"
+    "opens the view menu on every screen.\n";
+
+const GlutOption* findGlutOption(const char* argument) {
+    for (const GlutOption& option : glutOptions)
+        if (std::strcmp(argument, option.name) == 0)
+            return &option;
+    return nullptr;
+}
+
+bool badUsage(const char* complaint, const char* argument, int* exitStatus) {
+    std::fprintf(stderr, "ruko: %s: %s\n", complaint, argument);
+    printUsage(stderr);
+    *exitStatus = 2;
+    return false;
+}
+
+bool muteFromEnvironment() {
+    const char* value = std::getenv("RUKO_MUTE");
+    return value && *value && std::strcmp(value, "0") != 0;
+}
+
+} // namespace
+
+void printUsage(std::FILE* out) {
+    std::fputs(usageText, out);
+}
+
+bool readCommandLine(int* argc, char** argv, int* exitStatus) {
+    *exitStatus = 0;
+    muteRequested = muteFromEnvironment();
+    int kept = 1;
+    for (int i = 1; i < *argc; ++i) {
+        const char* argument = argv[i];
+        if (std::strcmp(argument, "--help") == 0) {
+            printUsage(stdout);
+            return false;
+        }
+        if (std::strcmp(argument, "--version") == 0) {
+            std::printf("ruko %s\n", RUKO_VERSION);
+            return false;
+        }
+        if (std::strcmp(argument, "--mute") == 0) {
+            muteRequested = true;
+            continue;
+        }
+        const GlutOption* glutOption = findGlutOption(argument);
+        if (!glutOption)
+            return badUsage("unknown option", argument, exitStatus);
+        argv[kept++] = argv[i];
+        if (glutOption->takesValue) {
+            if (i + 1 >= *argc)
+                return badUsage("missing value for", argument, exitStatus);
+            argv[kept++] = argv[++i];
+        }
+    }
+    *argc = kept;
+    argv[kept] = nullptr;
+    return true;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdio>
+
+// The game's own options, answered before GLUT starts so that --help and --version need no
+// display. GLUT's X options (-display, -geometry, -iconic, -direct, -indirect, -gldebug,
+// -sync) are left in argv for glutInit.
+
+extern bool muteRequested; // --mute, or RUKO_MUTE=1 in the environment
+
+// Takes the game's options out of argv. Returns true when the game is to start; otherwise it
+// has printed what was asked (help, version, or the usage on stderr for a bad option) and
+// exitStatus holds the status to end with (0, or 2 for a bad option).
+bool readCommandLine(int* argc, char** argv, int* exitStatus);
+
+void printUsage(std::FILE* out);
