@@ -27,17 +27,28 @@ STEPS ?= 1000000
 SEED ?= 20240607
 
 .PHONY: all run test test-release test-sanitize test-fuzz fuzz fuzz-build soak sanitize-build \
-	bench memcheck deps clean install package assets screenshots
+	bench memcheck deps deps-run tests-on clean install package assets screenshots
 
 all:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: all
+# On a fresh machine: installs what building and playing need (as root; otherwise names it).
+run: deps-run
+	$(MAKE) all
 	./$(BUILD)/ruko
 
+deps-run:
+	./tools/install-deps.sh run
+
+# Everything `make run` needs and what the tests add.
 deps:
-	./tools/install-deps.sh
+	./tools/install-deps.sh test
+
+# A build configured where GoogleTest was missing (a player's `make run`) has its tests off.
+tests-on:
+	@grep -qx 'BUILD_TESTING:BOOL=ON' $(BUILD)/CMakeCache.txt 2>/dev/null || \
+		cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
 
 # Every test twice: the release build, then the same tests under ASan and UBSan; then a short
 # run of each fuzz target and the valgrind session (two minutes).
@@ -47,16 +58,17 @@ test: deps
 	$(MAKE) test-fuzz
 	$(MAKE) memcheck
 
-test-release: all
-	cd $(BUILD) && $(WITH_DISPLAY) ctest --output-on-failure -j $(JOBS)
+test-release: tests-on
+	$(MAKE) all
+	cd $(BUILD) && $(WITH_DISPLAY) ctest --output-on-failure --no-tests=error -j $(JOBS)
 
 sanitize-build:
 	@test -f $(SANITIZE_BUILD)/CMakeCache.txt || \
-		cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DRUKO_SANITIZE=ON
+		cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DRUKO_SANITIZE=ON -DBUILD_TESTING=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 
 test-sanitize: sanitize-build
-	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) $(WITH_DISPLAY) ctest --output-on-failure -j $(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) $(WITH_DISPLAY) ctest --output-on-failure --no-tests=error -j $(JOBS)
 
 soak: sanitize-build
 	RUKO_SOAK_STEPS=$(STEPS) RUKO_SOAK_SEED=$(SEED) $(SANITIZE_ENV) $(WITH_DISPLAY) \

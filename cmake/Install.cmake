@@ -1,12 +1,14 @@
-# Installing RUKO like a desktop game, and its Debian package.
+# Installing RUKO like a Debian game, and its Debian package.
 #
-# The game reads Data/ from its working directory. The binary goes to libexec, its data to
-# share/ruko/Data, and the `ruko` command on the PATH is a launcher that starts the binary
-# from share/ruko. The desktop menu gets an entry and an icon drawn by tools/icon.
+# The game reads Data/ from its working directory. As Debian lays out games, the binary goes
+# to lib/games/ruko, its data to share/games/ruko/Data, and the `ruko` command in games/ (on
+# the PATH) is a launcher that starts the binary from share/games/ruko. The desktop menu gets
+# an entry and an icon drawn by tools/icon; AppStream its metainfo; man(1) the page ruko(6).
 include(GNUInstallDirs)
 
-set(RUKO_INSTALL_GAME_DIR ${CMAKE_INSTALL_DATADIR}/ruko)
-set(RUKO_INSTALL_BINARY_DIR ${CMAKE_INSTALL_LIBEXECDIR}/ruko)
+set(RUKO_INSTALL_COMMAND_DIR games)
+set(RUKO_INSTALL_GAME_DIR ${CMAKE_INSTALL_DATAROOTDIR}/games/ruko)
+set(RUKO_INSTALL_BINARY_DIR lib/games/ruko)
 set(RUKO_ICON_SIZES 48 128 256)
 
 # The icon, drawn at build time at every size the menu asks for.
@@ -30,21 +32,36 @@ endforeach()
 add_custom_target(ruko_icons ALL DEPENDS ${RUKO_ICON_FILES})
 
 # The launcher finds the game from its own place, so the paths it holds are relative.
-file(RELATIVE_PATH RUKO_LAUNCHER_TO_GAME_DIR ${CMAKE_INSTALL_FULL_BINDIR}
+file(RELATIVE_PATH RUKO_LAUNCHER_TO_GAME_DIR ${CMAKE_INSTALL_PREFIX}/${RUKO_INSTALL_COMMAND_DIR}
     ${CMAKE_INSTALL_PREFIX}/${RUKO_INSTALL_GAME_DIR})
-file(RELATIVE_PATH RUKO_LAUNCHER_TO_BINARY ${CMAKE_INSTALL_FULL_BINDIR}
+file(RELATIVE_PATH RUKO_LAUNCHER_TO_BINARY ${CMAKE_INSTALL_PREFIX}/${RUKO_INSTALL_COMMAND_DIR}
     ${CMAKE_INSTALL_PREFIX}/${RUKO_INSTALL_BINARY_DIR}/ruko)
 configure_file(packaging/ruko-launcher.sh.in ${CMAKE_BINARY_DIR}/launcher/ruko @ONLY)
 
 install(TARGETS ruko RUNTIME DESTINATION ${RUKO_INSTALL_BINARY_DIR})
-install(PROGRAMS ${CMAKE_BINARY_DIR}/launcher/ruko DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(PROGRAMS ${CMAKE_BINARY_DIR}/launcher/ruko DESTINATION ${RUKO_INSTALL_COMMAND_DIR})
 install(FILES packaging/ruko.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES packaging/ruko.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
+    RENAME invalid.noreply.users.ruko.metainfo.xml)
 
-# Every file of Data/, picked up again at each build as the generators add them. The folder
-# exists even while it is empty: the launcher starts the game in its parent.
-file(GLOB RUKO_DATA_FILES LIST_DIRECTORIES false CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/Data/*)
-install(DIRECTORY DESTINATION ${RUKO_INSTALL_GAME_DIR}/Data)
-install(FILES ${RUKO_DATA_FILES} DESTINATION ${RUKO_INSTALL_GAME_DIR}/Data)
+# Data/ as a whole, read at install time, so that every file and folder added to it goes too.
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/Data DESTINATION ${RUKO_INSTALL_GAME_DIR})
+
+# The man page and the changelog, compressed as Debian wants them: gzip -9n leaves out the
+# name and time, so that the same text gives the same bytes.
+foreach(page ruko.6 changelog)
+    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/packaging/${page}.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/${page}
+            ${CMAKE_BINARY_DIR}/packaging/${page}
+        COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/packaging/${page}
+        DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${page}
+        COMMENT "Compressing ${page}")
+endforeach()
+add_custom_target(ruko_compressed_docs ALL
+    DEPENDS ${CMAKE_BINARY_DIR}/packaging/ruko.6.gz ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/ruko.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz packaging/copyright
+    DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 if(BUILD_TESTING)
     find_package(GTest REQUIRED)
@@ -57,7 +74,8 @@ endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ruko)
 set(CPACK_PACKAGE_VENDOR "RUKO developers")
-set(CPACK_PACKAGE_CONTACT "RUKO developers")
+# No one reads this address: .invalid is a domain that exists nowhere.
+set(CPACK_PACKAGE_CONTACT "RUKO developers <ruko@users.noreply.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small real-time 3D boxing game")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "RUKO is a first-person boxing game for one player: fight one of three\n\

@@ -1,17 +1,32 @@
 #!/usr/bin/env bash
-# Installs, when run as root, the Debian packages that building and testing need and that
-# this machine lacks. Without root it only names what is missing.
+# Installs, when run as root, the Debian packages that this machine lacks: `run` for what
+# building and playing need (make run), `test` for those and what the tests add (make test).
+# Without root it names what is missing and fails.
 set -euo pipefail
 
-packages=(
+# The default build: the game, the icon and the asset generators (FreeType) under tools/.
+run_packages=(
     cmake g++ make pkg-config
-    freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri
-    libgtest-dev libbenchmark-dev libfreetype-dev fonts-dejavu-core
-    xvfb xauth xdotool x11-utils imagemagick clang-format git
-    desktop-file-utils dpkg-dev
-    clang-14 libclang-rt-14-dev valgrind
-    "$@"
+    freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri libfreetype-dev
+    libopenal-dev libsndfile1-dev
 )
+# The tests, the sanitizer and fuzz builds, valgrind, the benchmarks, `make assets` (the
+# DejaVu fonts) and the package checks.
+test_packages=(
+    libgtest-dev libbenchmark-dev libxtst-dev fonts-dejavu-core
+    xvfb xauth xdotool x11-utils imagemagick clang-format git
+    desktop-file-utils dpkg-dev lintian appstream groff-base man-db
+    clang-14 libclang-rt-14-dev valgrind
+)
+
+case ${1:-} in
+run) packages=("${run_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -21,7 +36,7 @@ done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
 if [[ $(id -u) -ne 0 ]]; then
-    echo "Missing packages (install them as root): ${missing[*]}" >&2
+    echo "Missing packages (install them as root, or run this as root): ${missing[*]}" >&2
     exit 1
 fi
 echo "Installing: ${missing[*]}"

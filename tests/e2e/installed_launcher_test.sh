@@ -2,7 +2,8 @@
 # `make install` with PREFIX and DESTDIR stages the game the way a packager does; the staged
 # tree is made read-only and the installed `ruko` command is started by name from an unrelated
 # directory. The game must open its window from the data folder, take the player's arguments
-# unchanged, leave the installed files untouched and end with status 0.
+# unchanged, leave the installed files untouched and end with status 0; --help and --version
+# answer without a display.
 set -euo pipefail
 binary=$1 source_dir=$2 scratch=$3
 build_dir=$(cd "$(dirname "$binary")" && pwd)
@@ -32,19 +33,18 @@ env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL \
     make -s -C "$source_dir" install BUILD="$build_dir" PREFIX="$prefix" DESTDIR="$stage" \
     >"$scratch/install.log" 2>&1 || { cat "$scratch/install.log" >&2; fail "make install"; }
 
-for path in bin/ruko libexec/ruko/ruko; do
+for path in games/ruko lib/games/ruko/ruko; do
     [[ -x $root/$path ]] || fail "$path is not installed as a program"
 done
-[[ -d $root/share/ruko/Data ]] || fail "no data folder"
+game_dir=$root/share/games/ruko
+[[ -d $game_dir/Data ]] || fail "no data folder"
 
 # Every data file of the source tree, byte for byte, and nothing else.
-diff <(cd "$source_dir" && find Data -maxdepth 1 -type f -printf '%f\n' 2>/dev/null | sort) \
-    <(cd "$root/share/ruko" && find Data -type f -printf '%f\n' | sort) ||
+diff <(cd "$source_dir" && find Data -type f | sort) <(cd "$game_dir" && find Data -type f | sort) ||
     fail "the installed data files differ from Data/"
-for file in "$root"/share/ruko/Data/*; do
-    [[ -e $file ]] || continue
-    cmp -s "$file" "$source_dir/Data/$(basename "$file")" || fail "$file differs from its source"
-done
+while IFS= read -r file; do
+    cmp -s "$game_dir/$file" "$source_dir/$file" || fail "$file differs from its source"
+done < <(cd "$game_dir" && find Data -type f)
 
 # Installed files belong to the system: the game must run with none of them writable. Root
 # ignores file modes, so for root the game also sees the tree through a read-only mount.
@@ -63,16 +63,27 @@ snapshot() {
 before=$(snapshot)
 
 cd "$scratch/elsewhere"
-PATH="$root/bin:$PATH" read_only ruko -display "$DISPLAY" "two words" >"$scratch/game.log" 2>&1 &
+# No display needed to ask; a word with a space reaches the game as one word.
+status=0
+out=$(env -u DISPLAY "$root/games/ruko" --help 2>"$scratch/help.err") || status=$?
+[[ $status == 0 && $out == "Usage: ruko "* && ! -s $scratch/help.err ]] ||
+    fail "--help: status $status, '$out' $(cat "$scratch/help.err")"
+[[ $(env -u DISPLAY "$root/games/ruko" --version 2>&1) == "ruko 1.0" ]] || fail "--version"
+status=0
+env -u DISPLAY "$root/games/ruko" "two words" >"$scratch/usage.log" 2>&1 || status=$?
+[[ $status == 2 ]] && grep -qx "ruko: unknown option: two words" "$scratch/usage.log" ||
+    fail "a bad option ended with status $status: $(cat "$scratch/usage.log")"
+
+PATH="$root/games:$PATH" read_only ruko -display "$DISPLAY" --mute >"$scratch/game.log" 2>&1 &
 game_pid=$!
 
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^RUKO$' | head -1) || true
 [[ -n $window ]] || fail "no window titled RUKO"
 
 # The launcher replaced itself with the game, started in the data folder.
-[[ $(readlink "/proc/$game_pid/exe") == "$root/libexec/ruko/ruko" ]] ||
+[[ $(readlink "/proc/$game_pid/exe") == "$root/lib/games/ruko/ruko" ]] ||
     fail "the running program is $(readlink "/proc/$game_pid/exe"), not the installed game"
-[[ $(readlink "/proc/$game_pid/cwd") == "$root/share/ruko" ]] ||
+[[ $(readlink "/proc/$game_pid/cwd") == "$game_dir" ]] ||
     fail "the game runs in $(readlink "/proc/$game_pid/cwd"), not its data folder"
 if ((EUID == 0)); then
     awk -v dir="$stage" '$5 == dir && $6 ~ /^ro(,|$)/ { found = 1 } END { exit !found }' \
@@ -80,7 +91,7 @@ if ((EUID == 0)); then
 fi
 mapfile -d '' arguments <"/proc/$game_pid/cmdline"
 [[ ${#arguments[@]} -eq 4 && ${arguments[1]} == -display && ${arguments[2]} == "$DISPLAY" &&
-    ${arguments[3]} == "two words" ]] || fail "arguments not passed through: ${arguments[*]}"
+    ${arguments[3]} == --mute ]] || fail "arguments not passed through: ${arguments[*]}"
 
 exited_within() {
     local tenths=$(($1 * 10))
@@ -103,7 +114,7 @@ game_pid=
 
 # A launcher whose data folder is gone says so instead of starting a game that finds nothing.
 mkdir -p "$scratch/lonely"
-cp "$root/bin/ruko" "$scratch/lonely/ruko"
+cp "$root/games/ruko" "$scratch/lonely/ruko"
 status=0
 "$scratch/lonely/ruko" >"$scratch/lonely.log" 2>&1 || status=$?
 ((status == 1)) || fail "a launcher without data ended with status $status"
