@@ -49,11 +49,12 @@
 // first stretch's. A single checkpoint says little: what swings is the GL driver's, not ours
 // (a heap profile of the soak shows our code holding the same few kilobytes throughout).
 // llvmpipe keeps the binned commands of recent frames in 64 KiB blocks, up to 3 MiB after
-// fight frames, and Mesa's shader variants come and go with the GL state (about 1 MiB); both
+// fight frames, and about 1 MiB of Mesa's own small allocations comes and goes as well; both
 // follow what was drawn last. The floor is what a leak lifts: 300 bytes a step raise it by
 // 6 MB a stretch. Its margin covers the driver's caches, still filling after the warm-up: the
-// floor rose by up to 1.5 MiB over 300 000 steps of three seeds, then stayed. The peak's
-// margin adds the swing: a later stretch may look at the heap after heavier frames.
+// floor rose by up to 1.5 MiB (a million steps of the default seed in both builds, 300 000 of
+// two others), then stayed. The peak's margin adds the swing, up to 2.9 MiB over the first
+// stretch's peak in those runs: a later stretch may look at the heap after heavier frames.
 // RUKO_SOAK_STEPS and RUKO_SOAK_SEED change the length and the seed (make soak); the last
 // stretch, if shorter, is not judged.
 
