@@ -2,7 +2,7 @@
 
 #include "app/window.h"
 
-#include <GL/glut.h>
+#include <GL/freeglut.h>
 
 #include <cstdlib>
 
@@ -41,7 +41,14 @@ void onViewMenu(int entry) {
             glDisable(GL_LIGHT0);
         break;
     case fullScreenEntry:
-        glutFullScreen();
+        // Asked of freeglut rather than kept here: its flag turns only once the window has,
+        // so two picks before the next event pass cannot set the two apart.
+        if (glutGet(GLUT_FULL_SCREEN)) {
+            glutPositionWindow(0, 0);
+            glutReshapeWindow(startWindowWidth, startWindowHeight); // leaves full screen first
+        } else {
+            glutFullScreen();
+        }
         break;
     case wireframeEntry:
         glPolygonMode(GL_FRONT, GL_LINE);

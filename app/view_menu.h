@@ -13,5 +13,5 @@ enum ViewMenuEntry {
 // Creates the menu with its five entries and attaches it to the right button.
 void createViewMenu();
 
-// The GLUT menu callback.
+// The GLUT menu callback. "Plein ecran" goes full screen, and back to the 640x480 window.
 void onViewMenu(int entry);

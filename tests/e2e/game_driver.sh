@@ -67,6 +67,19 @@ press_repeatedly() {
     sleep 0.15
 }
 
+# Chooses entry N (1 to 5, top to bottom) of the right-button menu, opened over the window.
+view_menu() {
+    local entry=$1 menu X Y WIDTH HEIGHT SCREEN
+    xdotool mousemove --window "$GAME_WINDOW" 100 100 click 3
+    menu=$(timeout 10 xdotool search --sync --onlyvisible --name '^freeglut menu$' | head -n 1) ||
+        fail "the right button opened no menu"
+    eval "$(xdotool getwindowgeometry --shell "$menu")"
+    xdotool mousemove $((X + 40)) $((Y + HEIGHT * (2 * entry - 1) / 10))
+    sleep 0.2
+    xdotool click 1
+    sleep 0.5
+}
+
 # Waits for the game to end by itself and sets GAME_STATUS to its exit status. Not to be
 # called in a subshell: only this shell can wait for the game.
 wait_game_exit() {

@@ -1,7 +1,29 @@
 #!/usr/bin/env bash
-# The 640x480 window, and the two ways out: Escape on the title and the right-button menu's "Quitter", both with
-# status 0.
+# The 640x480 window, full screen and back through the right-button menu's "Plein ecran", and
+# the two ways out: Escape on the title and the menu's "Quitter", both with status 0.
 source "$(dirname "$0")/game_driver.sh"
+
+# The window's real place and size on the X screen: "X,Y WxH".
+window_geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+        /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x "," y " " w "x" h}'
+}
+
+# The title drawn over the whole window: its grey at the four corners, the ring in the middle
+# (a viewport left at the old size would leave the middle bare or the corners undrawn).
+expect_title_filling() {
+    local image=$1 width=$2 height=$3 what=$4
+    local x y
+    for x in 2 $((width - 3)); do
+        for y in 2 $((height - 3)); do
+            expect_grey "$image" "$x" "$y" 153 "$what"
+        done
+    done
+    local w=$((width / 3)) h=$((height * 3 / 10))
+    local grey
+    grey=$(count_colour "$image" "${w}x${h}+${w}+$((height * 45 / 100))" 153 153 153)
+    ((grey < w * h * 3 / 4)) || fail "$what: no ring in the middle of the window ($image)"
+}
 
 start_game
 eval "$(xdotool getwindowgeometry --shell "$GAME_WINDOW")"
@@ -12,16 +34,27 @@ wait_game_exit
 [ "$GAME_STATUS" = 0 ] || fail "Escape on the title did not end with status 0"
 expect_stdout "" "Escape on the title"
 
-# "Quitter" is the last of the five entries, from the middle of a menu.
+# "Plein ecran" fills the X screen, and the next pick gives back the window, twice over.
 start_game
+read -r screen_width screen_height <<<"$(xwininfo -root | awk '/Width:/ {w = $NF} /Height:/ {h = $NF}
+    END {print w, h}')"
+for round in 1 2; do
+    view_menu 2
+    geometry=$(window_geometry "$GAME_WINDOW")
+    [ "$geometry" = "0,0 ${screen_width}x$screen_height" ] ||
+        fail "Plein ecran ($round): the window is at $geometry"
+    expect_title_filling "$(shoot "full_screen_$round")" "$screen_width" "$screen_height" \
+        "full screen ($round)"
+    view_menu 2
+    geometry=$(window_geometry "$GAME_WINDOW")
+    [ "$geometry" = "0,0 640x480" ] || fail "Plein ecran again ($round): the window is at $geometry"
+    expect_title_filling "$(shoot "window_$round")" 640 480 "back in the window ($round)"
+done
+
+# "Quitter" is the last of the five entries, from the middle of a menu.
+focus_game
 press_keys Return Return
-xdotool mousemove --window "$GAME_WINDOW" 100 100 click 3
-menu=$(timeout 10 xdotool search --sync --onlyvisible --name '^freeglut menu$' | head -n 1) ||
-    fail "the right button opened no menu"
-eval "$(xdotool getwindowgeometry --shell "$menu")"
-xdotool mousemove $((X + 40)) $((Y + HEIGHT * 9 / 10))
-sleep 0.2
-xdotool click 1
+view_menu 5
 wait_game_exit
 [ "$GAME_STATUS" = 0 ] || fail "Quitter did not end with status 0"
 # The menu's window covers part of the game's, which GLUT reports as a change of
