@@ -93,12 +93,15 @@ install: all
 package: all
 	cd $(BUILD) && cpack -G DEB
 
-# Regenerates the font and the six arena pictures under Data/ (committed: a clone runs as is).
+# Regenerates the font, the six arena pictures and the sounds under Data/ (committed: a clone
+# runs as is).
 assets:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD) -j $(JOBS) --target make_font make_textures
+	cmake --build $(BUILD) -j $(JOBS) --target make_font make_textures make_sounds
 	./$(BUILD)/tools/make_font Data
 	./$(BUILD)/tools/make_textures Data
+	@mkdir -p Data/sounds
+	./$(BUILD)/tools/make_sounds Data/sounds
 
 # Plays the game under Xvfb and saves a picture of every screen under docs/.
 screenshots: all

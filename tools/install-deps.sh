@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libbenchmark-dev libfreetype-dev fonts-dejavu-core
     xvfb xauth xdotool x11-utils imagemagick clang-format git
     desktop-file-utils dpkg-dev
+    libopenal-dev libsndfile1-dev
     clang-14 libclang-rt-14-dev valgrind
     "$@"
 )
