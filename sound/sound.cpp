@@ -6,7 +6,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -77,17 +79,42 @@ ALuint loadBuffer(const char* path, std::string& problem) {
     return buffer;
 }
 
+// Files that fail alike are named together, their problem said once after them.
 void loadBuffers() {
-    std::string missing;
+    std::string missing, problemOfGroup;
     for (int i = 0; i < soundCount; ++i) {
         std::string problem;
         buffers[i] = loadBuffer(soundFiles[i].path, problem);
-        if (!buffers[i])
-            missing += (missing.empty() ? "" : ", ") + std::string(soundFiles[i].path) + " (" +
-                       problem + ")";
+        if (buffers[i])
+            continue;
+        if (!missing.empty())
+            missing += problem == problemOfGroup ? ", " : " (" + problemOfGroup + "), ";
+        missing += soundFiles[i].path;
+        problemOfGroup = problem;
     }
     if (!missing.empty())
-        std::fprintf(stderr, "ruko: playing without these sounds: %s\n", missing.c_str());
+        std::fprintf(stderr, "ruko: playing without these sounds: %s (%s)\n", missing.c_str(),
+                     problemOfGroup.c_str());
+}
+
+// Looking for a device, OpenAL Soft and ALSA complain on stderr, a dozen lines when there is
+// none; the game says it in one. Setting ALSOFT_LOGLEVEL (to debug OpenAL) keeps them.
+ALCdevice* openDeviceQuietly() {
+    if (std::getenv("ALSOFT_LOGLEVEL"))
+        return alcOpenDevice(nullptr);
+    std::fflush(stderr);
+    const int savedStderr = dup(STDERR_FILENO);
+    const int nowhere = open("/dev/null", O_WRONLY);
+    if (savedStderr >= 0 && nowhere >= 0)
+        dup2(nowhere, STDERR_FILENO);
+    ALCdevice* opened = alcOpenDevice(nullptr);
+    if (savedStderr >= 0 && nowhere >= 0)
+        dup2(savedStderr, STDERR_FILENO);
+    if (nowhere >= 0)
+        close(nowhere);
+    if (savedStderr >= 0)
+        close(savedStderr);
+    return opened;
 }
 
 void closeSound() {
@@ -138,7 +165,7 @@ void countRequest(Sound sound, SoundSide side) {
 void startSound() {
     if (device)
         return;
-    device = alcOpenDevice(nullptr);
+    device = openDeviceQuietly();
     if (!device) {
         std::fprintf(stderr, "ruko: playing without sound: no audio device could be opened\n");
         return;
