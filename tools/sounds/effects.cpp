@@ -13,8 +13,8 @@ constexpr double bellFundamental = 830.0;
 // A hum an octave below, the strike tone, and inharmonic overtones that die faster. The
 // partial at 4.03 (3345 Hz) rings clear of every other sound of the game.
 constexpr Partial bellPartials[] = {
-    {0.5, 0.10, 1.3},   {1.0, 0.35, 1.0},  {1.003, 0.12, 0.9}, {2.32, 0.18, 0.5},
-    {4.03, 0.22, 0.32}, {5.6, 0.08, 0.18}, {7.1, 0.04, 0.1},
+    {0.5, 0.10, 1.3},  {1.0, 0.35, 1.0},  {1.003, 0.12, 0.9}, {2.32, 0.18, 0.5},
+    {4.03, 0.3, 0.32}, {5.6, 0.08, 0.18}, {7.1, 0.04, 0.1},
 };
 
 // A bell struck at each of `strokes` (seconds): every stroke adds to the partials already
@@ -111,7 +111,8 @@ Samples makePunchSwish() {
     Noise noise(1);
     // The pitch of the rushing air rises as the glove speeds up and falls as it stops; the
     // second filter keeps the lows for the thud alone.
-    StateVariableFilter air(600.0, 1.2), lowCut(450.0, 0.7), highCut(2000.0, 0.7);
+    StateVariableFilter air(600.0, 1.2), lowCut(450.0, 0.7), highCut(1500.0, 0.7),
+        steeperHighCut(1500.0, 0.7);
     for (int i = 0; i < static_cast<int>(swish.size()); ++i) {
         const double u = timeOf(i) / seconds;
         const double shape = sine(pi * u);
@@ -119,7 +120,8 @@ Samples makePunchSwish() {
         air.process(noise.next());
         lowCut.process(air.band);
         highCut.process(lowCut.high);
-        swish[i] = shape * shape * (1.0 - 0.4 * u) * highCut.low;
+        steeperHighCut.process(highCut.low);
+        swish[i] = shape * shape * (1.0 - 0.4 * u) * steeperHighCut.low;
     }
     normalise(swish, 0.45);
     return swish;
@@ -208,8 +210,8 @@ Samples makeCrowdCheer() {
 }
 
 Samples makeMenuTick() {
-    Samples tick = note(2637.0, 0.04, 0.002, 0.008);
-    normalise(tick, 0.3);
+    Samples tick = note(2637.0, 0.05, 0.002, 0.012);
+    normalise(tick, 0.35);
     return tick;
 }
 
