@@ -1,11 +1,10 @@
 // Prints the times (in seconds) at which a sound starts in one band of a recording, and its
-// peak level, one a line: the level of each 10 ms frame, the channels mixed, must rise 6 dB
-// within 30 ms, and reach FLOOR_DB (dB of full scale) within 50 ms.
+// level there, one a line: the level of a 10 ms frame, the channels mixed, reaches FLOOR_DB
+// (dB of full scale) after a rise of 6 dB within 30 ms.
 //   sound_onsets RECORDING.wav HZ Q FLOOR_DB
 // Q 0 takes everything below HZ (a low-pass), any other Q a narrow band around HZ.
 #include <sndfile.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -17,8 +16,7 @@ constexpr double pi = 3.14159265358979323846;
 constexpr double frameSeconds = 0.01;
 constexpr int riseFrames = 3;
 constexpr double riseDb = 6.0;
-constexpr int quietFrames = 5; // the next onset comes 50 ms after the peak at least
-constexpr int peakFrames = 5;  // the level is the highest within 50 ms of the rise
+constexpr int quietFrames = 5; // two onsets are at least 50 ms apart
 
 // One RBJ biquad section.
 struct Biquad {
@@ -71,15 +69,11 @@ int main(int argc, char** argv) {
     }
     sf_close(file);
     int lastOnset = -quietFrames;
-    const int frames = static_cast<int>(levels.size());
-    for (int n = riseFrames; n < frames; ++n) {
-        if (levels[n] - levels[n - riseFrames] < riseDb || n - lastOnset < quietFrames)
-            continue;
-        const auto first = levels.begin() + n;
-        const auto peak = std::max_element(first, first + std::min(peakFrames, frames - n));
-        if (*peak >= floorDb) {
-            std::printf("%.2f %.1f\n", n * frameSeconds, *peak);
-            lastOnset = static_cast<int>(peak - levels.begin());
+    for (int n = riseFrames; n < static_cast<int>(levels.size()); ++n) {
+        if (levels[n] >= floorDb && levels[n] - levels[n - riseFrames] >= riseDb &&
+            n - lastOnset >= quietFrames) {
+            std::printf("%.2f %.1f\n", n * frameSeconds, levels[n]);
+            lastOnset = n;
         }
     }
     return 0;
