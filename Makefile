@@ -58,8 +58,9 @@ sanitize-build:
 test-sanitize: sanitize-build
 	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) $(WITH_DISPLAY) ctest --output-on-failure -j $(JOBS)
 
+# Sound plays on OpenAL Soft's silent device, which mixes as a real one does.
 soak: sanitize-build
-	RUKO_SOAK_STEPS=$(STEPS) RUKO_SOAK_SEED=$(SEED) $(SANITIZE_ENV) $(WITH_DISPLAY) \
+	ALSOFT_DRIVERS=null RUKO_SOAK_STEPS=$(STEPS) RUKO_SOAK_SEED=$(SEED) $(SANITIZE_ENV) $(WITH_DISPLAY) \
 		./$(SANITIZE_BUILD)/tests/soak_test --gtest_filter=SoakTest.EveryScreenForLongWithoutGrowth
 
 fuzz-build:
