@@ -42,7 +42,6 @@ ALuint murmurSource = 0;
 bool murmurWanted = false;
 
 int requestCounts[soundCount] = {};
-SoundRequest lastRequest{Sound::menuTick, SoundSide::centre};
 
 int indexOf(Sound sound) {
     return static_cast<int>(sound);
@@ -155,11 +154,6 @@ void aimSource(ALuint source, SoundSide side) {
     alSource3f(source, AL_POSITION, x, 0.0f, -1.0f);
 }
 
-void countRequest(Sound sound, SoundSide side) {
-    ++requestCounts[indexOf(sound)];
-    lastRequest = {sound, side};
-}
-
 } // namespace
 
 void startSound() {
@@ -199,7 +193,7 @@ void startSound() {
 }
 
 void playSound(Sound sound, SoundSide side) {
-    countRequest(sound, side);
+    ++requestCounts[indexOf(sound)];
     const ALuint buffer = buffers[indexOf(sound)];
     if (!context || !buffer)
         return;
@@ -214,7 +208,7 @@ void playSound(Sound sound, SoundSide side) {
 }
 
 void startCrowdMurmur() {
-    countRequest(Sound::crowdMurmur, SoundSide::centre);
+    ++requestCounts[indexOf(Sound::crowdMurmur)];
     murmurWanted = true;
     if (context && buffers[indexOf(Sound::crowdMurmur)])
         alSourcePlay(murmurSource);
@@ -238,8 +232,4 @@ void resumeCrowdMurmur() {
 
 int soundRequests(Sound sound) {
     return requestCounts[indexOf(sound)];
-}
-
-SoundRequest lastSoundRequest() {
-    return lastRequest;
 }

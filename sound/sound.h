@@ -35,10 +35,5 @@ void stopCrowdMurmur();
 void pauseCrowdMurmur();
 void resumeCrowdMurmur();
 
-// How often each sound was asked for since the start, device or not; and the last request.
-struct SoundRequest {
-    Sound sound;
-    SoundSide side;
-};
+// How often each sound was asked for since the start, device or not.
 int soundRequests(Sound sound);
-SoundRequest lastSoundRequest();
