@@ -4,10 +4,12 @@
 #include <AL/alc.h>
 #include <sndfile.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <string>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -32,6 +34,9 @@ constexpr int voiceCount = 8;
 // A little to either side of straight ahead, one unit away; distance changes no loudness.
 constexpr float sideX = 0.4f;
 
+// Written by the starting thread only, read by the game once `started` is set.
+std::thread starter;
+std::atomic<bool> started{false};
 ALCdevice* device = nullptr;
 ALCcontext* context = nullptr;
 ALuint buffers[soundCount] = {};
@@ -117,6 +122,9 @@ ALCdevice* openDeviceQuietly() {
 }
 
 void closeSound() {
+    starter.join();
+    if (!context)
+        return;
     alSourceStopv(voiceCount, voices);
     alSourceStop(murmurSource);
     alDeleteSources(voiceCount, voices);
@@ -128,7 +136,11 @@ void closeSound() {
     alcDestroyContext(context);
     alcCloseDevice(device);
     context = nullptr;
-    device = nullptr;
+}
+
+// Whether sound is there to play: started, with a device.
+bool playing() {
+    return started.load(std::memory_order_acquire) && context;
 }
 
 bool isBusy(ALuint source) {
@@ -154,15 +166,11 @@ void aimSource(ALuint source, SoundSide side) {
     alSource3f(source, AL_POSITION, x, 0.0f, -1.0f);
 }
 
-} // namespace
-
-void startSound() {
-    if (device)
-        return;
+bool openDevice() {
     device = openDeviceQuietly();
     if (!device) {
         std::fprintf(stderr, "ruko: playing without sound: no audio device could be opened\n");
-        return;
+        return false;
     }
     context = alcCreateContext(device, nullptr);
     if (!context || !alcMakeContextCurrent(context)) {
@@ -171,9 +179,12 @@ void startSound() {
             alcDestroyContext(context);
         alcCloseDevice(device);
         context = nullptr;
-        device = nullptr;
-        return;
+        return false;
     }
+    return true;
+}
+
+void makeSourcesAndBuffers() {
     alDistanceModel(AL_NONE);
     alGenSources(voiceCount, voices);
     alGenSources(1, &murmurSource);
@@ -188,6 +199,20 @@ void startSound() {
         alSourcei(murmurSource, AL_LOOPING, AL_TRUE);
         alSourcef(murmurSource, AL_GAIN, soundFiles[murmur].gain);
     }
+}
+
+} // namespace
+
+// Opening a device and making its context take several milliseconds: a thread of their own
+// keeps them from delaying the first frame. Sounds asked for before it is done are not played.
+void startSound() {
+    if (starter.joinable())
+        return;
+    starter = std::thread([] {
+        if (openDevice())
+            makeSourcesAndBuffers();
+        started.store(true, std::memory_order_release);
+    });
     // The wave writer of OpenAL Soft completes its file only when the device is closed.
     std::atexit(closeSound);
 }
@@ -195,7 +220,7 @@ void startSound() {
 void playSound(Sound sound, SoundSide side) {
     ++requestCounts[indexOf(sound)];
     const ALuint buffer = buffers[indexOf(sound)];
-    if (!context || !buffer)
+    if (!playing() || !buffer)
         return;
     const int voice = pickVoice();
     const ALuint source = voices[voice];
@@ -210,23 +235,23 @@ void playSound(Sound sound, SoundSide side) {
 void startCrowdMurmur() {
     ++requestCounts[indexOf(Sound::crowdMurmur)];
     murmurWanted = true;
-    if (context && buffers[indexOf(Sound::crowdMurmur)])
+    if (playing() && buffers[indexOf(Sound::crowdMurmur)])
         alSourcePlay(murmurSource);
 }
 
 void stopCrowdMurmur() {
     murmurWanted = false;
-    if (context)
+    if (playing())
         alSourceStop(murmurSource);
 }
 
 void pauseCrowdMurmur() {
-    if (context && murmurWanted)
+    if (playing() && murmurWanted)
         alSourcePause(murmurSource);
 }
 
 void resumeCrowdMurmur() {
-    if (context && murmurWanted && buffers[indexOf(Sound::crowdMurmur)])
+    if (playing() && murmurWanted && buffers[indexOf(Sound::crowdMurmur)])
         alSourcePlay(murmurSource);
 }
 

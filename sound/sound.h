@@ -1,7 +1,7 @@
 #pragma once
 
 // The game's sounds, mixed by OpenAL Soft from the WAV files under Data/sounds. Everything is
-// made once by startSound: buffers for the files and a few sources; playing a sound after
+// made once, by startSound: buffers for the files and a few sources; playing a sound after
 // that reads no file and allocates nothing. Without a device (or muted, when startSound is
 // never called) the calls still count their requests and play nothing.
 
@@ -20,8 +20,9 @@ inline constexpr int soundCount = 9;
 
 enum class SoundSide { centre, left, right }; // where the sound comes from
 
-// Opens the default device and loads the files. A missing device or file is reported in one
-// line on stderr; the game then plays on without it.
+// Opens the default device and loads the files, on a thread of its own, so the first frame
+// does not wait for them. A missing device or file is reported in one line on stderr; the
+// game then plays on without it.
 void startSound();
 
 // Plays one sound through a free source, or the one started longest ago when all are busy.
