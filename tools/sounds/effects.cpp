@@ -65,8 +65,10 @@ Samples crowdVoices(double seconds, int voices, double lowHz, double highHz, dou
     Samples crowd(sampleCount(seconds), 0.0);
     Noise noise(seed);
     for (int v = 0; v < voices; ++v) {
-        StateVariableFilter voice(lowHz + (highHz - lowHz) * noise.uniform(),
-                                  2.0 + 4.0 * noise.uniform());
+        // One draw a statement: the order of a call's arguments is the compiler's choice.
+        const double q = 2.0 + 4.0 * noise.uniform();
+        const double pitchHz = lowHz + (highHz - lowHz) * noise.uniform();
+        StateVariableFilter voice(pitchHz, q);
         Oscillator swell;
         const double swellHz = 0.4 + 2.6 * noise.uniform();
         for (double& s : crowd) {
