@@ -70,8 +70,9 @@ sanitize-build:
 test-sanitize: sanitize-build
 	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) $(WITH_DISPLAY) ctest --output-on-failure --no-tests=error -j $(JOBS)
 
+# Sound plays on OpenAL Soft's silent device, which mixes as a real one does.
 soak: sanitize-build
-	RUKO_SOAK_STEPS=$(STEPS) RUKO_SOAK_SEED=$(SEED) $(SANITIZE_ENV) $(WITH_DISPLAY) \
+	ALSOFT_DRIVERS=null RUKO_SOAK_STEPS=$(STEPS) RUKO_SOAK_SEED=$(SEED) $(SANITIZE_ENV) $(WITH_DISPLAY) \
 		./$(SANITIZE_BUILD)/tests/soak_test --gtest_filter=SoakTest.EveryScreenForLongWithoutGrowth
 
 fuzz-build:
@@ -105,12 +106,15 @@ install: all
 package: all
 	cd $(BUILD) && cpack -G DEB
 
-# Regenerates the font and the six arena pictures under Data/ (committed: a clone runs as is).
+# Regenerates the font, the six arena pictures and the sounds under Data/ (committed: a clone
+# runs as is).
 assets:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD) -j $(JOBS) --target make_font make_textures
+	cmake --build $(BUILD) -j $(JOBS) --target make_font make_textures make_sounds
 	./$(BUILD)/tools/make_font Data
 	./$(BUILD)/tools/make_textures Data
+	@mkdir -p Data/sounds
+	./$(BUILD)/tools/make_sounds Data/sounds
 
 # Plays the game under Xvfb and saves a picture of every screen under docs/.
 screenshots: all

@@ -7,6 +7,7 @@
 #include "game/fight_screen.h"
 #include "game/state.h"
 #include "scene/list_numbers.h"
+#include "sound/sound.h"
 
 #include <GL/glut.h>
 
@@ -48,6 +49,7 @@ void decorMenuIdle() {
 // The fight lights its arena with its own light, so the menus' light goes off first.
 void decorMenuKeyboard(unsigned char key, int, int) {
     if (key == enterKey) {
+        playSound(Sound::menuConfirm);
         glDisable(GL_LIGHT0);
         enterFightScreen(chosenOpponent, decorChoice);
     } else if (key == escapeKey) {

@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "app/view_menu.h"
 #include "app/window.h"
+#include "sound/sound.h"
 
 #include <GL/glut.h>
 
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
     openGameWindow(&argc, argv);
     createViewMenu();
     initResources();
+    if (!muteRequested)
+        startSound();
     enterTitleScreen();
     glutMainLoop();
     return 1;

@@ -1,6 +1,7 @@
 #include "app/menu_state.h"
 
 #include "game/state.h"
+#include "sound/sound.h"
 
 int modeChoice = fightMode;
 float modeCursorOffset = 0.0f;
@@ -23,6 +24,7 @@ constexpr float trainingCursorOffset = -1.0f;
 } // namespace
 
 void toggleModeChoice() {
+    playSound(Sound::menuTick);
     if (modeChoice == fightMode) {
         modeChoice = trainingMode;
         modeCursorOffset = trainingCursorOffset;
@@ -33,18 +35,22 @@ void toggleModeChoice() {
 }
 
 void selectPreviousOpponent() {
+    playSound(Sound::menuTick);
     opponentChoice = opponentChoice == 1 ? opponentCount : opponentChoice - 1;
 }
 
 void selectNextOpponent() {
+    playSound(Sound::menuTick);
     opponentChoice = opponentChoice == opponentCount ? 1 : opponentChoice + 1;
 }
 
 void toggleDecorChoice() {
+    playSound(Sound::menuTick);
     decorChoice = decorChoice == friendlyDecor ? cupDecor : friendlyDecor;
 }
 
 void toggleTrainingChoice() {
+    playSound(Sound::menuTick);
     trainingChoice = trainingChoice == punchBagTraining ? punchingBallTraining : punchBagTraining;
 }
 

@@ -20,6 +20,7 @@ inline constexpr int fightMode = 1;
 inline constexpr int trainingMode = 2;
 inline constexpr int opponentCount = 3;
 
+// Each change of selection ticks.
 // Up and Down in the mode menu both toggle the mode and move the arrow with it.
 void toggleModeChoice();
 

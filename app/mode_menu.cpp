@@ -5,6 +5,7 @@
 #include "app/menu_state.h"
 #include "app/menus.h"
 #include "scene/list_numbers.h"
+#include "sound/sound.h"
 
 #include <GL/glut.h>
 
@@ -41,6 +42,7 @@ void modeMenuIdle() {
 
 void modeMenuKeyboard(unsigned char key, int, int) {
     if (key == enterKey) {
+        playSound(Sound::menuConfirm);
         if (modeChoice == fightMode)
             enterOpponentMenu();
         else

@@ -7,6 +7,7 @@
 #include "game/opponent_pose.h"
 #include "game/state.h"
 #include "models/opponents.h"
+#include "sound/sound.h"
 
 #include <GL/glut.h>
 
@@ -45,9 +46,10 @@ void opponentMenuIdle() {
 }
 
 void opponentMenuKeyboard(unsigned char key, int, int) {
-    if (key == enterKey)
+    if (key == enterKey) {
+        playSound(Sound::menuConfirm);
         enterDecorMenu(opponentChoice);
-    else if (key == escapeKey)
+    } else if (key == escapeKey)
         enterModeMenu();
     glutPostRedisplay();
 }

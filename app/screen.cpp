@@ -1,6 +1,7 @@
 #include "app/screen.h"
 
 #include "app/window.h"
+#include "sound/sound.h"
 
 #include <GL/glu.h>
 #include <GL/glut.h>
@@ -83,10 +84,12 @@ void onScreenVisibility(int state, VisibilityMessages messages) {
         if (messages == VisibilityMessages::VisibleAndHidden)
             printLine(visibleMessage);
         installIdle(currentScreenIdle);
+        resumeCrowdMurmur();
     } else {
         if (messages != VisibilityMessages::None)
             printLine(hiddenMessage);
         installIdle(nullptr);
+        pauseCrowdMurmur();
     }
 }
 

@@ -5,6 +5,7 @@
 #include "app/title_animation.h"
 #include "app/window.h"
 #include "scene/list_numbers.h"
+#include "sound/sound.h"
 #include "text/bitmap_font.h"
 #include "text/print_text.h"
 
@@ -82,6 +83,7 @@ void titleIdle() {
 
 void titleKeyboard(unsigned char key, int, int) {
     if (key == enterKey) {
+        playSound(Sound::menuConfirm);
         enterModeMenu();
     } else if (key == escapeKey) {
         glutDestroyWindow(windowId);

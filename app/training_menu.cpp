@@ -8,6 +8,7 @@
 #include "game/training_screen.h"
 #include "models/punching_ball.h"
 #include "scene/list_numbers.h"
+#include "sound/sound.h"
 
 #include <GL/glut.h>
 
@@ -48,9 +49,10 @@ void trainingMenuIdle() {
 }
 
 void trainingMenuKeyboard(unsigned char key, int, int) {
-    if (key == enterKey)
+    if (key == enterKey) {
+        playSound(Sound::menuConfirm);
         enterTrainingScreen(trainingChoice);
-    else if (key == escapeKey)
+    } else if (key == escapeKey)
         enterModeMenu();
     glutPostRedisplay();
 }

@@ -2,7 +2,10 @@
 
 #include "app/menus.h"
 #include "game/fight_scene.h"
+#include "game/knockout.h"
+#include "game/punches.h"
 #include "game/state.h"
+#include "sound/sound.h"
 
 #include <GL/glut.h>
 
@@ -34,12 +37,19 @@ void stepTowards(float bound, float step) {
     stepBobActive = 1;
 }
 
+// After the knock-out nothing moves the punches any more: a key sets the flags, silently.
+void throwPunch(bool starts, SoundSide side) {
+    if (starts && !knockedOut())
+        playSound(Sound::punchSwish, side);
+}
+
 } // namespace
 
 void fightKeyboard(unsigned char key, int, int) {
     switch (key) {
     case escapeKey:
         switchOffDecorLight(fightDecor);
+        stopCrowdMurmur();
         enterOpponentMenu();
         break;
     case 'i':
@@ -60,12 +70,10 @@ void fightKeyboard(unsigned char key, int, int) {
         opponentTurnFrozen = !opponentTurnFrozen;
         break;
     case 'w':
-        leftPunchActive = 1;
-        leftPunchExtending = 1;
+        throwPunch(startLeftPunch(), SoundSide::left);
         break;
     case 'x':
-        rightPunchActive = 1;
-        rightPunchExtending = 1;
+        throwPunch(startRightPunch(), SoundSide::right);
         break;
     default:
         break;

@@ -11,6 +11,7 @@
 #include "game/punches.h"
 #include "game/state.h"
 #include "models/opponents.h"
+#include "sound/sound.h"
 #include "text/bitmap_font.h"
 #include "text/print_text.h"
 
@@ -81,6 +82,9 @@ void enterFightScreen(int opponent, int decor) {
     setUpDecorLight(fightDecor);
     glLineWidth(2.0f);
     setFightStartValues();
+    playSound(Sound::bell);
+    if (fightDecor == cupDecor)
+        startCrowdMurmur();
 }
 
 void fightDisplay() {

@@ -6,6 +6,7 @@
 #include "game/opponent_pose.h"
 #include "game/state.h"
 #include "models/opponents.h"
+#include "sound/sound.h"
 #include "text/bitmap_font.h"
 #include "text/print_text.h"
 
@@ -50,12 +51,23 @@ void printKnockOutTexts() {
 } // namespace
 
 void applyHitRule() {
-    if (static_cast<double>(opponentDistance) == scoringDistance)
-        ++fightPoints;
+    if (static_cast<double>(opponentDistance) != scoringDistance)
+        return;
+    ++fightPoints;
+    playSound(Sound::punchThud);
+    // Once, with the point that passes the threshold, even when both gloves score at once.
+    if (fightPoints == knockOutPoints + 1) {
+        playSound(Sound::knockOutBells);
+        playSound(Sound::crowdCheer);
+    }
+}
+
+bool knockedOut() {
+    return fightPoints > knockOutPoints;
 }
 
 void knockOutTest() {
-    if (fightPoints > knockOutPoints)
+    if (knockedOut())
         glutDisplayFunc(koDisplay);
 }
 

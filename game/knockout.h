@@ -8,6 +8,9 @@ inline constexpr int knockOutPoints = 40; // the fight ends with the first tick 
 // Applied at each tick that finds a punch fully extended.
 void applyHitRule();
 
+// From the tick that passes knockOutPoints on.
+bool knockedOut();
+
 // Once per tick after both punches: installs the knock-out view above 40 points.
 void knockOutTest();
 

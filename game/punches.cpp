@@ -46,7 +46,22 @@ bool advancePunch(Flag& active, Flag& extending, ArmPose& arm, const ArmPose& st
     return false;
 }
 
+bool startPunch(Flag& active, Flag& extending) {
+    const bool starts = !active || !extending;
+    active = 1;
+    extending = 1;
+    return starts;
+}
+
 } // namespace
+
+bool startLeftPunch() {
+    return startPunch(leftPunchActive, leftPunchExtending);
+}
+
+bool startRightPunch() {
+    return startPunch(rightPunchActive, rightPunchExtending);
+}
 
 bool advanceRightPunch() {
     return advancePunch(rightPunchActive, rightPunchExtending, playerRightArm, rightPunchStep,

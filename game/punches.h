@@ -3,6 +3,11 @@
 // The per-tick motion of the player's punches (fight and training) and of the glove bob that
 // follows a step (fight only).
 
+// A punch key: the arm extends from rest or from where it is on its way back. Returns true
+// when that starts a new extension; pressed again while the arm extends it changes nothing.
+bool startLeftPunch();
+bool startRightPunch();
+
 // One tick of each punch. Returns true at the tick that finds the arm fully extended, where
 // the caller applies its own hit rule; no joint moves in that tick.
 bool advanceRightPunch();

@@ -2,13 +2,16 @@
 
 #include "game/punches.h"
 #include "game/state.h"
+#include "sound/sound.h"
 
 namespace {
 
 void countPunch() {
     ++trainingPunches;
-    if (ballAngle <= ballCountingLimit)
-        ++trainingHits;
+    if (ballAngle > ballCountingLimit)
+        return;
+    ++trainingHits;
+    playSound(trainingKind == punchingBallTraining ? Sound::ballSlap : Sound::punchThud);
 }
 
 } // namespace
@@ -36,8 +39,10 @@ void advanceTraining() {
         countPunch();
     if (trainingKind == punchingBallTraining)
         swingBall();
-    if (trainingHits >= trainingHitsToFinish)
+    if (trainingHits >= trainingHitsToFinish) {
         trainingFinished = 1;
+        playSound(Sound::bell);
+    }
 }
 
 int trainingPercentOf(int hits, int punches) {

@@ -6,10 +6,12 @@
 #include "app/window.h"
 #include "game/gloves.h"
 #include "game/points_text.h"
+#include "game/punches.h"
 #include "game/state.h"
 #include "game/training_rules.h"
 #include "models/punching_ball.h"
 #include "scene/list_numbers.h"
+#include "sound/sound.h"
 #include "text/bitmap_font.h"
 #include "text/print_text.h"
 
@@ -74,6 +76,12 @@ void printResults() {
     printText(windowWidth / 2 + rating.xFromCentre, windowHeight / 2 - 60, "%s", rating.text);
 }
 
+// A finished training no longer moves the punches: a key sets the flags, silently.
+void throwPunch(bool starts, SoundSide side) {
+    if (starts && !trainingFinished)
+        playSound(Sound::punchSwish, side);
+}
+
 } // namespace
 
 void trainingDisplay() {
@@ -107,11 +115,9 @@ void trainingKeyboard(unsigned char key, int, int) {
     if (key == escapeKey) {
         enterTrainingMenu();
     } else if (key == 'x') {
-        rightPunchActive = 1;
-        rightPunchExtending = 1;
+        throwPunch(startRightPunch(), SoundSide::right);
     } else if (key == 'w') {
-        leftPunchActive = 1;
-        leftPunchExtending = 1;
+        throwPunch(startLeftPunch(), SoundSide::left);
     }
     glutPostRedisplay();
 }

@@ -10,8 +10,11 @@ rm -rf "$scratch" && mkdir -p "$scratch"
 
 "$tools/make_font" "$scratch"
 "$tools/make_textures" "$scratch"
+mkdir -p "$scratch/sounds"
+"$tools/make_sounds" "$scratch/sounds"
 failures=0
-for file in fontGray.tga ring1.bmp affiche.bmp affiche2.bmp club.bmp ring2.bmp public2.bmp; do
+sounds=$(cd "$source_dir/Data" && ls sounds/*.wav)
+for file in fontGray.tga ring1.bmp affiche.bmp affiche2.bmp club.bmp ring2.bmp public2.bmp $sounds; do
     if cmp -s "$scratch/$file" "$source_dir/Data/$file"; then
         echo "ok   $file"
     else

@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
 # The fight through the menus: a fight in each decor, and one fought to the knock-out, then
-# back to the opponent menu with the last opponent still selected.
+# back to the opponent menu with the last opponent still selected. The sound of it all is
+# recorded: the menus' notes, a bell at each start, a thud for each point, three bells at the
+# knock-out.
 source "$(dirname "$0")/game_driver.sh"
+record_sound
 
 name_strip() { crop "$1" 300x26+170+446 "$SCRATCH/$2.png" >/dev/null; }
 # Yellow pixels where the knock-out view writes "KO".
 ko_letters() { count_colour "$1" 160x70+240+205 255 255 0; }
 
 start_game
-press_keys Return Return # title, mode menu: COMBAT
+# Each Enter on its own, so that a busy machine cannot run two into one sound.
+press_keys Return
+press_keys Return # title, mode menu: COMBAT
 
 # "Amical": black behind the club room, which has no ceiling.
-press_keys Return Return
+press_keys Return
+press_keys Return
 fight=$(shoot fight_friendly)
 expect_grey "$fight" 400 40 0 "fight in Amical"
 [ "$(ko_letters "$fight")" -lt 20 ] || fail "the fight already shows KO"
@@ -26,13 +32,16 @@ fight=$(shoot fight_cup)
 expect_grey "$fight" 320 15 0 "fight in Coupe Tavelin"
 [ "$(ko_letters "$fight")" -lt 20 ] || fail "the fight already shows KO"
 
+# Punches from the start distance make no point and no thud.
+press_repeatedly 2 250 x w
 # Three steps in reach 1.25, the only distance that scores; a fourth changes nothing.
 press_keys Up Up Up Up
-# Alternate punches faster than one arm can finish its own: each press scores once.
-press_repeatedly 26 70 x w
+# Each press scores once; far enough apart to hear every thud. The 42nd falls in the
+# knock-out, where nothing punches any more.
+press_repeatedly 21 250 x w
 sleep 0.5
 ko=$(shoot knockout)
-[ "$(ko_letters "$ko")" -gt 200 ] || fail "no KO after 52 punches at the closest distance"
+[ "$(ko_letters "$ko")" -gt 200 ] || fail "no KO after 42 punches at the closest distance"
 sleep 1
 ko_later=$(shoot knockout_later)
 [ "$(pixels_differing "$ko" "$ko_later")" -gt 2000 ] || fail "the knock-out view does not turn"
@@ -45,4 +54,11 @@ name_strip "$back" after
     fail "the opponent menu forgot Radov Eze Black"
 
 expect_stdout "" "the fight prints nothing without a change of visibility"
+
+press_keys Escape Escape Escape # mode menu, title, end
+wait_game_exit
+expect_sounds "menu confirmations (Enter)" 6 $CONFIRM_BAND
+expect_sounds "menu ticks (Right)" 2 $TICK_BAND
+expect_sounds "bell strokes (two starts, the knock-out)" 5 $BELL_BAND
+expect_sounds "thuds" 41 $THUD_BAND
 echo "PASS"

@@ -33,9 +33,10 @@ stop_game() {
 }
 trap stop_game EXIT
 
-# Starts the game with its standard output captured, waits for its window and focuses it.
+# Starts the game (with the given options) with its standard output captured, waits for its
+# window and focuses it.
 start_game() {
-    (cd "$RUKO_SOURCE" && exec "$RUKO_BINARY") >"$GAME_STDOUT" 2>"$SCRATCH/stderr" &
+    (cd "$RUKO_SOURCE" && exec "$RUKO_BINARY" "$@") >"$GAME_STDOUT" 2>"$SCRATCH/stderr" &
     GAME_PID=$!
     # The window carries no process id: the game must be the only RUKO on this display.
     GAME_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^RUKO$' | head -n 1) ||
@@ -161,6 +162,31 @@ expect_stdout() {
 
 VISIBLE='Fen\xeatre graphique visible\n'
 HIDDEN='Fen\xeatre graphique invisible\n'
+
+# From here on OpenAL Soft writes the game's mix to $SCRATCH/mix.wav instead of a device, in
+# real time; the file is complete once the game has ended by itself (wait_game_exit).
+record_sound() {
+    RECORDING="$SCRATCH/mix.wav"
+    rm -f "$RECORDING"
+    printf '[general]\ndrivers=wave\n[wave]\nfile=%s\n' "$RECORDING" >"$SCRATCH/alsoft.conf"
+    export ALSOFT_CONF="$SCRATCH/alsoft.conf"
+}
+
+# The bands in which each sound stands alone, and the level it reaches there: the thud below
+# 120 Hz, a partial of the bell, the menus' two notes (HZ Q FLOOR_DB).
+THUD_BAND="120 0 -30"
+BELL_BAND="3345 20 -35"
+CONFIRM_BAND="1568 20 -30"
+TICK_BAND="2637 20 -36"
+
+# expect_sounds WHAT COUNT BAND: the recording holds that many starts of a sound in the band.
+expect_sounds() {
+    local what=$1 count=$2 onsets
+    shift 2
+    onsets=$("$(dirname "$RUKO_BINARY")/tests/sound_onsets" "$RECORDING" $@)
+    [ "$(echo -n "$onsets" | grep -c .)" = "$count" ] ||
+        fail "$count $what expected in the recording, heard at (s, dB): $(echo $onsets)"
+}
 
 [ -n "${DISPLAY:-}" ] || fail "no X display (make test runs the tests under xvfb-run)"
 

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Both trainings through the menus: the arrows change nothing, twenty counted hits end the
-# run with its rating, and a finished run no longer ticks, even once shown again.
+# run with its rating, and a finished run no longer ticks, even once shown again. In the
+# recorded sound: a thud for each hit on the bag (the ball's are lighter slaps), a bell at
+# each end.
 source "$(dirname "$0")/game_driver.sh"
+record_sound
 
 name_strip() { crop "$1" 300x26+170+446 "$SCRATCH/$2.png" >/dev/null; }
 # Green rating letters: the whole row, and the part only the long poor rating reaches.
@@ -70,4 +73,9 @@ name_strip "$(shoot training_menu_ball)" ball_name_back
     fail "the training menu forgot the punching ball"
 
 expect_stdout "" "the training prints nothing"
+
+press_keys Escape Escape Escape # mode menu, title, end
+wait_game_exit
+expect_sounds "thuds on the bag" 20 $THUD_BAND
+expect_sounds "bells (two ends)" 2 $BELL_BAND
 echo "PASS"

@@ -14,6 +14,7 @@
 #include "game/knockout.h"
 #include "game/state.h"
 #include "game/training_screen.h"
+#include "sound/sound.h"
 #include "tests/support/gl_harness.h"
 
 #include <GL/freeglut.h>
@@ -387,6 +388,7 @@ class SoakTest : public testing::Test {
         glutReshapeWindow(soakWindowWidth, soakWindowHeight);
         pumpEvents();
         initResources();
+        startSound();
         startObjects = countGlObjects();
     }
     static GlObjectCount startObjects;

@@ -1,5 +1,6 @@
 #include "app/menu_layout.h"
 #include "app/menu_state.h"
+#include "sound/sound.h"
 
 #include <gtest/gtest.h>
 
@@ -98,4 +99,14 @@ TEST(MenuTexts, StylesAndRowsFollowTheLayout) {
     // Halves are integer divisions.
     EXPECT_EQ(menuTextX(decorNames[0], 641), 278);
     EXPECT_EQ(menuTextY(combatEntry, 481), 280);
+}
+
+TEST(MenuChoices, EveryChangeOfSelectionTicks) {
+    const int ticks = soundRequests(Sound::menuTick);
+    toggleModeChoice();
+    selectPreviousOpponent();
+    selectNextOpponent();
+    toggleDecorChoice();
+    toggleTrainingChoice();
+    EXPECT_EQ(soundRequests(Sound::menuTick) - ticks, 5);
 }

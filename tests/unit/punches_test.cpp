@@ -1,5 +1,7 @@
+#include "game/knockout.h"
 #include "game/punches.h"
 #include "game/state.h"
+#include "sound/sound.h"
 
 #include <gtest/gtest.h>
 
@@ -170,4 +172,28 @@ TEST_F(Punches, APunchAtTheTopOfTheBobReaches115AndTheBobResumesWhereItWas) {
     EXPECT_EQ(playerLeftArm.shoulderPitch, 45);
     EXPECT_EQ(playerRightArm.shoulderPitch, 30);
     EXPECT_EQ(stepBobActive, 0);
+}
+
+TEST_F(Punches, AKeyStartsAPunchFromRestOrOnItsWayBackNotWhileItExtends) {
+    EXPECT_TRUE(startLeftPunch());
+    EXPECT_FALSE(startLeftPunch());
+    for (int tick = 1; tick <= 4; ++tick)
+        advanceLeftPunch();
+    EXPECT_TRUE(startLeftPunch());
+    EXPECT_EQ(leftPunchExtending, 1);
+    EXPECT_TRUE(startRightPunch());
+}
+
+TEST_F(Punches, OnlyScoringHitsThudAndThePointPastFortyRingsTheBellsOnce) {
+    const int thuds = soundRequests(Sound::punchThud);
+    const int bells = soundRequests(Sound::knockOutBells);
+    opponentDistance = 1.5f;
+    applyHitRule();
+    EXPECT_EQ(soundRequests(Sound::punchThud), thuds);
+    opponentDistance = 1.25f;
+    for (int point = 1; point <= 42; ++point) {
+        applyHitRule();
+        EXPECT_EQ(soundRequests(Sound::punchThud) - thuds, point);
+        EXPECT_EQ(soundRequests(Sound::knockOutBells) - bells, point > 40 ? 1 : 0) << point;
+    }
 }

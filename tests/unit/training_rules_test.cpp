@@ -1,5 +1,6 @@
 #include "game/state.h"
 #include "game/training_rules.h"
+#include "sound/sound.h"
 
 #include <gtest/gtest.h>
 
@@ -139,4 +140,26 @@ TEST(TrainingRatings, PercentTruncatesAndRatesAtNinetyAndFifty) {
     }
     EXPECT_STREQ(trainingRating(89).text, "MOYEN");
     EXPECT_STREQ(trainingRating(49).text, "OU LE GROS MAUVAIS");
+}
+
+TEST_F(TrainingRules, CountedHitsThudOnTheBagSlapOnTheBallAndTheEndRingsOnce) {
+    const int thuds = soundRequests(Sound::punchThud), bells = soundRequests(Sound::bell);
+    for (int punch = 1; punch <= 21; ++punch)
+        rightPunch();
+    EXPECT_EQ(soundRequests(Sound::punchThud) - thuds, 20);
+    EXPECT_EQ(soundRequests(Sound::bell) - bells, 1);
+
+    start(punchingBallTraining);
+    const int slaps = soundRequests(Sound::ballSlap);
+    for (int tick = 0; tick < 9; ++tick) // the ball swings away: nothing counts
+        advanceTraining();
+    rightPunch();
+    EXPECT_EQ(trainingPunches, 1);
+    EXPECT_EQ(soundRequests(Sound::ballSlap), slaps);
+    for (int tick = 0; tick < 5; ++tick) // the next punch lands at the near end of the swing
+        advanceTraining();
+    rightPunch();
+    EXPECT_EQ(trainingHits, 1);
+    EXPECT_EQ(soundRequests(Sound::ballSlap) - slaps, 1);
+    EXPECT_EQ(soundRequests(Sound::punchThud) - thuds, 20);
 }

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The game muted, on OpenAL Soft's silent device, with no device at all and without its sound
+# files: each time it plays the same session to its end with status 0 and nothing more on
+# stdout, and a missing device or file is told in one line on stderr.
+source "$(dirname "$0")/game_driver.sh"
+
+# The menus, two punches on the bag, back to the title and out.
+play_session() {
+    start_game "$@"
+    press_keys Return Down Return Return x w
+    press_keys Escape Escape Escape Escape
+    wait_game_exit
+    [ "$GAME_STATUS" = 0 ] || fail "the game ended with status $GAME_STATUS"
+    expect_stdout "" "standard output"
+}
+
+# expect_stderr LINE_COUNT [TEXT]
+expect_stderr() {
+    [ "$(wc -l <"$SCRATCH/stderr")" = "$1" ] && { [ $# = 1 ] || grep -q -e "$2" "$SCRATCH/stderr"; } ||
+        fail "stderr is not $1 line(s) saying '${2:-}': $(cat "$SCRATCH/stderr")"
+}
+
+record_sound
+play_session --mute
+[ ! -e "$RECORDING" ] || fail "--mute opened the audio device"
+expect_stderr 0
+RUKO_MUTE=1 play_session
+[ ! -e "$RECORDING" ] || fail "RUKO_MUTE=1 opened the audio device"
+unset ALSOFT_CONF
+
+ALSOFT_DRIVERS=null play_session
+expect_stderr 0
+ALSOFT_DRIVERS=nosuch play_session
+expect_stderr 1 "no audio device could be opened"
+
+rm -rf "$SCRATCH/run" && mkdir -p "$SCRATCH/run" && cp -r "$RUKO_SOURCE/Data" "$SCRATCH/run/"
+rm -r "$SCRATCH/run/Data/sounds"
+RUKO_SOURCE="$SCRATCH/run" ALSOFT_DRIVERS=null play_session
+expect_stderr 1 "Data/sounds/punch_thud.wav"
+echo "PASS"

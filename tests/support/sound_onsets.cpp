@@ -1,0 +1,80 @@
+// Prints the times (in seconds) at which a sound starts in one band of a recording, and its
+// level there, one a line: the level of a 10 ms frame, the channels mixed, reaches FLOOR_DB
+// (dB of full scale) after a rise of 6 dB within 30 ms.
+//   sound_onsets RECORDING.wav HZ Q FLOOR_DB
+// Q 0 takes everything below HZ (a low-pass), any other Q a narrow band around HZ.
+#include <sndfile.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+constexpr double pi = 3.14159265358979323846;
+constexpr double frameSeconds = 0.01;
+constexpr int riseFrames = 3;
+constexpr double riseDb = 6.0;
+constexpr int quietFrames = 5; // two onsets are at least 50 ms apart
+
+// One RBJ biquad section.
+struct Biquad {
+    double b0, b1, b2, a1, a2, x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+    double process(double x) {
+        const double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
+        x2 = x1, x1 = x, y2 = y1, y1 = y;
+        return y;
+    }
+};
+
+Biquad makeFilter(double hz, double q, double rate) {
+    const double w = 2 * pi * hz / rate, c = std::cos(w);
+    const double alpha = std::sin(w) / (2 * (q > 0 ? q : std::sqrt(0.5)));
+    const double a0 = 1 + alpha;
+    if (q > 0)
+        return {alpha / a0, 0, -alpha / a0, -2 * c / a0, (1 - alpha) / a0};
+    return {(1 - c) / 2 / a0, (1 - c) / a0, (1 - c) / 2 / a0, -2 * c / a0, (1 - alpha) / a0};
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: %s RECORDING HZ Q FLOOR_DB\n", argv[0]);
+        return 2;
+    }
+    SF_INFO info{};
+    SNDFILE* file = sf_open(argv[1], SFM_READ, &info);
+    if (!file) {
+        std::fprintf(stderr, "%s: %s\n", argv[1], sf_strerror(nullptr));
+        return 1;
+    }
+    const double hz = std::atof(argv[2]), q = std::atof(argv[3]), floorDb = std::atof(argv[4]);
+    // Two sections in a row: a steeper low-pass, or a narrower band.
+    Biquad first = makeFilter(hz, q, info.samplerate), second = first;
+    const int frameLength = static_cast<int>(frameSeconds * info.samplerate);
+    std::vector<float> frame(static_cast<std::size_t>(frameLength) * info.channels);
+    std::vector<double> levels;
+    while (sf_readf_float(file, frame.data(), frameLength) == frameLength) {
+        double power = 0;
+        for (int i = 0; i < frameLength; ++i) {
+            double mono = 0;
+            for (int c = 0; c < info.channels; ++c)
+                mono += frame[static_cast<std::size_t>(i) * info.channels + c];
+            const double y = second.process(first.process(mono / info.channels));
+            power += y * y;
+        }
+        levels.push_back(10 * std::log10(power / frameLength + 1e-20));
+    }
+    sf_close(file);
+    int lastOnset = -quietFrames;
+    for (int n = riseFrames; n < static_cast<int>(levels.size()); ++n) {
+        if (levels[n] >= floorDb && levels[n] - levels[n - riseFrames] >= riseDb &&
+            n - lastOnset >= quietFrames) {
+            std::printf("%.2f %.1f\n", n * frameSeconds, levels[n]);
+            lastOnset = n;
+        }
+    }
+    return 0;
+}
