@@ -219,8 +219,10 @@ void startSound() {
 
 void playSound(Sound sound, SoundSide side) {
     ++requestCounts[indexOf(sound)];
+    if (!playing())
+        return; // the buffers are the starting thread's until then
     const ALuint buffer = buffers[indexOf(sound)];
-    if (!playing() || !buffer)
+    if (!buffer)
         return;
     const int voice = pickVoice();
     const ALuint source = voices[voice];
