@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri
-    libgtest-dev libbenchmark-dev libfreetype-dev fonts-dejavu-core
+    libgtest-dev libbenchmark-dev libxtst-dev libfreetype-dev fonts-dejavu-core
     xvfb xauth xdotool x11-utils imagemagick clang-format git
     desktop-file-utils dpkg-dev
     clang-14 libclang-rt-14-dev valgrind
