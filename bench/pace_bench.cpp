@@ -18,6 +18,7 @@
 #include "game/training_screen.h"
 
 #include <X11/keysym.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <cmath>
@@ -175,9 +176,10 @@ Pace pace(const std::string& game, const std::string& probe, const PacedScreen& 
         std::fprintf(stderr, "%s drew no frames on the %s\n", game.c_str(), screen.name);
         std::exit(1);
     }
-    const double elapsed = (end - start) / 1e9;
-    return {times.size() / elapsed, percentile(intervals, 0.99),
-            *std::max_element(intervals.begin(), intervals.end()), (cpuEnd - cpuStart) / elapsed};
+    const double stepsPerSecond = intervals.size() / ((times.back() - times.front()) / 1e9);
+    return {stepsPerSecond, percentile(intervals, 0.99),
+            *std::max_element(intervals.begin(), intervals.end()),
+            (cpuEnd - cpuStart) / ((end - start) / 1e9)};
 }
 
 void printLatencyTable(const std::vector<std::string>& games,
@@ -197,19 +199,43 @@ void printLatencyTable(const std::vector<std::string>& games,
     }
 }
 
+// A screen's unpaced frame: its wall time, and the CPU time of the bench's process (llvmpipe
+// draws on several threads, so that can be the larger).
+struct FrameCost {
+    double wallSeconds;
+    double cpuSeconds;
+};
+
+double ownCpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+FrameCost unpacedFrameCost(void (*enter)(), double seconds) {
+    const long long start = monotonicNow();
+    const double cpuStart = ownCpuSeconds();
+    const double rate = unpacedFramesPerSecond(enter, seconds);
+    const double cpuPerSecond = (ownCpuSeconds() - cpuStart) / ((monotonicNow() - start) / 1e9);
+    return {1.0 / rate, cpuPerSecond / rate};
+}
+
 void printPaceTable(const std::vector<std::string>& games, const std::vector<Pace>& paces,
-                    const std::vector<double>& unpacedRates) {
+                    const std::vector<FrameCost>& costs) {
     std::printf("\n| game | screen | steps/s | p99 swap interval | max swap interval | CPU time "
-                "per second | unpaced frame cost x 60 | CPU against it |\n"
+                "per second | unpaced frame cost x 60, wall / CPU | CPU against them |\n"
                 "|---|---|---:|---:|---:|---:|---:|---:|\n");
-    const std::size_t screens = unpacedRates.size();
     for (std::size_t i = 0; i < paces.size(); ++i) {
         const Pace& p = paces[i];
-        const double budget = 60.0 / unpacedRates[i % screens];
-        std::printf("| %s | %s | %.2f | %.1f ms | %.1f ms | %.3f s | %.3f s | %.2f x |\n",
-                    games[i / screens].c_str(), pacedScreens[i % screens].name, p.stepsPerSecond,
-                    p.p99IntervalMilliseconds, p.maxIntervalMilliseconds, p.cpuSecondsPerSecond,
-                    budget, p.cpuSecondsPerSecond / budget);
+        const FrameCost& cost = costs[i % costs.size()];
+        std::printf("| %s | %s | %.2f | %.1f ms | %.1f ms | %.3f s | %.3f s / %.3f s | %.2f x / "
+                    "%.2f x |\n",
+                    games[i / costs.size()].c_str(), pacedScreens[i % costs.size()].name,
+                    p.stepsPerSecond, p.p99IntervalMilliseconds, p.maxIntervalMilliseconds,
+                    p.cpuSecondsPerSecond, 60.0 * cost.wallSeconds, 60.0 * cost.cpuSeconds,
+                    p.cpuSecondsPerSecond / (60.0 * cost.wallSeconds),
+                    p.cpuSecondsPerSecond / (60.0 * cost.cpuSeconds));
     }
 }
 
@@ -239,15 +265,15 @@ int main(int argc, char** argv) {
     int glutArgc = 1;
     openGameWindow(&glutArgc, argv);
     initResources();
-    std::vector<double> unpacedRates;
+    std::vector<FrameCost> costs;
     for (const PacedScreen& screen : pacedScreens)
-        unpacedRates.push_back(unpacedFramesPerSecond(screen.enter, unpacedSeconds));
+        costs.push_back(unpacedFrameCost(screen.enter, unpacedSeconds));
 
     std::printf("Machine: %s, %d logical cores, %ld MiB; %s; window %dx%d; load average %s "
                 "before, %s after.\n\n",
                 cpuModel().c_str(), logicalCores(), memoryMiB(), glRendererAndVersion().c_str(),
                 startWindowWidth, startWindowHeight, loadBefore.c_str(), loadAverage().c_str());
     printLatencyTable(games, latencies);
-    printPaceTable(games, paces, unpacedRates);
+    printPaceTable(games, paces, costs);
     return 0;
 }
