@@ -48,7 +48,7 @@ void stepWhenDue() {
         glutTimerFunc(static_cast<unsigned>(std::ceil(wait * 1000.0)), onSlot,
                       static_cast<int>(generation));
     } else {
-        glutIdleFunc(stepWhenDue); // a step slower than the pace: the next idle call runs
+        glutIdleFunc(stepWhenDue); // the next slot has come already (a slow frame)
     }
 }
 

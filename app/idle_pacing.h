@@ -1,8 +1,9 @@
 #pragma once
 
-// One animation step per idle call, but never more than 60 calls a second: an unpaced
-// GLUT idle loop runs thousands of times a second on a fast machine and the game cannot be
-// played. Screens install their step through installIdle instead of glutIdleFunc.
+// A screen's idle work is one animation step, run as often as GLUT's loop comes round but
+// never more than 60 times a second: an unpaced GLUT idle loop runs thousands of times a
+// second on a fast machine and the game cannot be played. Screens install their step through
+// installIdle instead of glutIdleFunc.
 //
 // Between two steps the game waits in GLUT's own event wait (a GLUT timer for the next
 // step's slot, with no idle callback), never inside a callback: a key, a reshape or a
