@@ -27,7 +27,7 @@ STEPS ?= 1000000
 SEED ?= 20240607
 
 .PHONY: all run test test-release test-sanitize test-fuzz fuzz fuzz-build soak sanitize-build \
-	bench memcheck deps deps-run tests-on clean install package assets screenshots
+	bench bench-latency memcheck deps deps-run tests-on clean install package assets screenshots
 
 all:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -85,11 +85,22 @@ fuzz: fuzz-build
 test-fuzz:
 	$(MAKE) fuzz SECONDS=$(FUZZ_SMOKE_SECONDS)
 
-# Frame rates, start-up time and peak memory against a bare GLUT window (see the README).
+# Frame rates, start-up time and peak memory against a bare GLUT window, then the latency and
+# pacing figures below (see the README).
 bench: all
 	cmake --build $(BUILD) -j $(JOBS) --target ruko_bench bare_window swap_probe
 	$(WITH_DISPLAY) ./$(BUILD)/bench/ruko_bench ./$(BUILD)/ruko ./$(BUILD)/bench/bare_window \
 		./$(BUILD)/bench/libswap_probe.so
+	@echo
+	$(MAKE) bench-latency
+
+# Key-to-frame latency on the punch bag and the pace of three screens, alone (about a minute),
+# always in a virtual display of its own: it sends real key events to the game's window.
+# COMPARE=path/to/another/ruko measures that build too, in the same tables.
+COMPARE ?=
+bench-latency: all
+	cmake --build $(BUILD) -j $(JOBS) --target pace_bench swap_probe
+	$(XVFB) ./$(BUILD)/bench/pace_bench ./$(BUILD)/bench/libswap_probe.so ./$(BUILD)/ruko $(COMPARE)
 
 # The real game under valgrind through every screen: no error, nothing definitely lost but what
 # tools/memcheck.supp lets through (the GL driver's and GLUT's own). Log in build/memcheck/.

@@ -3,32 +3,61 @@
 #include <GL/glut.h>
 
 #include <chrono>
-#include <thread>
+#include <cmath>
 
 namespace {
 
 IdleStep currentStep = nullptr;
 IdlePacer pacer;
+// Bumped by every install: a timer carries the generation it was set in and does nothing
+// once its screen has removed or replaced its idle (a hide, a screen change, the knock-out,
+// the finished training).
+unsigned generation = 0;
 
 double secondsNow() {
     using Clock = std::chrono::steady_clock;
     return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
 }
 
-void pacedIdle() {
-    const double wait = pacer.waitBefore(secondsNow());
-    if (wait > 0.0)
-        std::this_thread::sleep_for(std::chrono::duration<double>(wait));
-    pacer.stepped(secondsNow());
-    if (currentStep)
+void stepWhenDue();
+
+void onSlot(int setIn) {
+    if (setIn == static_cast<int>(generation))
+        stepWhenDue();
+}
+
+// Runs the step if its slot has come, then leaves the wait for the next slot to a GLUT timer
+// with no idle callback: freeglut then sleeps in select() on the X connection until the
+// timer, so events are handled as they come. The timer runs the step itself rather than
+// putting the idle back: the step and the frame it asks for come out of one event pass, the
+// soonest they can. freeglut's select() sleeps the timer's whole milliseconds from now, so
+// rounding the wait up wakes it less than 1 ms past the slot, and IdlePacer keeps the slots'
+// rhythm through that lateness: exactly 60 steps a second.
+void stepWhenDue() {
+    const double now = secondsNow();
+    if (pacer.waitBefore(now) <= 0.0) {
+        pacer.stepped(now);
+        const unsigned stepGeneration = generation;
         currentStep();
+        if (generation != stepGeneration)
+            return; // the step installed another idle (the knock-out's) or removed its own
+    }
+    const double wait = pacer.waitBefore(secondsNow());
+    if (wait > 0.0) {
+        glutIdleFunc(nullptr);
+        glutTimerFunc(static_cast<unsigned>(std::ceil(wait * 1000.0)), onSlot,
+                      static_cast<int>(generation));
+    } else {
+        glutIdleFunc(stepWhenDue); // the next slot has come already (a slow frame)
+    }
 }
 
 } // namespace
 
 void installIdle(IdleStep step) {
     currentStep = step;
-    glutIdleFunc(step ? pacedIdle : nullptr);
+    ++generation;
+    glutIdleFunc(step ? stepWhenDue : nullptr);
 }
 
 IdleStep installedIdle() {

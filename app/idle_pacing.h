@@ -1,12 +1,18 @@
 #pragma once
 
-// One animation step per idle call, but never more than 60 calls a second: an unpaced
-// GLUT idle loop runs thousands of times a second on a fast machine and the game cannot be
-// played. Screens install their step through installIdle instead of glutIdleFunc.
+// A screen's idle work is one animation step, run as often as GLUT's loop comes round but
+// never more than 60 times a second: an unpaced GLUT idle loop runs thousands of times a
+// second on a fast machine and the game cannot be played. Screens install their step through
+// installIdle instead of glutIdleFunc.
+//
+// Between two steps the game waits in GLUT's own event wait (a GLUT timer for the next
+// step's slot, with no idle callback), never inside a callback: a key, a reshape or a
+// visibility change is handled the moment it arrives, and its frame drawn at once.
 
 using IdleStep = void (*)();
 
-// Installs the step as the GLUT idle work (nullptr removes the idle callback).
+// Installs the step as the GLUT idle work (nullptr removes the idle callback). A timer set
+// while waiting for an earlier install's next slot does nothing when it fires.
 void installIdle(IdleStep step);
 
 // The step installed now, nullptr when none.
@@ -15,10 +21,17 @@ IdleStep installedIdle();
 // The pacing rule alone, on a clock given in seconds.
 struct IdlePacer {
     double period = 1.0 / 60.0;
+    // GLUT's timers count whole milliseconds, so a step comes up to about 1 ms after its
+    // slot. A step that late keeps its slot's rhythm (the next slot is one period after its
+    // slot, not after the step), else the rate would drift to 58 or 59 a second.
+    double slack = period / 4.0;
     double nextSlot = 0.0;
 
     // Seconds to wait before the next step may run (0 when it may run now).
     double waitBefore(double now) const { return now < nextSlot ? nextSlot - now : 0.0; }
-    // Records a step run at `now`: after a stall the next slot counts from now, so no burst.
-    void stepped(double now) { nextSlot = now + period; }
+    // Records a step run at `now`: after a stall (a step more than `slack` late) the next
+    // slot counts from now, so no burst.
+    void stepped(double now) {
+        nextSlot = now - nextSlot <= slack ? nextSlot + period : now + period;
+    }
 };

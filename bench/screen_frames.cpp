@@ -84,9 +84,12 @@ double framesPerSecond(double seconds) {
 
 std::vector<ScreenFrameRate> measureEveryScreen(double secondsEach) {
     std::vector<ScreenFrameRate> rates;
-    for (const BenchScreen& screen : benchScreens) {
-        screen.enter();
-        rates.push_back({screen.name, framesPerSecond(secondsEach)});
-    }
+    for (const BenchScreen& screen : benchScreens)
+        rates.push_back({screen.name, unpacedFramesPerSecond(screen.enter, secondsEach)});
     return rates;
+}
+
+double unpacedFramesPerSecond(void (*enter)(), double seconds) {
+    enter();
+    return framesPerSecond(seconds);
 }

@@ -14,3 +14,6 @@ struct ScreenFrameRate {
 // Needs the game's window and its resources. The first row is the bare clear-and-swap frame
 // every other row is compared with.
 std::vector<ScreenFrameRate> measureEveryScreen(double secondsEach);
+
+// One screen, entered by `enter`, after a few frames of warm-up.
+double unpacedFramesPerSecond(void (*enter)(), double seconds);

@@ -3,7 +3,11 @@
 //   RUKO_PROBE_OUT    the file written then: "<first swap, ns of CLOCK_MONOTONIC> <peak RSS, KiB>"
 //   RUKO_PROBE_COUNT  a file that holds the number of swaps so far, rewritten at each swap
 //                     (tools/memcheck.sh paces its keys by it)
+//   RUKO_PROBE_LOG    a file that gets one SwapRecord (bench/swap_record.h) per swap: its time
+//                     and, with RUKO_PROBE_HASH set, a hash of the frame it put on screen
 // The program's own glXSwapBuffers runs first, so a frame counts once it is on screen.
+
+#include "bench/swap_record.h"
 
 #include <GL/glx.h>
 #include <dlfcn.h>
@@ -11,9 +15,11 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <vector>
 
 namespace {
 
@@ -39,6 +45,33 @@ void writeSwapCount() {
         return;
 }
 
+// The back buffer about to be swapped, hashed a word at a time: a frame is told from another
+// by any pixel, at a small fraction of a frame's cost.
+std::uint64_t frameHash() {
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    static std::vector<std::uint64_t> pixels;
+    const std::size_t bytes = static_cast<std::size_t>(viewport[2]) * viewport[3] * 4;
+    pixels.resize((bytes + 7) / 8);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(viewport[0], viewport[1], viewport[2], viewport[3], GL_RGBA, GL_UNSIGNED_BYTE,
+                 pixels.data());
+    std::uint64_t hash = 1469598103934665603ULL;
+    for (std::uint64_t word : pixels)
+        hash = (hash ^ word) * 1099511628211ULL;
+    return hash;
+}
+
+void logSwap(long long swapNanoseconds, std::uint64_t hash) {
+    static const char* path = std::getenv("RUKO_PROBE_LOG");
+    static const int file = path ? open(path, O_WRONLY | O_CREAT | O_TRUNC | O_APPEND, 0644) : -1;
+    if (file < 0)
+        return;
+    const SwapRecord record{swapNanoseconds, hash};
+    if (write(file, &record, sizeof record) != sizeof record)
+        return;
+}
+
 void reportAndExit() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -55,10 +88,14 @@ void reportAndExit() {
 
 extern "C" void glXSwapBuffers(Display* display, GLXDrawable drawable) {
     static const auto realSwap = reinterpret_cast<SwapBuffers>(dlsym(RTLD_NEXT, "glXSwapBuffers"));
+    static const bool hashFrames = std::getenv("RUKO_PROBE_HASH") != nullptr;
+    const std::uint64_t hash = hashFrames ? frameHash() : 0;
     realSwap(display, drawable);
+    const long long now = monotonicNanoseconds();
     if (++swapsDone == 1)
-        firstSwapNanoseconds = monotonicNanoseconds();
+        firstSwapNanoseconds = now;
     writeSwapCount();
+    logSwap(now, hash);
     static const char* wanted = std::getenv("RUKO_PROBE_SWAPS");
     if (wanted && swapsDone >= std::atol(wanted))
         reportAndExit();

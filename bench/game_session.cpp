@@ -1,0 +1,142 @@
+#include "bench/game_session.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace {
+
+constexpr int startTimeoutMilliseconds = 20000;
+constexpr int firstFrames = 10;
+constexpr unsigned long keyHoldMilliseconds = 30; // the server releases the key this late
+
+// The viewable window titled "RUKO" under `parent` (a window manager would frame it), 0 while
+// there is none.
+Window findGameWindow(Display* display, Window parent) {
+    Window root = 0, up = 0, *children = nullptr;
+    unsigned int count = 0;
+    Window found = 0;
+    if (!XQueryTree(display, parent, &root, &up, &children, &count))
+        return 0;
+    for (unsigned int i = 0; i < count && !found; ++i) {
+        char* name = nullptr;
+        XWindowAttributes attributes;
+        if (XFetchName(display, children[i], &name) && name && std::strcmp(name, "RUKO") == 0 &&
+            XGetWindowAttributes(display, children[i], &attributes) &&
+            attributes.map_state == IsViewable)
+            found = children[i];
+        if (name)
+            XFree(name);
+        if (!found)
+            found = findGameWindow(display, children[i]);
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
+} // namespace
+
+long long monotonicNow() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+void sleepMilliseconds(double milliseconds) {
+    std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(milliseconds));
+}
+
+GameSession::GameSession(const std::string& game, const std::string& probeLibrary,
+                         bool hashFrames) {
+    char log[] = "/tmp/ruko_swaps_XXXXXX";
+    const int logFile = mkstemp(log);
+    if (logFile < 0)
+        return;
+    close(logFile);
+    log_ = log;
+    display_ = XOpenDisplay(nullptr);
+    if (!display_)
+        return;
+    pid_ = fork();
+    if (pid_ == 0) {
+        setenv("LD_PRELOAD", probeLibrary.c_str(), 1);
+        setenv("RUKO_PROBE_LOG", log_.c_str(), 1);
+        if (hashFrames)
+            setenv("RUKO_PROBE_HASH", "1", 1);
+        const int devNull = open("/dev/null", O_WRONLY);
+        dup2(devNull, STDOUT_FILENO);
+        execl(game.c_str(), game.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    if (pid_ < 0)
+        return;
+    for (int waited = 0; waited < startTimeoutMilliseconds; waited += 10) {
+        if (!window_)
+            window_ = findGameWindow(display_, DefaultRootWindow(display_));
+        if (window_ && swaps().size() >= firstFrames)
+            break;
+        sleepMilliseconds(10);
+    }
+    if (!window_ || swaps().size() < firstFrames) {
+        window_ = 0;
+        return;
+    }
+    XSetInputFocus(display_, window_, RevertToParent, CurrentTime);
+    XSync(display_, False);
+}
+
+GameSession::~GameSession() {
+    if (pid_ > 0) {
+        kill(pid_, SIGTERM);
+        waitpid(pid_, nullptr, 0);
+    }
+    if (display_)
+        XCloseDisplay(display_);
+    if (!log_.empty())
+        std::remove(log_.c_str());
+}
+
+long long GameSession::press(unsigned long keySym) {
+    const KeyCode code = XKeysymToKeycode(display_, keySym);
+    const long long sent = monotonicNow();
+    XTestFakeKeyEvent(display_, code, True, CurrentTime);
+    XFlush(display_);
+    XTestFakeKeyEvent(display_, code, False, keyHoldMilliseconds);
+    XFlush(display_);
+    return sent;
+}
+
+std::vector<SwapRecord> GameSession::swaps() const {
+    std::vector<SwapRecord> records;
+    std::ifstream in(log_, std::ios::binary);
+    SwapRecord record{};
+    while (in.read(reinterpret_cast<char*>(&record), sizeof record))
+        records.push_back(record);
+    return records;
+}
+
+double GameSession::cpuSeconds() const {
+    std::ifstream in("/proc/" + std::to_string(pid_) + "/stat");
+    std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // After the command name in brackets: state, then 10 fields, then utime and stime.
+    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+    std::string field;
+    for (int i = 0; i < 11; ++i)
+        fields >> field;
+    unsigned long long user = 0, system = 0;
+    fields >> user >> system;
+    return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "bench/swap_record.h"
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+struct _XDisplay;
+
+// The real game in a process of its own under bench/swap_probe, on the bench's X display,
+// driven by real key events (XTest) sent to its focused window. The game must be the only
+// window titled "RUKO" on the display.
+class GameSession {
+  public:
+    // Starts `game` in the working directory (Data/ must be there) and waits for its window
+    // and first frames; `hashFrames` has the probe hash every frame it swaps.
+    GameSession(const std::string& game, const std::string& probeLibrary, bool hashFrames);
+    ~GameSession(); // ends the game, by its pid
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
+
+    bool ready() const { return window_ != 0; }
+    // Presses and releases a key; returns CLOCK_MONOTONIC (ns) just before the press was sent.
+    long long press(unsigned long keySym); // an XK_ value of X11/keysym.h
+    // Every swap so far, in order.
+    std::vector<SwapRecord> swaps() const;
+    // CPU time of the game's process (all its threads) so far, in seconds.
+    double cpuSeconds() const;
+
+  private:
+    pid_t pid_ = -1;
+    std::string log_;
+    _XDisplay* display_ = nullptr; // Xlib's Display: its header clashes with the game's names
+    unsigned long window_ = 0;
+};
+
+long long monotonicNow();
+void sleepMilliseconds(double milliseconds);

@@ -1,0 +1,279 @@
+// make bench-latency (also part of make bench): how soon the real game shows a key's effect,
+// and how steadily it paces its steps, as Markdown tables.
+//
+//   pace_bench PROBE_LIBRARY GAME [GAME...]
+// Run from the project root (the game reads Data/), on an X display where no other window is
+// titled "RUKO". Each GAME is a ruko binary: give an older build too to compare. The effort:
+// RUKO_BENCH_PACE_SECONDS (each paced screen, default 10), RUKO_BENCH_PRESSES (default 38),
+// RUKO_BENCH_SECONDS (each unpaced screen, default 2).
+
+#include "app/menus.h"
+#include "app/startup.h"
+#include "app/window.h"
+#include "bench/game_session.h"
+#include "bench/machine_info.h"
+#include "bench/screen_frames.h"
+#include "game/fight_screen.h"
+#include "game/state.h"
+#include "game/training_screen.h"
+
+#include <X11/keysym.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double navigationGapMilliseconds = 400.0;
+constexpr double settleMilliseconds = 1000.0;
+// The twentieth counted hit ends a training run, so a run takes 19 presses.
+constexpr int pressesPerRun = 19;
+constexpr long long frameWaitNanoseconds = 500000000LL; // longer is a missed frame
+
+double environmentNumber(const char* name, double fallback) {
+    const char* text = std::getenv(name);
+    return text ? std::atof(text) : fallback;
+}
+
+// Nearest rank: the smallest value with at least `fraction` of them at or below it.
+double percentile(std::vector<double> values, double fraction) {
+    std::sort(values.begin(), values.end());
+    const auto rank = static_cast<std::size_t>(std::ceil(fraction * values.size()));
+    return values[std::max<std::size_t>(rank, 1) - 1];
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+std::string loadAverage() {
+    std::ifstream in("/proc/loadavg");
+    double one = 0, five = 0, fifteen = 0;
+    in >> one >> five >> fifteen;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f, %.2f, %.2f", one, five, fifteen);
+    return text;
+}
+
+struct PacedScreen {
+    const char* name;
+    std::vector<unsigned long> keys; // from the title
+    void (*enter)();                 // the same screen in the bench's own window, unpaced
+};
+
+const PacedScreen pacedScreens[] = {
+    {"title", {}, enterTitleScreen},
+    {"fight, Radov Eze, Amical",
+     {XK_Return, XK_Return, XK_Return, XK_Return},
+     [] { enterFightScreen(radovEze, friendlyDecor); }},
+    {"training, Sac de Frappe",
+     {XK_Return, XK_Down, XK_Return, XK_Return},
+     [] { enterTrainingScreen(punchBagTraining); }},
+};
+
+void pressAll(GameSession& session, const std::vector<unsigned long>& keys) {
+    for (unsigned long key : keys) {
+        session.press(key);
+        sleepMilliseconds(navigationGapMilliseconds);
+    }
+    sleepMilliseconds(settleMilliseconds);
+}
+
+[[noreturn]] void cannotStart(const std::string& game) {
+    std::fprintf(stderr, "%s showed no RUKO window under the probe\n", game.c_str());
+    std::exit(1);
+}
+
+struct Latencies {
+    std::vector<double> milliseconds;
+    int missed = 0;    // no different frame within half a second
+    int notAtRest = 0; // the frames before the key were still changing
+};
+
+// Uneven gaps between presses, from 250 to 560 ms: a punch is over in 4 steps.
+double gapBeforePress(int press) {
+    return 250.0 + (press * 7919) % 311;
+}
+
+// Key-to-frame latency on the punch bag: from just before each punch key is sent to the
+// first swapped frame that differs from the frame on screen when it was sent.
+Latencies keyToFrame(const std::string& game, const std::string& probe, int presses) {
+    GameSession session(game, probe, true);
+    if (!session.ready())
+        cannotStart(game);
+    pressAll(session, pacedScreens[2].keys);
+    std::vector<long long> sent;
+    for (int i = 0; i < presses; ++i) {
+        if (i > 0 && i % pressesPerRun == 0) { // a new run before the last hit ends this one
+            session.press(XK_Escape);
+            sleepMilliseconds(navigationGapMilliseconds);
+            session.press(XK_Return);
+            sleepMilliseconds(settleMilliseconds);
+        }
+        sleepMilliseconds(gapBeforePress(i));
+        sent.push_back(session.press(i % 2 ? XK_w : XK_x));
+    }
+    sleepMilliseconds(settleMilliseconds);
+
+    const std::vector<SwapRecord> swaps = session.swaps();
+    Latencies result;
+    for (long long key : sent) {
+        const auto after = std::find_if(swaps.begin(), swaps.end(), [key](const SwapRecord& s) {
+            return s.monotonicNanoseconds >= key;
+        });
+        if (after - swaps.begin() < 2 || (after - 1)->frameHash != (after - 2)->frameHash) {
+            ++result.notAtRest;
+            continue;
+        }
+        const std::uint64_t rest = (after - 1)->frameHash;
+        const auto changed = std::find_if(
+            after, swaps.end(), [rest](const SwapRecord& s) { return s.frameHash != rest; });
+        if (changed == swaps.end() || changed->monotonicNanoseconds - key > frameWaitNanoseconds)
+            ++result.missed;
+        else
+            result.milliseconds.push_back((changed->monotonicNanoseconds - key) / 1e6);
+    }
+    return result;
+}
+
+struct Pace {
+    double stepsPerSecond;
+    double p99IntervalMilliseconds;
+    double maxIntervalMilliseconds;
+    double cpuSecondsPerSecond;
+};
+
+// One screen left to run on its own: every step asks for a frame, so swaps count steps.
+Pace pace(const std::string& game, const std::string& probe, const PacedScreen& screen,
+          double seconds) {
+    GameSession session(game, probe, false);
+    if (!session.ready())
+        cannotStart(game);
+    pressAll(session, screen.keys);
+    const long long start = monotonicNow();
+    const double cpuStart = session.cpuSeconds();
+    sleepMilliseconds(seconds * 1000.0);
+    const long long end = monotonicNow();
+    const double cpuEnd = session.cpuSeconds();
+
+    std::vector<long long> times;
+    for (const SwapRecord& swap : session.swaps()) {
+        if (swap.monotonicNanoseconds >= start && swap.monotonicNanoseconds < end)
+            times.push_back(swap.monotonicNanoseconds);
+    }
+    std::vector<double> intervals;
+    for (std::size_t i = 1; i < times.size(); ++i)
+        intervals.push_back((times[i] - times[i - 1]) / 1e6);
+    if (intervals.empty()) {
+        std::fprintf(stderr, "%s drew no frames on the %s\n", game.c_str(), screen.name);
+        std::exit(1);
+    }
+    const double stepsPerSecond = intervals.size() / ((times.back() - times.front()) / 1e9);
+    return {stepsPerSecond, percentile(intervals, 0.99),
+            *std::max_element(intervals.begin(), intervals.end()),
+            (cpuEnd - cpuStart) / ((end - start) / 1e9)};
+}
+
+void printLatencyTable(const std::vector<std::string>& games,
+                       const std::vector<Latencies>& latencies) {
+    std::printf("| game | presses timed | min | median | p90 | max | missed |\n"
+                "|---|---:|---:|---:|---:|---:|---:|\n");
+    for (std::size_t g = 0; g < games.size(); ++g) {
+        const Latencies& l = latencies[g];
+        if (l.milliseconds.empty()) {
+            std::printf("| %s | 0 | | | | | %d |\n", games[g].c_str(), l.missed + l.notAtRest);
+            continue;
+        }
+        std::printf("| %s | %zu | %.1f ms | %.1f ms | %.1f ms | %.1f ms | %d |\n", games[g].c_str(),
+                    l.milliseconds.size(), percentile(l.milliseconds, 0.0), median(l.milliseconds),
+                    percentile(l.milliseconds, 0.9), percentile(l.milliseconds, 1.0),
+                    l.missed + l.notAtRest);
+    }
+}
+
+// A screen's unpaced frame: its wall time, and the CPU time of the bench's process (llvmpipe
+// draws on several threads, so that can be the larger).
+struct FrameCost {
+    double wallSeconds;
+    double cpuSeconds;
+};
+
+double ownCpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+FrameCost unpacedFrameCost(void (*enter)(), double seconds) {
+    const long long start = monotonicNow();
+    const double cpuStart = ownCpuSeconds();
+    const double rate = unpacedFramesPerSecond(enter, seconds);
+    const double cpuPerSecond = (ownCpuSeconds() - cpuStart) / ((monotonicNow() - start) / 1e9);
+    return {1.0 / rate, cpuPerSecond / rate};
+}
+
+void printPaceTable(const std::vector<std::string>& games, const std::vector<Pace>& paces,
+                    const std::vector<FrameCost>& costs) {
+    std::printf("\n| game | screen | steps/s | p99 swap interval | max swap interval | CPU time "
+                "per second | unpaced frame cost x 60, wall / CPU | CPU against them |\n"
+                "|---|---|---:|---:|---:|---:|---:|---:|\n");
+    for (std::size_t i = 0; i < paces.size(); ++i) {
+        const Pace& p = paces[i];
+        const FrameCost& cost = costs[i % costs.size()];
+        std::printf("| %s | %s | %.2f | %.1f ms | %.1f ms | %.3f s | %.3f s / %.3f s | %.2f x / "
+                    "%.2f x |\n",
+                    games[i / costs.size()].c_str(), pacedScreens[i % costs.size()].name,
+                    p.stepsPerSecond, p.p99IntervalMilliseconds, p.maxIntervalMilliseconds,
+                    p.cpuSecondsPerSecond, 60.0 * cost.wallSeconds, 60.0 * cost.cpuSeconds,
+                    p.cpuSecondsPerSecond / (60.0 * cost.wallSeconds),
+                    p.cpuSecondsPerSecond / (60.0 * cost.cpuSeconds));
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s PROBE_LIBRARY GAME [GAME...]\n", argv[0]);
+        return 2;
+    }
+    const std::string probe = argv[1];
+    const std::vector<std::string> games(argv + 2, argv + argc);
+    const double paceSeconds = environmentNumber("RUKO_BENCH_PACE_SECONDS", 10.0);
+    const int presses = static_cast<int>(environmentNumber("RUKO_BENCH_PRESSES", 38));
+    const double unpacedSeconds = environmentNumber("RUKO_BENCH_SECONDS", 2.0);
+    const std::string loadBefore = loadAverage();
+
+    std::vector<Latencies> latencies;
+    std::vector<Pace> paces;
+    for (const std::string& game : games) {
+        latencies.push_back(keyToFrame(game, probe, presses));
+        for (const PacedScreen& screen : pacedScreens)
+            paces.push_back(pace(game, probe, screen, paceSeconds));
+    }
+
+    // The frame cost, in the bench's own window once the games are gone.
+    int glutArgc = 1;
+    openGameWindow(&glutArgc, argv);
+    initResources();
+    std::vector<FrameCost> costs;
+    for (const PacedScreen& screen : pacedScreens)
+        costs.push_back(unpacedFrameCost(screen.enter, unpacedSeconds));
+
+    std::printf("Machine: %s, %d logical cores, %ld MiB; %s; window %dx%d; load average %s "
+                "before, %s after.\n\n",
+                cpuModel().c_str(), logicalCores(), memoryMiB(), glRendererAndVersion().c_str(),
+                startWindowWidth, startWindowHeight, loadBefore.c_str(), loadAverage().c_str());
+    printLatencyTable(games, latencies);
+    printPaceTable(games, paces, costs);
+    return 0;
+}
