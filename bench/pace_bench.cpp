@@ -26,6 +26,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -199,11 +200,13 @@ void printLatencyTable(const std::vector<std::string>& games,
     }
 }
 
-// A screen's unpaced frame: its wall time, and the CPU time of the bench's process (llvmpipe
-// draws on several threads, so that can be the larger).
+// A screen's frame: its wall time and the CPU time of the bench's process back to back
+// (llvmpipe draws on several threads, so CPU can be the larger), and its CPU time when the
+// frames come 1/60 s apart by a plain sleep (a frame drawn after a rest costs more).
 struct FrameCost {
     double wallSeconds;
     double cpuSeconds;
+    double sleepPacedCpuSeconds;
 };
 
 double ownCpuSeconds() {
@@ -213,29 +216,39 @@ double ownCpuSeconds() {
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-FrameCost unpacedFrameCost(void (*enter)(), double seconds) {
+// Wall and CPU seconds a frame from one run of `framesPerSecond`.
+std::pair<double, double> frameSeconds(double (*framesPerSecond)(void (*)(), double),
+                                       void (*enter)(), double seconds) {
     const long long start = monotonicNow();
     const double cpuStart = ownCpuSeconds();
-    const double rate = unpacedFramesPerSecond(enter, seconds);
+    const double rate = framesPerSecond(enter, seconds);
     const double cpuPerSecond = (ownCpuSeconds() - cpuStart) / ((monotonicNow() - start) / 1e9);
     return {1.0 / rate, cpuPerSecond / rate};
+}
+
+FrameCost frameCost(void (*enter)(), double seconds) {
+    const auto [wall, cpu] = frameSeconds(unpacedFramesPerSecond, enter, seconds);
+    return {wall, cpu, frameSeconds(sleepPacedFramesPerSecond, enter, seconds).second};
 }
 
 void printPaceTable(const std::vector<std::string>& games, const std::vector<Pace>& paces,
                     const std::vector<FrameCost>& costs) {
     std::printf("\n| game | screen | steps/s | p99 swap interval | max swap interval | CPU time "
-                "per second | unpaced frame cost x 60, wall / CPU | CPU against them |\n"
-                "|---|---|---:|---:|---:|---:|---:|---:|\n");
+                "per second | unpaced frame cost x 60, wall / CPU | CPU against them | CPU of "
+                "frames 1/60 s apart by a sleep | CPU against it |\n"
+                "|---|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
     for (std::size_t i = 0; i < paces.size(); ++i) {
         const Pace& p = paces[i];
         const FrameCost& cost = costs[i % costs.size()];
         std::printf("| %s | %s | %.2f | %.1f ms | %.1f ms | %.3f s | %.3f s / %.3f s | %.2f x / "
-                    "%.2f x |\n",
+                    "%.2f x | %.3f s | %.2f x |\n",
                     games[i / costs.size()].c_str(), pacedScreens[i % costs.size()].name,
                     p.stepsPerSecond, p.p99IntervalMilliseconds, p.maxIntervalMilliseconds,
                     p.cpuSecondsPerSecond, 60.0 * cost.wallSeconds, 60.0 * cost.cpuSeconds,
                     p.cpuSecondsPerSecond / (60.0 * cost.wallSeconds),
-                    p.cpuSecondsPerSecond / (60.0 * cost.cpuSeconds));
+                    p.cpuSecondsPerSecond / (60.0 * cost.cpuSeconds),
+                    60.0 * cost.sleepPacedCpuSeconds,
+                    p.cpuSecondsPerSecond / (60.0 * cost.sleepPacedCpuSeconds));
     }
 }
 
@@ -267,7 +280,7 @@ int main(int argc, char** argv) {
     initResources();
     std::vector<FrameCost> costs;
     for (const PacedScreen& screen : pacedScreens)
-        costs.push_back(unpacedFrameCost(screen.enter, unpacedSeconds));
+        costs.push_back(frameCost(screen.enter, unpacedSeconds));
 
     std::printf("Machine: %s, %d logical cores, %ld MiB; %s; window %dx%d; load average %s "
                 "before, %s after.\n\n",

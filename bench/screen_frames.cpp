@@ -10,6 +10,7 @@
 #include <GL/freeglut.h>
 
 #include <chrono>
+#include <thread>
 
 namespace {
 
@@ -65,16 +66,20 @@ void frame() {
     glutMainLoopEvent();
 }
 
-double framesPerSecond(double seconds) {
+// Frames back to back, or each started `gap` after the one before by a plain sleep.
+double framesPerSecond(double seconds, std::chrono::steady_clock::duration gap = {}) {
     using Clock = std::chrono::steady_clock;
     for (int i = 0; i < warmUpFrames; ++i)
         frame();
     const Clock::time_point start = Clock::now();
+    Clock::time_point next = start;
     long frames = 0;
     double elapsed = 0.0;
     do {
         frame();
         ++frames;
+        if (gap.count() > 0)
+            std::this_thread::sleep_until(next += gap);
         elapsed = std::chrono::duration<double>(Clock::now() - start).count();
     } while (elapsed < seconds);
     return static_cast<double>(frames) / elapsed;
@@ -92,4 +97,9 @@ std::vector<ScreenFrameRate> measureEveryScreen(double secondsEach) {
 double unpacedFramesPerSecond(void (*enter)(), double seconds) {
     enter();
     return framesPerSecond(seconds);
+}
+
+double sleepPacedFramesPerSecond(void (*enter)(), double seconds) {
+    enter();
+    return framesPerSecond(seconds, std::chrono::microseconds(16667));
 }

@@ -17,3 +17,7 @@ std::vector<ScreenFrameRate> measureEveryScreen(double secondsEach);
 
 // One screen, entered by `enter`, after a few frames of warm-up.
 double unpacedFramesPerSecond(void (*enter)(), double seconds);
+
+// The same with the frames 1/60 s apart, spaced by a plain sleep: what a pacer costing nothing
+// of its own would give.
+double sleepPacedFramesPerSecond(void (*enter)(), double seconds);
