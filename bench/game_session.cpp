@@ -1,8 +1,9 @@
 #include "bench/game_session.h"
 
+#include "bench/process_probe.h"
+
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,7 +12,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -49,12 +49,6 @@ Window findGameWindow(Display* display, Window parent) {
 
 } // namespace
 
-long long monotonicNow() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
-
 void sleepMilliseconds(double milliseconds) {
     std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(milliseconds));
 }
@@ -72,14 +66,10 @@ GameSession::GameSession(const std::string& game, const std::string& probeLibrar
         return;
     pid_ = fork();
     if (pid_ == 0) {
-        setenv("LD_PRELOAD", probeLibrary.c_str(), 1);
         setenv("RUKO_PROBE_LOG", log_.c_str(), 1);
         if (hashFrames)
             setenv("RUKO_PROBE_HASH", "1", 1);
-        const int devNull = open("/dev/null", O_WRONLY);
-        dup2(devNull, STDOUT_FILENO);
-        execl(game.c_str(), game.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
+        execUnderProbe(game, probeLibrary);
     }
     if (pid_ < 0)
         return;

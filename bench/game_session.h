@@ -36,5 +36,4 @@ class GameSession {
     unsigned long window_ = 0;
 };
 
-long long monotonicNow();
 void sleepMilliseconds(double milliseconds);

@@ -1,5 +1,7 @@
 #include "bench/process_probe.h"
 
+#include "bench/swap_record.h"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -8,7 +10,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <string>
 #include <thread>
 
@@ -16,21 +17,11 @@ namespace {
 
 constexpr int timeoutMilliseconds = 30000;
 
-long long monotonicNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
-
 [[noreturn]] void execProbed(const std::string& program, const std::string& probeLibrary,
                              const std::string& out, int swaps) {
-    setenv("LD_PRELOAD", probeLibrary.c_str(), 1);
     setenv("RUKO_PROBE_OUT", out.c_str(), 1);
     setenv("RUKO_PROBE_SWAPS", std::to_string(swaps).c_str(), 1);
-    const int devNull = open("/dev/null", O_WRONLY);
-    dup2(devNull, STDOUT_FILENO);
-    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-    _exit(127);
+    execUnderProbe(program, probeLibrary);
 }
 
 // The child's status, or -1 after killing it on the timeout.
@@ -48,6 +39,14 @@ int waitWithTimeout(pid_t child) {
 
 } // namespace
 
+void execUnderProbe(const std::string& program, const std::string& probeLibrary) {
+    setenv("LD_PRELOAD", probeLibrary.c_str(), 1);
+    const int devNull = open("/dev/null", O_WRONLY);
+    dup2(devNull, STDOUT_FILENO);
+    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+}
+
 ProbeResult runProbed(const std::string& program, const std::string& probeLibrary, int swaps) {
     char out[] = "/tmp/ruko_probe_XXXXXX";
     const int outFile = mkstemp(out);
@@ -55,7 +54,7 @@ ProbeResult runProbed(const std::string& program, const std::string& probeLibrar
         return {false, 0.0, 0};
     close(outFile);
 
-    const long long start = monotonicNanoseconds();
+    const long long start = monotonicNow();
     const pid_t child = fork();
     if (child == 0)
         execProbed(program, probeLibrary, out, swaps);

@@ -11,6 +11,10 @@ struct ProbeResult {
     long peakResidentKiB;          // at the last of the swaps asked for
 };
 
+// In a forked child: runs `program` with the probe preloaded and its output discarded, once
+// the caller has set the probe's RUKO_PROBE_ variables.
+[[noreturn]] void execUnderProbe(const std::string& program, const std::string& probeLibrary);
+
 // Starts `program` in the working directory with its output discarded, and lets it draw
 // `swaps` frames.
 ProbeResult runProbed(const std::string& program, const std::string& probeLibrary, int swaps);

@@ -18,7 +18,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <vector>
 
 namespace {
@@ -27,12 +26,6 @@ using SwapBuffers = void (*)(Display*, GLXDrawable);
 
 long long firstSwapNanoseconds = 0;
 long swapsDone = 0;
-
-long long monotonicNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
 
 void writeSwapCount() {
     static const char* path = std::getenv("RUKO_PROBE_COUNT");
@@ -91,7 +84,7 @@ extern "C" void glXSwapBuffers(Display* display, GLXDrawable drawable) {
     static const bool hashFrames = std::getenv("RUKO_PROBE_HASH") != nullptr;
     const std::uint64_t hash = hashFrames ? frameHash() : 0;
     realSwap(display, drawable);
-    const long long now = monotonicNanoseconds();
+    const long long now = monotonicNow();
     if (++swapsDone == 1)
         firstSwapNanoseconds = now;
     writeSwapCount();

@@ -37,12 +37,6 @@ void stepTowards(float bound, float step) {
     stepBobActive = 1;
 }
 
-// After the knock-out nothing moves the punches any more: a key sets the flags, silently.
-void throwPunch(bool starts, SoundSide side) {
-    if (starts && !knockedOut())
-        playSound(Sound::punchSwish, side);
-}
-
 } // namespace
 
 void fightKeyboard(unsigned char key, int, int) {
@@ -70,10 +64,10 @@ void fightKeyboard(unsigned char key, int, int) {
         opponentTurnFrozen = !opponentTurnFrozen;
         break;
     case 'w':
-        throwPunch(startLeftPunch(), SoundSide::left);
+        throwLeftPunch(!knockedOut());
         break;
     case 'x':
-        throwPunch(startRightPunch(), SoundSide::right);
+        throwRightPunch(!knockedOut());
         break;
     default:
         break;

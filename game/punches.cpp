@@ -1,6 +1,7 @@
 #include "game/punches.h"
 
 #include "game/state.h"
+#include "sound/sound.h"
 
 namespace {
 
@@ -61,6 +62,16 @@ bool startLeftPunch() {
 
 bool startRightPunch() {
     return startPunch(rightPunchActive, rightPunchExtending);
+}
+
+void throwLeftPunch(bool punchesMove) {
+    if (startLeftPunch() && punchesMove)
+        playSound(Sound::punchSwish, SoundSide::left);
+}
+
+void throwRightPunch(bool punchesMove) {
+    if (startRightPunch() && punchesMove)
+        playSound(Sound::punchSwish, SoundSide::right);
 }
 
 bool advanceRightPunch() {

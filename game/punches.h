@@ -8,6 +8,12 @@
 bool startLeftPunch();
 bool startRightPunch();
 
+// The punch keys of the fight and the training: the punch starts, with its swish when it starts
+// a new extension and the screen's punches still move (not after a knock-out or the end of a
+// training, where a key only sets the flags).
+void throwLeftPunch(bool punchesMove);
+void throwRightPunch(bool punchesMove);
+
 // One tick of each punch. Returns true at the tick that finds the arm fully extended, where
 // the caller applies its own hit rule; no joint moves in that tick.
 bool advanceRightPunch();

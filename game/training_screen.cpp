@@ -11,7 +11,6 @@
 #include "game/training_rules.h"
 #include "models/punching_ball.h"
 #include "scene/list_numbers.h"
-#include "sound/sound.h"
 #include "text/bitmap_font.h"
 #include "text/print_text.h"
 
@@ -76,12 +75,6 @@ void printResults() {
     printText(windowWidth / 2 + rating.xFromCentre, windowHeight / 2 - 60, "%s", rating.text);
 }
 
-// A finished training no longer moves the punches: a key sets the flags, silently.
-void throwPunch(bool starts, SoundSide side) {
-    if (starts && !trainingFinished)
-        playSound(Sound::punchSwish, side);
-}
-
 } // namespace
 
 void trainingDisplay() {
@@ -115,9 +108,9 @@ void trainingKeyboard(unsigned char key, int, int) {
     if (key == escapeKey) {
         enterTrainingMenu();
     } else if (key == 'x') {
-        throwPunch(startRightPunch(), SoundSide::right);
+        throwRightPunch(!trainingFinished);
     } else if (key == 'w') {
-        throwPunch(startLeftPunch(), SoundSide::left);
+        throwLeftPunch(!trainingFinished);
     }
     glutPostRedisplay();
 }
