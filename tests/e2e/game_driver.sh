@@ -173,10 +173,11 @@ record_sound() {
 }
 
 # The bands in which each sound stands alone, and the level it reaches there: the thud below
-# 120 Hz, a partial of the bell, the menus' two notes (HZ Q FLOOR_DB); the cheer and the swish
-# by how long they last there too (MIN_SECONDS).
+# 120 Hz, a partial of the bell, the menus' two notes (HZ Q FLOOR_DB); the bell, the cheer and
+# the swish by how long they last there too (MIN_SECONDS), the bell against the 10 ms click of
+# a voice cut short.
 THUD_BAND="120 0 -30"
-BELL_BAND="3345 20 -35"
+BELL_BAND="3345 20 -35 0.03"
 CONFIRM_BAND="1568 20 -30"
 TICK_BAND="2637 20 -36"
 CHEER_BAND="2200 4 -38 1"
