@@ -57,28 +57,27 @@ int main(int argc, char** argv) {
     }
     const double hz = std::atof(argv[2]), q = std::atof(argv[3]), floorDb = std::atof(argv[4]);
     const int minFrames = argc == 6 ? static_cast<int>(std::atof(argv[5]) / frameSeconds) : 0;
-    // Two sections in a row: a steeper low-pass, or a narrower band. The mix, then each side.
+    // Two sections in a row: a steeper low-pass, or a narrower band; a pair for each side.
     const Biquad filter = makeFilter(hz, q, info.samplerate);
-    Biquad filters[3][2] = {{filter, filter}, {filter, filter}, {filter, filter}};
+    Biquad filters[2][2] = {{filter, filter}, {filter, filter}};
     const int frameLength = static_cast<int>(frameSeconds * info.samplerate);
     std::vector<float> frame(static_cast<std::size_t>(frameLength) * info.channels);
     std::vector<double> levels, powers[2];
     while (sf_readf_float(file, frame.data(), frameLength) == frameLength) {
-        double power[3] = {};
+        double mix = 0, power[2] = {};
         for (int i = 0; i < frameLength; ++i) {
+            // The first and the last channel, one and the same in mono; the mix is their mean.
             const float* sample = &frame[static_cast<std::size_t>(i) * info.channels];
-            double mono = 0;
-            for (int c = 0; c < info.channels; ++c)
-                mono += sample[c];
-            const double in[3] = {mono / info.channels, sample[0], sample[info.channels - 1]};
-            for (int k = 0; k < 3; ++k) {
-                const double y = filters[k][1].process(filters[k][0].process(in[k]));
-                power[k] += y * y;
+            double y[2] = {sample[0], sample[info.channels - 1]};
+            for (int c = 0; c < 2; ++c) {
+                y[c] = filters[c][1].process(filters[c][0].process(y[c]));
+                power[c] += y[c] * y[c];
             }
+            mix += (y[0] + y[1]) * (y[0] + y[1]) / 4;
         }
-        levels.push_back(10 * std::log10(power[0] / frameLength + 1e-20));
-        powers[0].push_back(power[1] + 1e-20);
-        powers[1].push_back(power[2] + 1e-20);
+        levels.push_back(10 * std::log10(mix / frameLength + 1e-20));
+        powers[0].push_back(power[0] + 1e-20);
+        powers[1].push_back(power[1] + 1e-20);
     }
     sf_close(file);
     const int frames = static_cast<int>(levels.size());
