@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The fight through the menus: a fight in each decor, and one fought to the knock-out, then
 # back to the opponent menu with the last opponent still selected. The sound of it all is
-# recorded: the menus' notes, a bell at each start, a thud for each point, three bells at the
-# knock-out.
+# recorded: the menus' notes, a bell at each start, a swish from the side of each glove thrown,
+# a thud for each point, three bells and the crowd's cheer at the knock-out.
 source "$(dirname "$0")/game_driver.sh"
 record_sound
 
@@ -21,6 +21,8 @@ press_keys Return
 fight=$(shoot fight_friendly)
 expect_grey "$fight" 400 40 0 "fight in Amical"
 [ "$(ko_letters "$fight")" -lt 20 ] || fail "the fight already shows KO"
+press_keys x # the first swish, the right glove's, with no crowd and no thud
+sleep 0.3
 press_keys Escape
 expect_grey "$(shoot opponent_after_friendly)" 5 240 128 "opponent menu after Amical"
 
@@ -61,4 +63,8 @@ expect_sounds "menu confirmations (Enter)" 6 $CONFIRM_BAND
 expect_sounds "menu ticks (Right)" 2 $TICK_BAND
 expect_sounds "bell strokes (two starts, the knock-out)" 5 $BELL_BAND
 expect_sounds "thuds" 41 $THUD_BAND
+expect_sounds "crowd cheer (the knock-out)" 1 $CHEER_BAND
+swishes=$(sides_heard $SWISH_BAND | tr -d C)
+[[ $swishes == R* && $swishes == *RLRLRL* ]] ||
+    fail "swishes heard from the sides $swishes, not the right then both by turns"
 echo "PASS"

@@ -173,11 +173,15 @@ record_sound() {
 }
 
 # The bands in which each sound stands alone, and the level it reaches there: the thud below
-# 120 Hz, a partial of the bell, the menus' two notes (HZ Q FLOOR_DB).
+# 120 Hz, a partial of the bell, the menus' two notes (HZ Q FLOOR_DB); the bell, the cheer and
+# the swish by how long they last there too (MIN_SECONDS), the bell against the 10 ms click of
+# a voice cut short.
 THUD_BAND="120 0 -30"
-BELL_BAND="3345 20 -35"
+BELL_BAND="3345 20 -35 0.03"
 CONFIRM_BAND="1568 20 -30"
 TICK_BAND="2637 20 -36"
+CHEER_BAND="2200 4 -38 1"
+SWISH_BAND="1200 3 -36 0.1"
 
 # expect_sounds WHAT COUNT BAND: the recording holds that many starts of a sound in the band.
 expect_sounds() {
@@ -186,6 +190,13 @@ expect_sounds() {
     onsets=$("$(dirname "$RUKO_BINARY")/tests/sound_onsets" "$RECORDING" $@)
     [ "$(echo -n "$onsets" | grep -c .)" = "$count" ] ||
         fail "$count $what expected in the recording, heard at (s, dB): $(echo $onsets)"
+}
+
+# sides_heard BAND: the side of each sound started in the band, in order: L, R, or C within
+# 3 dB of the middle.
+sides_heard() {
+    "$(dirname "$RUKO_BINARY")/tests/sound_onsets" "$RECORDING" "$@" |
+        awk '{ printf "%s", ($3 > 3 ? "L" : ($3 < -3 ? "R" : "C")) }'
 }
 
 [ -n "${DISPLAY:-}" ] || fail "no X display (make test runs the tests under xvfb-run)"

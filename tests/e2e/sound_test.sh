@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The game muted, on OpenAL Soft's silent device, with no device at all and without its sound
-# files: each time it plays the same session to its end with status 0 and nothing more on
-# stdout, and a missing device or file is told in one line on stderr.
+# The game muted, on OpenAL Soft's silent device, with no device at all and with sound files
+# missing or unreadable: each time it plays the same session to its end with status 0 and
+# nothing more on stdout, and a missing device or file is told in one line on stderr.
 source "$(dirname "$0")/game_driver.sh"
 
 # The menus, two punches on the bag, back to the title and out.
@@ -34,7 +34,10 @@ ALSOFT_DRIVERS=nosuch play_session
 expect_stderr 1 "no audio device could be opened"
 
 rm -rf "$SCRATCH/run" && mkdir -p "$SCRATCH/run" && cp -r "$RUKO_SOURCE/Data" "$SCRATCH/run/"
-rm -r "$SCRATCH/run/Data/sounds"
+rm "$SCRATCH/run/Data/sounds/punch_"*.wav
+echo "not a sound" >"$SCRATCH/run/Data/sounds/bell.wav"
 RUKO_SOURCE="$SCRATCH/run" ALSOFT_DRIVERS=null play_session
-expect_stderr 1 "Data/sounds/punch_thud.wav"
+# Files failing alike are named together, each group followed by its own problem.
+expect_stderr 1 "sounds: Data/sounds/punch_swish.wav, Data/sounds/punch_thud.wav \
+([^)]*No such file[^)]*), Data/sounds/bell.wav ([^)]*)$"
 echo "PASS"

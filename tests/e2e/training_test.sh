@@ -19,6 +19,7 @@ name_strip "$(shoot training_menu)" bag_name
 press_keys Return
 bag=$(shoot bag)
 expect_grey "$bag" 5 240 153 "bag training"
+[ "$(count_colour "$bag" 100x100+270+120 125 0 0)" -gt 5000 ] || fail "no dark red bag in the middle"
 press_keys Left Right Up Down
 [ "$(pixels_differing "$bag" "$(shoot bag_after_arrows)")" = 0 ] || fail "an arrow changed the bag training"
 [ "$(rating_letters "$bag")" -lt 20 ] || fail "a rating before any punch"

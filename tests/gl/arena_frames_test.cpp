@@ -1,7 +1,9 @@
+#include "app/screen.h"
+#include "app/startup.h"
 #include "app/window.h"
-#include "models/palette.h"
+#include "game/fight_scene.h"
+#include "game/state.h"
 #include "scene/arena_textures.h"
-#include "scene/list_numbers.h"
 #include "scene/scene_lists.h"
 #include "tests/support/gl_harness.h"
 
@@ -13,8 +15,6 @@
 #include <vector>
 
 namespace {
-
-enum Decor { friendlyDecor = 1, cupDecor = 2 };
 
 struct Camera {
     double eye[3];
@@ -30,55 +30,37 @@ constexpr Camera halfTurnView{{0, 3, -2}, {0, 3, 0}, 0};
 constexpr Camera clubKnockOutView{{0, 15, 1}, {0, 1, 0}, 0};
 constexpr Camera cupKnockOutView{{0, 30, 1}, {0, 1, 0}, 0};
 
-// The fight screen's GL state, projection and decor light.
-void setFightScene(Decor decor) {
-    glClearColor(0, 0, 0, 0);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
-    glShadeModel(GL_SMOOTH);
-    glEnable(GL_CULL_FACE);
-    glEnable(GL_LIGHTING);
+// The fight screen's GL state, projection and decor light, as the fight sets them up.
+void setFightScene(int decor) {
     for (GLenum light = GL_LIGHT0; light <= GL_LIGHT7; ++light)
         glDisable(light);
-    glMatrixMode(GL_PROJECTION);
+    setScreenGlState(0, 0, 0, 0);
+    setScreenProjection(60, windowAspect());
     glLoadIdentity();
-    gluPerspective(60.0, static_cast<double>(windowWidth) / windowHeight, static_cast<double>(0.1f),
-                   100.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
-    const float white[4] = {1, 1, 1, 1};
-    if (decor == cupDecor) {
-        glLightfv(GL_LIGHT1, GL_DIFFUSE, white);
-        glLightf(GL_LIGHT1, GL_CONSTANT_ATTENUATION, 0.1f);
-        glLightf(GL_LIGHT1, GL_LINEAR_ATTENUATION, 0.05f);
-        glLightf(GL_LIGHT1, GL_SPOT_CUTOFF, 50);
-        glEnable(GL_LIGHT1);
-    } else {
-        glLightfv(GL_LIGHT2, GL_DIFFUSE, white);
-        glLightf(GL_LIGHT2, GL_CONSTANT_ATTENUATION, 0.001f);
-        glLightf(GL_LIGHT2, GL_LINEAR_ATTENUATION, 0.01f);
-        glEnable(GL_LIGHT2);
-    }
+    setUpDecorLight(decor);
 }
 
 // One frame of a decor as the fight and the knock-out displays draw it.
-void drawDecor(Decor decor, const Camera& camera) {
+void drawDecor(int decor, const Camera& camera) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     gluLookAt(camera.eye[0], camera.eye[1], camera.eye[2], camera.centre[0], camera.centre[1],
               camera.centre[2], 0, 1, 0);
-    if (decor == cupDecor) {
-        const float position[4] = {0, 5, 0, 1}, down[3] = {0, -1, 0};
-        glLightfv(GL_LIGHT1, GL_POSITION, position);
-        glLightfv(GL_LIGHT1, GL_SPOT_DIRECTION, down);
-    } else {
-        const float position[4] = {5, 4, 0, 0};
-        glLightfv(GL_LIGHT2, GL_POSITION, position);
-    }
+    placeDecorLight(decor);
     glRotatef(camera.spin, 0, 1, 0);
-    glCallList(decor == cupDecor ? cupRingList : friendlyRingList);
-    glCallList(decor == cupDecor ? cupHallList : clubRoomList);
+    drawDecorScenery(decor);
+}
+
+// The pixel showing where `point` of the scene lands on the screen.
+std::array<std::uint8_t, 4> pixelAt(const double (&point)[3]) {
+    double model[16], projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    double x = 0, y = 0, z = 0;
+    gluProject(point[0], point[1], point[2], model, projection, viewport, &x, &y, &z);
+    return readPixel(static_cast<int>(x), static_cast<int>(y));
 }
 
 // Pictures split in four coloured quarters, so the screen says which way they show.
@@ -107,14 +89,7 @@ GLuint makeQuarterTexture() {
 
 // The quarter of the picture showing where `point` of the scene lands on the screen.
 Quarter quarterSeenAt(const double (&point)[3]) {
-    double model[16], projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    double x = 0, y = 0, z = 0;
-    gluProject(point[0], point[1], point[2], model, projection, viewport, &x, &y, &z);
-    const auto pixel = readPixel(static_cast<int>(x), static_cast<int>(y));
+    const auto pixel = pixelAt(point);
     const bool red = pixel[0] > 40, green = pixel[1] > 40, blue = pixel[2] > 40;
     if (red && green && blue)
         return topRight;
@@ -126,13 +101,8 @@ Quarter quarterSeenAt(const double (&point)[3]) {
 class ArenaFrames : public testing::Test {
   protected:
     static void SetUpTestSuite() {
-        piConstant = 3.14159274f;
         resetGlState();
-        loadArenaTextures();
-        fillMaterialPalette();
-        glPushMatrix();
-        compileSceneLists();
-        glPopMatrix();
+        initResources();
     }
     void TearDown() override { resetGlState(); }
 };
@@ -148,7 +118,7 @@ TEST_F(ArenaFrames, PicturesShowUprightAndUnmirroredFromTheRing) {
 
     struct Probe {
         const char* what;
-        Decor decor;
+        int decor;
         const Camera* camera;
         double point[3];
         Quarter expected;
@@ -183,7 +153,7 @@ TEST_F(ArenaFrames, PicturesShowUprightAndUnmirroredFromTheRing) {
 TEST_F(ArenaFrames, DecorsAreSavedForALook) {
     struct Frame {
         const char* name;
-        Decor decor;
+        int decor;
         Camera camera;
     };
     const Frame frames[] = {
@@ -204,4 +174,15 @@ TEST_F(ArenaFrames, DecorsAreSavedForALook) {
         const auto middle = readPixel(windowWidth / 2, windowHeight / 2);
         EXPECT_GT(middle[0] + middle[1] + middle[2], 0) << path;
     }
+    // From overhead: each ring with its own mat, and the cup's spot lighting the floor beside
+    // its ring well above the floor further out.
+    setFightScene(cupDecor);
+    drawDecor(cupDecor, cupKnockOutView);
+    const auto cupMat = pixelAt({-3, 1.002, -3});
+    EXPECT_GT(cupMat[2], cupMat[0] + 50) << "the cup's mat, blue";
+    EXPECT_GT(pixelAt({0, 0, 5})[1], pixelAt({12, 0, 0})[1] + 40) << "the floor in the spot";
+    setFightScene(friendlyDecor);
+    drawDecor(friendlyDecor, clubKnockOutView);
+    const auto clubMat = pixelAt({-3, 1.002, -3});
+    EXPECT_GT(clubMat[0], clubMat[2]) << "the club's mat, grey-beige";
 }

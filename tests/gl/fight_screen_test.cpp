@@ -1,24 +1,29 @@
+#include "app/decor_menu.h"
 #include "app/idle_pacing.h"
+#include "app/keys.h"
+#include "app/menu_state.h"
+#include "app/menus.h"
 #include "app/screen.h"
+#include "app/startup.h"
 #include "app/window.h"
 #include "game/controls.h"
 #include "game/fight_screen.h"
 #include "game/knockout.h"
 #include "game/state.h"
-#include "models/palette.h"
 #include "tests/support/gl_harness.h"
+#include "tests/support/glyph_quads.h"
 
 #include <GL/glu.h>
 #include <GL/glut.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
-
-constexpr unsigned char escapeKey = 27;
 
 void press(unsigned char key, int times = 1) {
     for (int i = 0; i < times; ++i)
@@ -51,11 +56,51 @@ Camera cameraOf(const std::array<float, 16>& m) {
     return c;
 }
 
+// Where the opponent shows in a frame: the pixels that differ from the same frame drawn with
+// no opponent (number 0 has no model), and how many of them have a skin's warm colour.
+struct Figure {
+    std::vector<bool> pixels;
+    int count = 0, skin = 0;
+};
+
+Figure opponentInFrame(void (*display)()) {
+    display();
+    const std::vector<std::uint8_t> with = readFrame();
+    const int opponent = fightOpponent;
+    fightOpponent = 0;
+    display();
+    const std::vector<std::uint8_t> without = readFrame();
+    fightOpponent = opponent;
+    display();
+    Figure figure;
+    for (std::size_t i = 0; i < with.size(); i += 3) {
+        const bool shown = !std::equal(&with[i], &with[i + 3], &without[i]);
+        figure.pixels.push_back(shown);
+        figure.count += shown;
+        figure.skin += shown && with[i] > with[i + 1] && with[i + 1] >= with[i + 2] &&
+                       with[i] > with[i + 2] + 25;
+    }
+    return figure;
+}
+
+// From the decor menu, as the game does: its light goes off first.
+void startFight(int opponent, int decor) {
+    enterDecorMenu(opponent);
+    decorChoice = decor;
+    decorMenuKeyboard(enterKey, 0, 0);
+}
+
+int pixelsApart(const Figure& a, const Figure& b) {
+    int apart = 0;
+    for (std::size_t i = 0; i < a.pixels.size(); ++i)
+        apart += a.pixels[i] != b.pixels[i];
+    return apart;
+}
+
 class Fight : public testing::Test {
   protected:
+    static void SetUpTestSuite() { initResources(); }
     void SetUp() override {
-        piConstant = 3.14159274f;
-        fillMaterialPalette();
         resetGlState();
         enterFightScreen(radovEze, friendlyDecor);
     }
@@ -347,24 +392,38 @@ TEST_F(Fight, FramesOfEachOpponentInBothDecors) {
     const char* names[] = {"", "radov_eze", "radov_eze_black", "dida_vud"};
     for (int decor : {friendlyDecor, cupDecor})
         for (int opponent : {radovEze, radovEzeBlack, didaVud}) {
-            enterFightScreen(opponent, decor);
+            startFight(opponent, decor);
             arrow(GLUT_KEY_UP);
             press('x');
             ticks(2);
-            fightDisplay();
-            // Drawn again without the swap so the back buffer holds the frame.
-            glutSwapBuffers();
-            fightDisplay();
             const std::string name =
                 std::string("fight_") + names[opponent] + (decor == cupDecor ? "_cup" : "_club");
+            // The opponent stands between the gloves, its skin lit.
+            const Figure figure = opponentInFrame(fightDisplay);
             saveFrame(name);
-            // The opponent stands in the middle of the view, lit.
-            const auto middle = readPixel(windowWidth / 2, windowHeight / 3);
-            EXPECT_GT(middle[0] + middle[1] + middle[2], 0) << name;
+            EXPECT_GT(figure.count, 15000) << name;
+            EXPECT_GT(figure.skin, figure.count / 3) << name;
+            fightPoints = 7 + opponent;
+            EXPECT_EQ(textInColour(fightDisplay, 1, 1, 0),
+                      "POINT = " + std::to_string(fightPoints));
+            press(escapeKey);
         }
+    startFight(radovEze, friendlyDecor);
     fightPoints = 41;
     ticks(1);
-    koDisplay();
-    koDisplay();
+    const Figure fallen = opponentInFrame(koDisplay);
     saveFrame("knock_out_club");
+    EXPECT_GT(fallen.count, 600);
+    EXPECT_GT(fallen.skin, fallen.count / 4);
+}
+
+TEST_F(Fight, TheOpponentTurnsToFaceTheEyeUntilTStopsIt) {
+    startFight(radovEze, friendlyDecor);
+    const Figure facing = opponentInFrame(fightDisplay);
+    arrow(GLUT_KEY_LEFT, 9); // a quarter of the way round the ring
+    const Figure turned = opponentInFrame(fightDisplay);
+    press('t');
+    const Figure stopped = opponentInFrame(fightDisplay);
+    EXPECT_LT(pixelsApart(facing, turned), facing.count / 20);
+    EXPECT_GT(pixelsApart(facing, stopped), facing.count / 10);
 }

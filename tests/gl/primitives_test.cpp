@@ -65,13 +65,6 @@ TEST_F(Primitives, EveryPaletteEntryReadsBackOnTheFrontOnly) {
         EXPECT_EQ(shininess, entry.shininess);
         expectColour(frontMaterial(GL_AMBIENT, GL_BACK), backAmbient);
     }
-    const float blueDiffuse[4] = {0, 0, 0.6f, 1};
-    expectColour(std::array<float, 4>{blueMaterial.diffuse[0], blueMaterial.diffuse[1],
-                                      blueMaterial.diffuse[2], blueMaterial.diffuse[3]},
-                 blueDiffuse);
-    EXPECT_EQ(darkShininess, 15.0f);
-    EXPECT_EQ(ballShininess, 90.0f);
-    EXPECT_EQ(darkGreyShininess, 30.0f);
 }
 
 TEST_F(Primitives, FaceNormalIsTheUnitCrossProductOrZero) {

@@ -4,6 +4,7 @@
 #include "app/mode_menu.h"
 #include "app/opponent_menu.h"
 #include "app/screen.h"
+#include "app/startup.h"
 #include "app/title_animation.h"
 #include "app/title_screen.h"
 #include "app/training_menu.h"
@@ -13,6 +14,7 @@
 #include "game/state.h"
 #include "game/training_screen.h"
 #include "tests/support/gl_harness.h"
+#include "tests/support/glyph_quads.h"
 
 #include <GL/glut.h>
 #include <gtest/gtest.h>
@@ -49,6 +51,7 @@ double projectionAspect() {
 
 class ScreenFlow : public testing::Test {
   protected:
+    static void SetUpTestSuite() { initResources(); }
     void SetUp() override {
         resetGlState();
         modeChoice = fightMode;
@@ -212,6 +215,8 @@ TEST_F(ScreenFlow, FinishedTrainingFrameComputesThePercentAndStopsTheIdle) {
     trainingDisplay();
     EXPECT_EQ(trainingPercent, 48);
     EXPECT_EQ(installedIdle(), nullptr);
+    EXPECT_EQ(textInColour(trainingDisplay, 0, 0, 1), "POURCENTAGE = 48APPUYER SUR ECHAP");
+    EXPECT_EQ(textInColour(trainingDisplay, 1, 1, 0), "POINT = 20");
     // Shown again, the window gets the training's idle back; its ticks move nothing and the
     // next frame stops it again.
     onTrainingVisibility(GLUT_VISIBLE);

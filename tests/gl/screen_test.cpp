@@ -113,6 +113,7 @@ TEST_F(Screen, ReshapeToHeightZeroCountsAsOne) {
 TEST_F(Screen, VisibilityInstallsAndRemovesTheIdleWithItsMessages) {
     registerScreenCallbacks(
         {noDisplay, countingStep, noKeys, nullptr, onMenuVisibility, reshapeScreen30});
+    // Byte for byte: the e with circumflex is the one ISO 8859-1 byte 0xEA.
     const std::string visible = "Fen\xEAtre graphique visible\n";
     const std::string hidden = "Fen\xEAtre graphique invisible\n";
     struct Case {
@@ -133,7 +134,6 @@ TEST_F(Screen, VisibilityInstallsAndRemovesTheIdleWithItsMessages) {
         EXPECT_EQ(installedIdle(), countingStep);
         EXPECT_EQ(showing.text(), c.onVisible);
     }
-    EXPECT_EQ(static_cast<unsigned char>(visible[3]), 0xEA);
 
     // The idle the window gets back is the one set last, such as the knock-out's.
     setScreenIdle(noDisplay);

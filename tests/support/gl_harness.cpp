@@ -136,14 +136,17 @@ std::array<std::uint8_t, 4> readPixel(int x, int y) {
     return pixel;
 }
 
-std::string saveFrame(const std::string& name) {
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    const int width = windowWidth, height = windowHeight;
-    std::vector<std::uint8_t> bottomUp(static_cast<std::size_t>(width) * height * 3);
+std::vector<std::uint8_t> readFrame() {
+    std::vector<std::uint8_t> bottomUp(static_cast<std::size_t>(windowWidth) * windowHeight * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+    glReadPixels(0, 0, windowWidth, windowHeight, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+    return bottomUp;
+}
+
+std::string saveFrame(const std::string& name) {
+    const int width = windowWidth, height = windowHeight;
+    const std::vector<std::uint8_t> bottomUp = readFrame();
     std::vector<std::uint8_t> topDown(bottomUp.size());
     const std::size_t row = static_cast<std::size_t>(width) * 3;
     for (int y = 0; y < height; ++y)

@@ -50,6 +50,9 @@ Bounds boundsOf(const std::vector<FeedbackItem>& items);
 // The RGBA bytes of one pixel of the back buffer (x, y from the lower-left corner).
 std::array<std::uint8_t, 4> readPixel(int x, int y);
 
+// The RGB bytes of the whole back buffer, bottom row first.
+std::vector<std::uint8_t> readFrame();
+
 // Saves the back buffer as a PNG for a person to look at; returns the path written.
 // The file goes under $RUKO_FRAMES_DIR (or the working directory) with the given name.
 std::string saveFrame(const std::string& name);

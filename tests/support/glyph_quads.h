@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 // Glyph quads as text drawing sends them, rebuilt from the triangle pairs of feedback mode.
@@ -65,4 +66,19 @@ inline std::vector<GlyphQuad> captureGlyphQuads(const std::function<void()>& dra
     for (std::size_t i = 0; i + 1 < triangles.size(); i += 2)
         quads.push_back(glyph_quads_detail::quadOf(triangles[i], triangles[i + 1]));
     return quads;
+}
+
+// The text a drawing prints in one colour: its glyph quads picked out of everything else drawn
+// (shadows, figures, scenery) by that colour.
+inline std::string textInColour(const std::function<void()>& draw, float r, float g, float b) {
+    std::vector<FeedbackItem> triangles;
+    for (const FeedbackItem& item : polygonsOf(captureFeedback(draw)))
+        if (std::all_of(item.vertices.begin(), item.vertices.end(), [&](const FeedbackVertex& v) {
+                return std::fabs(v.r - r) + std::fabs(v.g - g) + std::fabs(v.b - b) < 1e-3f;
+            }))
+            triangles.push_back(item);
+    std::string text;
+    for (std::size_t i = 0; i + 1 < triangles.size(); i += 2)
+        text += static_cast<char>(glyph_quads_detail::quadOf(triangles[i], triangles[i + 1]).code);
+    return text;
 }

@@ -1,10 +1,14 @@
-// Prints the times (in seconds) at which a sound starts in one band of a recording, and its
-// level there, one a line: the level of a 10 ms frame, the channels mixed, reaches FLOOR_DB
-// (dB of full scale) after a rise of 6 dB within 30 ms.
-//   sound_onsets RECORDING.wav HZ Q FLOOR_DB
+// Prints the times (in seconds) at which a sound starts in one band of a recording, its level
+// there and its side, one a line: the level of a 10 ms frame, the channels mixed, reaches
+// FLOOR_DB (dB of full scale) after a rise of 6 dB within 30 ms; the side is the first
+// channel's level over the second's in the band over the next 100 ms (0 in mono). Given
+// MIN_SECONDS, only the sounds that stay above FLOOR_DB that long (quiet spells under 50 ms
+// aside) are printed, and what starts within one of them is part of it.
+//   sound_onsets RECORDING.wav HZ Q FLOOR_DB [MIN_SECONDS]
 // Q 0 takes everything below HZ (a low-pass), any other Q a narrow band around HZ.
 #include <sndfile.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +20,8 @@ constexpr double pi = 3.14159265358979323846;
 constexpr double frameSeconds = 0.01;
 constexpr int riseFrames = 3;
 constexpr double riseDb = 6.0;
-constexpr int quietFrames = 5; // two onsets are at least 50 ms apart
+constexpr int quietFrames = 5; // two onsets are at least 50 ms apart; a sound ends so
+constexpr int sideFrames = 10;
 
 // One RBJ biquad section.
 struct Biquad {
@@ -40,8 +45,8 @@ Biquad makeFilter(double hz, double q, double rate) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: %s RECORDING HZ Q FLOOR_DB\n", argv[0]);
+    if (argc != 5 && argc != 6) {
+        std::fprintf(stderr, "usage: %s RECORDING HZ Q FLOOR_DB [MIN_SECONDS]\n", argv[0]);
         return 2;
     }
     SF_INFO info{};
@@ -51,30 +56,50 @@ int main(int argc, char** argv) {
         return 1;
     }
     const double hz = std::atof(argv[2]), q = std::atof(argv[3]), floorDb = std::atof(argv[4]);
-    // Two sections in a row: a steeper low-pass, or a narrower band.
-    Biquad first = makeFilter(hz, q, info.samplerate), second = first;
+    const int minFrames = argc == 6 ? static_cast<int>(std::atof(argv[5]) / frameSeconds) : 0;
+    // Two sections in a row: a steeper low-pass, or a narrower band; a pair for each side.
+    const Biquad filter = makeFilter(hz, q, info.samplerate);
+    Biquad filters[2][2] = {{filter, filter}, {filter, filter}};
     const int frameLength = static_cast<int>(frameSeconds * info.samplerate);
     std::vector<float> frame(static_cast<std::size_t>(frameLength) * info.channels);
-    std::vector<double> levels;
+    std::vector<double> levels, powers[2];
     while (sf_readf_float(file, frame.data(), frameLength) == frameLength) {
-        double power = 0;
+        double mix = 0, power[2] = {};
         for (int i = 0; i < frameLength; ++i) {
-            double mono = 0;
-            for (int c = 0; c < info.channels; ++c)
-                mono += frame[static_cast<std::size_t>(i) * info.channels + c];
-            const double y = second.process(first.process(mono / info.channels));
-            power += y * y;
+            // The first and the last channel, one and the same in mono; the mix is their mean.
+            const float* sample = &frame[static_cast<std::size_t>(i) * info.channels];
+            double y[2] = {sample[0], sample[info.channels - 1]};
+            for (int c = 0; c < 2; ++c) {
+                y[c] = filters[c][1].process(filters[c][0].process(y[c]));
+                power[c] += y[c] * y[c];
+            }
+            mix += (y[0] + y[1]) * (y[0] + y[1]) / 4;
         }
-        levels.push_back(10 * std::log10(power / frameLength + 1e-20));
+        levels.push_back(10 * std::log10(mix / frameLength + 1e-20));
+        powers[0].push_back(power[0] + 1e-20);
+        powers[1].push_back(power[1] + 1e-20);
     }
     sf_close(file);
+    const int frames = static_cast<int>(levels.size());
     int lastOnset = -quietFrames;
-    for (int n = riseFrames; n < static_cast<int>(levels.size()); ++n) {
-        if (levels[n] >= floorDb && levels[n] - levels[n - riseFrames] >= riseDb &&
-            n - lastOnset >= quietFrames) {
-            std::printf("%.2f %.1f\n", n * frameSeconds, levels[n]);
-            lastOnset = n;
-        }
+    for (int n = riseFrames; n < frames; ++n) {
+        if (levels[n] < floorDb || levels[n] - levels[n - riseFrames] < riseDb ||
+            n - lastOnset < quietFrames)
+            continue;
+        lastOnset = n;
+        int end = n, quiet = 0;
+        while (end < frames && quiet < quietFrames)
+            quiet = levels[end++] < floorDb ? quiet + 1 : 0;
+        if (end - quiet - n < minFrames)
+            continue;
+        double side[2] = {};
+        for (int c = 0; c < 2; ++c)
+            for (int k = n; k < std::min(n + sideFrames, frames); ++k)
+                side[c] += powers[c][k];
+        std::printf("%.2f %.1f %.1f\n", n * frameSeconds, levels[n],
+                    10 * std::log10(side[0] / side[1]));
+        if (minFrames > 0)
+            n = end;
     }
     return 0;
 }

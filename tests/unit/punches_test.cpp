@@ -76,9 +76,11 @@ TEST_F(Punches, LeftPunchFollowsItsTableTickByTick) {
 }
 
 TEST_F(Punches, PressingAgainDuringTheExtensionChangesNothing) {
-    rightPunchActive = rightPunchExtending = 1;
+    const int swishes = soundRequests(Sound::punchSwish);
+    throwRightPunch(true);
     advanceRightPunch();
-    rightPunchActive = rightPunchExtending = 1; // the key again
+    throwRightPunch(true); // the key again
+    EXPECT_EQ(soundRequests(Sound::punchSwish) - swishes, 1);
     std::vector<int> reports;
     for (int tick = 2; tick <= 7; ++tick)
         if (advanceRightPunch())
