@@ -1,5 +1,7 @@
 #include "sound/sound.h"
 
+#include "app/platform.h"
+
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <sndfile.h>
@@ -7,10 +9,8 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <string>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -101,26 +101,6 @@ void loadBuffers() {
                      problemOfGroup.c_str());
 }
 
-// Looking for a device, OpenAL Soft and ALSA complain on stderr, a dozen lines when there is
-// none; the game says it in one. Setting ALSOFT_LOGLEVEL (to debug OpenAL) keeps them.
-ALCdevice* openDeviceQuietly() {
-    if (std::getenv("ALSOFT_LOGLEVEL"))
-        return alcOpenDevice(nullptr);
-    std::fflush(stderr);
-    const int savedStderr = dup(STDERR_FILENO);
-    const int nowhere = open("/dev/null", O_WRONLY);
-    if (savedStderr >= 0 && nowhere >= 0)
-        dup2(nowhere, STDERR_FILENO);
-    ALCdevice* opened = alcOpenDevice(nullptr);
-    if (savedStderr >= 0 && nowhere >= 0)
-        dup2(savedStderr, STDERR_FILENO);
-    if (nowhere >= 0)
-        close(nowhere);
-    if (savedStderr >= 0)
-        close(savedStderr);
-    return opened;
-}
-
 void closeSound() {
     starter.join();
     if (!context)
@@ -167,7 +147,7 @@ void aimSource(ALuint source, SoundSide side) {
 }
 
 bool openDevice() {
-    device = openDeviceQuietly();
+    device = alcOpenDevice(nullptr);
     if (!device) {
         std::fprintf(stderr, "ruko: playing without sound: no audio device could be opened\n");
         return false;
@@ -208,6 +188,7 @@ void makeSourcesAndBuffers() {
 void startSound() {
     if (starter.joinable())
         return;
+    quietAudioLibraries();
     starter = std::thread([] {
         if (openDevice())
             makeSourcesAndBuffers();
