@@ -7,8 +7,11 @@
 #include <sndfile.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <future>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -34,8 +37,12 @@ constexpr int voiceCount = 8;
 // A little to either side of straight ahead, one unit away; distance changes no loudness.
 constexpr float sideX = 0.4f;
 
+// Quitting waits no longer than this for a device that does not answer.
+constexpr auto longestWaitOnExit = std::chrono::seconds(1);
+
 // Written by the starting thread only, read by the game once `started` is set.
 std::thread starter;
+std::future<void> starterDone;
 std::atomic<bool> started{false};
 ALCdevice* device = nullptr;
 ALCcontext* context = nullptr;
@@ -44,7 +51,12 @@ ALuint voices[voiceCount] = {};
 unsigned voiceStarts[voiceCount] = {}; // when each voice was last started, in plays
 unsigned playsStarted = 0;
 ALuint murmurSource = 0;
-bool murmurWanted = false;
+
+// The murmur's state is set by the game at any time and acted on by whichever thread comes
+// last: the game, or the starting thread once it is done.
+std::mutex murmurLock;
+bool murmurWanted = false; // a fight in the cup hall is on
+bool murmurHeld = false;   // the window is hidden
 
 int requestCounts[soundCount] = {};
 
@@ -101,7 +113,12 @@ void loadBuffers() {
                      problemOfGroup.c_str());
 }
 
+// A device that never answers is left to the end of the process, its thread with it.
 void closeSound() {
+    if (starterDone.wait_for(longestWaitOnExit) != std::future_status::ready) {
+        starter.detach();
+        return;
+    }
     starter.join();
     if (!context)
         return;
@@ -181,18 +198,41 @@ void makeSourcesAndBuffers() {
     }
 }
 
+// Brings the loop to the state asked for, murmurLock held. Playing a source that plays
+// already would start it over: the loop only starts or resumes when it is not playing.
+void updateMurmur() {
+    if (!playing() || !buffers[indexOf(Sound::crowdMurmur)])
+        return;
+    ALint state = AL_STOPPED;
+    alGetSourcei(murmurSource, AL_SOURCE_STATE, &state);
+    if (!murmurWanted)
+        alSourceStop(murmurSource);
+    else if (murmurHeld && state == AL_PLAYING)
+        alSourcePause(murmurSource);
+    else if (!murmurHeld && state != AL_PLAYING)
+        alSourcePlay(murmurSource);
+}
+
 } // namespace
 
 // Opening a device and making its context take several milliseconds: a thread of their own
-// keeps them from delaying the first frame. Sounds asked for before it is done are not played.
+// keeps them from delaying the first frame. Sounds asked for before it is done are not played,
+// but the crowd's murmur asked for then starts as soon as it is.
 void startSound() {
     if (starter.joinable())
         return;
     quietAudioLibraries();
-    starter = std::thread([] {
+    std::promise<void> done;
+    starterDone = done.get_future();
+    starter = std::thread([done = std::move(done)]() mutable {
         if (openDevice())
             makeSourcesAndBuffers();
-        started.store(true, std::memory_order_release);
+        {
+            const std::lock_guard<std::mutex> lock(murmurLock);
+            started.store(true, std::memory_order_release);
+            updateMurmur(); // a fight may have asked for it meanwhile
+        }
+        done.set_value();
     });
     // The wave writer of OpenAL Soft completes its file only when the device is closed.
     std::atexit(closeSound);
@@ -217,25 +257,27 @@ void playSound(Sound sound, SoundSide side) {
 
 void startCrowdMurmur() {
     ++requestCounts[indexOf(Sound::crowdMurmur)];
+    const std::lock_guard<std::mutex> lock(murmurLock);
     murmurWanted = true;
-    if (playing() && buffers[indexOf(Sound::crowdMurmur)])
-        alSourcePlay(murmurSource);
+    updateMurmur();
 }
 
 void stopCrowdMurmur() {
+    const std::lock_guard<std::mutex> lock(murmurLock);
     murmurWanted = false;
-    if (playing())
-        alSourceStop(murmurSource);
+    updateMurmur();
 }
 
 void pauseCrowdMurmur() {
-    if (playing() && murmurWanted)
-        alSourcePause(murmurSource);
+    const std::lock_guard<std::mutex> lock(murmurLock);
+    murmurHeld = true;
+    updateMurmur();
 }
 
 void resumeCrowdMurmur() {
-    if (playing() && murmurWanted && buffers[indexOf(Sound::crowdMurmur)])
-        alSourcePlay(murmurSource);
+    const std::lock_guard<std::mutex> lock(murmurLock);
+    murmurHeld = false;
+    updateMurmur();
 }
 
 int soundRequests(Sound sound) {
