@@ -8,3 +8,7 @@
 // thread before the first OpenAL call. Leaves them alone when ALSOFT_LOGLEVEL is set (to
 // debug OpenAL).
 void quietAudioLibraries();
+
+// Calls `handler` with the process's exit status when it exits, before the libraries' own
+// clean-up, as atexit would.
+void atExitWithStatus(void (*handler)(int status));

@@ -113,11 +113,12 @@ void loadBuffers() {
                      problemOfGroup.c_str());
 }
 
-// A device that never answers is left to the end of the process, its thread with it.
-void closeSound() {
+// A device that never answers is left behind: OpenAL Soft's own clean-up at exit would free
+// what its thread still uses, so the process ends here, with its status, destroying nothing.
+void closeSound(int exitStatus) {
     if (starterDone.wait_for(longestWaitOnExit) != std::future_status::ready) {
-        starter.detach();
-        return;
+        std::fflush(nullptr);
+        std::_Exit(exitStatus);
     }
     starter.join();
     if (!context)
@@ -235,7 +236,7 @@ void startSound() {
         done.set_value();
     });
     // The wave writer of OpenAL Soft completes its file only when the device is closed.
-    std::atexit(closeSound);
+    atExitWithStatus(closeSound);
 }
 
 void playSound(Sound sound, SoundSide side) {
