@@ -114,8 +114,7 @@ int printLoopStarts(SNDFILE* recording, const SF_INFO& info, const char* loopPat
 int main(int argc, char** argv) {
     const bool loop = argc == 4 && std::strcmp(argv[2], "--loop") == 0;
     if (argc != 5 && argc != 6 && !loop) {
-        std::fprintf(stderr, "usage: %s RECORDING (HZ Q FLOOR_DB [MIN_SECONDS] | --loop LOOP)
-                             ",
+        std::fprintf(stderr, "usage: %s RECORDING (HZ Q FLOOR_DB [MIN_SECONDS] | --loop LOOP)\n",
                      argv[0]);
         return 2;
     }
