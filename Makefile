@@ -3,7 +3,9 @@ MAKEFLAGS += --no-print-directory
 BUILD := build
 SANITIZE_BUILD := build-asan
 JOBS := $(shell nproc 2>/dev/null || echo 2)
-XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
+# -noreset: Xvfb resets itself when its last client leaves, and a test that connects again
+# right then races the reset ("failed to open display").
+XVFB := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 # Under no display, tests and tools that need X run inside a virtual one.
 WITH_DISPLAY := $(if $(DISPLAY),,$(XVFB))
 # Leaks are valgrind's to find (make memcheck): the GL driver's own allocations, freed only

@@ -9,7 +9,7 @@
 #include <GL/glut.h>
 
 int main(int argc, char** argv) {
-    adoptPlatformConventions();
+    adoptLaunchConventions();
     int exitStatus = 0;
     if (!readCommandLine(&argc, argv, &exitStatus))
         return exitStatus;

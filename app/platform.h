@@ -1,13 +1,23 @@
 #pragma once
 
-// What differs between the systems the game runs on, in one place: platform_posix.cpp and
-// platform_windows.cpp implement it, and the build takes the one for its target.
+// What differs between systems, each behind one call; app/*_posix.cpp and app/*_windows.cpp
+// hold the two sides.
+
+// Keeps the audio libraries' own complaints about a missing device off stderr, without
+// touching what anything else writes there: the game says it in one line. Called on the main
+// thread before the first OpenAL call. Leaves them alone when ALSOFT_LOGLEVEL is set (to
+// debug OpenAL).
+void quietAudioLibraries();
+
+// Calls `handler` with the process's exit status when it exits, before the libraries' own
+// clean-up, as atexit would.
+void atExitWithStatus(void (*handler)(int status));
 
 // Called first in main. On Windows, where the game is a program without a console, it prints
 // into the command prompt that started it (its output redirected stays so), and it makes the
 // folder of ruko.exe the working directory, so that Data/ is found however it was started.
 // On Linux the `ruko` launcher starts the game in its data folder.
-void adoptPlatformConventions();
+void adoptLaunchConventions();
 
 // Says why a file of Data/ cannot be loaded, on standard output; on Windows, where the game
 // has no output to print on (started by a double-click), in a message box.

@@ -1,16 +1,19 @@
 #include "sound/sound.h"
 
+#include "app/platform.h"
+
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <sndfile.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
+#include <future>
+#include <mutex>
 #include <string>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -34,8 +37,12 @@ constexpr int voiceCount = 8;
 // A little to either side of straight ahead, one unit away; distance changes no loudness.
 constexpr float sideX = 0.4f;
 
+// Quitting waits no longer than this for a device that does not answer.
+constexpr auto longestWaitOnExit = std::chrono::seconds(1);
+
 // Written by the starting thread only, read by the game once `started` is set.
 std::thread starter;
+std::future<void> starterDone;
 std::atomic<bool> started{false};
 ALCdevice* device = nullptr;
 ALCcontext* context = nullptr;
@@ -44,7 +51,12 @@ ALuint voices[voiceCount] = {};
 unsigned voiceStarts[voiceCount] = {}; // when each voice was last started, in plays
 unsigned playsStarted = 0;
 ALuint murmurSource = 0;
-bool murmurWanted = false;
+
+// The murmur's state is set by the game at any time and acted on by whichever thread comes
+// last: the game, or the starting thread once it is done.
+std::mutex murmurLock;
+bool murmurWanted = false; // a fight in the cup hall is on
+bool murmurHeld = false;   // the window is hidden
 
 int requestCounts[soundCount] = {};
 
@@ -101,27 +113,13 @@ void loadBuffers() {
                      problemOfGroup.c_str());
 }
 
-// Looking for a device, OpenAL Soft and ALSA complain on stderr, a dozen lines when there is
-// none; the game says it in one. Setting ALSOFT_LOGLEVEL (to debug OpenAL) keeps them.
-ALCdevice* openDeviceQuietly() {
-    if (std::getenv("ALSOFT_LOGLEVEL"))
-        return alcOpenDevice(nullptr);
-    std::fflush(stderr);
-    const int savedStderr = dup(STDERR_FILENO);
-    const int nowhere = open("/dev/null", O_WRONLY);
-    if (savedStderr >= 0 && nowhere >= 0)
-        dup2(nowhere, STDERR_FILENO);
-    ALCdevice* opened = alcOpenDevice(nullptr);
-    if (savedStderr >= 0 && nowhere >= 0)
-        dup2(savedStderr, STDERR_FILENO);
-    if (nowhere >= 0)
-        close(nowhere);
-    if (savedStderr >= 0)
-        close(savedStderr);
-    return opened;
-}
-
-void closeSound() {
+// A device that never answers is left behind: OpenAL Soft's own clean-up at exit would free
+// what its thread still uses, so the process ends here, with its status, destroying nothing.
+void closeSound(int exitStatus) {
+    if (starterDone.wait_for(longestWaitOnExit) != std::future_status::ready) {
+        std::fflush(nullptr);
+        std::_Exit(exitStatus);
+    }
     starter.join();
     if (!context)
         return;
@@ -167,7 +165,7 @@ void aimSource(ALuint source, SoundSide side) {
 }
 
 bool openDevice() {
-    device = openDeviceQuietly();
+    device = alcOpenDevice(nullptr);
     if (!device) {
         std::fprintf(stderr, "ruko: playing without sound: no audio device could be opened\n");
         return false;
@@ -201,20 +199,44 @@ void makeSourcesAndBuffers() {
     }
 }
 
+// Brings the loop to the state asked for, murmurLock held. Playing a source that plays
+// already would start it over: the loop only starts or resumes when it is not playing.
+void updateMurmur() {
+    if (!playing() || !buffers[indexOf(Sound::crowdMurmur)])
+        return;
+    ALint state = AL_STOPPED;
+    alGetSourcei(murmurSource, AL_SOURCE_STATE, &state);
+    if (!murmurWanted)
+        alSourceStop(murmurSource);
+    else if (murmurHeld && state == AL_PLAYING)
+        alSourcePause(murmurSource);
+    else if (!murmurHeld && state != AL_PLAYING)
+        alSourcePlay(murmurSource);
+}
+
 } // namespace
 
 // Opening a device and making its context take several milliseconds: a thread of their own
-// keeps them from delaying the first frame. Sounds asked for before it is done are not played.
+// keeps them from delaying the first frame. Sounds asked for before it is done are not played,
+// but the crowd's murmur asked for then starts as soon as it is.
 void startSound() {
     if (starter.joinable())
         return;
-    starter = std::thread([] {
+    quietAudioLibraries();
+    std::promise<void> done;
+    starterDone = done.get_future();
+    starter = std::thread([done = std::move(done)]() mutable {
         if (openDevice())
             makeSourcesAndBuffers();
-        started.store(true, std::memory_order_release);
+        {
+            const std::lock_guard<std::mutex> lock(murmurLock);
+            started.store(true, std::memory_order_release);
+            updateMurmur(); // a fight may have asked for it meanwhile
+        }
+        done.set_value();
     });
     // The wave writer of OpenAL Soft completes its file only when the device is closed.
-    std::atexit(closeSound);
+    atExitWithStatus(closeSound);
 }
 
 void playSound(Sound sound, SoundSide side) {
@@ -236,25 +258,27 @@ void playSound(Sound sound, SoundSide side) {
 
 void startCrowdMurmur() {
     ++requestCounts[indexOf(Sound::crowdMurmur)];
+    const std::lock_guard<std::mutex> lock(murmurLock);
     murmurWanted = true;
-    if (playing() && buffers[indexOf(Sound::crowdMurmur)])
-        alSourcePlay(murmurSource);
+    updateMurmur();
 }
 
 void stopCrowdMurmur() {
+    const std::lock_guard<std::mutex> lock(murmurLock);
     murmurWanted = false;
-    if (playing())
-        alSourceStop(murmurSource);
+    updateMurmur();
 }
 
 void pauseCrowdMurmur() {
-    if (playing() && murmurWanted)
-        alSourcePause(murmurSource);
+    const std::lock_guard<std::mutex> lock(murmurLock);
+    murmurHeld = true;
+    updateMurmur();
 }
 
 void resumeCrowdMurmur() {
-    if (playing() && murmurWanted && buffers[indexOf(Sound::crowdMurmur)])
-        alSourcePlay(murmurSource);
+    const std::lock_guard<std::mutex> lock(murmurLock);
+    murmurHeld = false;
+    updateMurmur();
 }
 
 int soundRequests(Sound sound) {

@@ -6,7 +6,7 @@ set -euo pipefail
 SOURCE=$(cd "$(dirname "$0")/.." && pwd)
 BINARY=${1:-$SOURCE/build/ruko}
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"
 fi
 
 SHOTS=$(mktemp -d)

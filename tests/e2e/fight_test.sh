@@ -32,6 +32,13 @@ fight=$(shoot fight_cup)
 expect_grey "$fight" 320 15 0 "fight in Coupe Tavelin"
 [ "$(ko_letters "$fight")" -lt 20 ] || fail "the fight already shows KO"
 
+# The menu opening and closing over the window makes it "visible" each time, and a hide and
+# show go on where they stopped: the crowd's loop starts over only by looping.
+for _ in 1 2 3; do toggle_view_menu; done
+hide_game
+show_game
+sleep 4
+
 # Punches from the start distance make no point and no thud.
 press_repeatedly 2 250 x w
 # Three steps in reach 1.25, the only distance that scores; a fourth changes nothing.
@@ -53,7 +60,8 @@ name_strip "$back" after
 [ "$(pixels_differing "$SCRATCH/chosen.png" "$SCRATCH/after.png")" = 0 ] ||
     fail "the opponent menu forgot Radov Eze Black"
 
-expect_stdout "" "the fight prints nothing without a change of visibility"
+expect_stdout "$VISIBLE$VISIBLE$VISIBLE$VISIBLE$VISIBLE$VISIBLE$HIDDEN$VISIBLE" \
+    "the fight prints only the changes of visibility"
 
 press_keys Escape Escape Escape # mode menu, title, end
 wait_game_exit
@@ -61,4 +69,11 @@ expect_sounds "menu confirmations (Enter)" 6 $CONFIRM_BAND
 expect_sounds "menu ticks (Right)" 2 $TICK_BAND
 expect_sounds "bell strokes (two starts, the knock-out)" 5 $BELL_BAND
 expect_sounds "thuds" 41 $THUD_BAND
+# Where the loop's start is heard (in seconds of sound, the hidden stretch left out), it is a
+# whole number of 3.0 s loops after the last.
+loops=$("$SOUND_ONSETS" "$RECORDING" \
+    --loop "$RUKO_SOURCE/Data/sounds/crowd_murmur.wav")
+echo "$loops" | awk 'NR > 1 { n = int(($1 - last) / 3 + 0.5); off = $1 - last - 3 * n }
+    NR > 1 && (n < 1 || off > 0.03 || off < -0.03) { bad = 1 } { last = $1 }
+    END { exit bad || NR < 3 }' || fail "the crowd's loop starts over; heard at (s, match): $(echo $loops)"
 echo "PASS"

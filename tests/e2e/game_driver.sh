@@ -99,6 +99,16 @@ view_menu() {
     sleep 0.5
 }
 
+# Opens the right-button menu over the window and closes it with a click beside it.
+toggle_view_menu() {
+    xdotool mousemove --window "$GAME_WINDOW" 100 100 click 3
+    timeout 10 xdotool search --sync --onlyvisible --name '^freeglut menu$' >/dev/null ||
+        fail "the right button opened no menu"
+    sleep 0.3
+    xdotool mousemove --window "$GAME_WINDOW" 600 450 click 1
+    sleep 0.4
+}
+
 # Waits for the game to end by itself and sets GAME_STATUS to its exit status. Not to be
 # called in a subshell: only this shell can wait for the game.
 wait_game_exit() {

@@ -3,11 +3,15 @@
 // (dB of full scale) after a rise of 6 dB within 30 ms.
 //   sound_onsets RECORDING.wav HZ Q FLOOR_DB
 // Q 0 takes everything below HZ (a low-pass), any other Q a narrow band around HZ.
+//   sound_onsets RECORDING.wav --loop LOOP.wav
+// prints instead where the loop's first 150 ms recur, in seconds of sound (stretches of
+// silence left out), and how well they match (1 at best).
 #include <sndfile.h>
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -37,11 +41,75 @@ Biquad makeFilter(double hz, double q, double rate) {
     return {(1 - c) / 2 / a0, (1 - c) / a0, (1 - c) / 2 / a0, -2 * c / a0, (1 - alpha) / a0};
 }
 
+constexpr double loopHeadSeconds = 0.15;
+constexpr int decimation = 8; // the crowd's sound is low enough to be compared at 5.5 kHz
+constexpr double matchFloor = 0.8;
+constexpr double matchesApart = 0.5; // seconds
+
+// The file's channels mixed and every `decimation` samples averaged; 10 ms frames of digital
+// silence (a paused mix) left out.
+std::vector<double> soundOf(SNDFILE* file, const SF_INFO& info) {
+    const int frameLength = static_cast<int>(frameSeconds * info.samplerate);
+    std::vector<float> frame(static_cast<std::size_t>(frameLength) * info.channels);
+    std::vector<double> sound;
+    while (sf_readf_float(file, frame.data(), frameLength) == frameLength) {
+        bool silent = true;
+        for (float sample : frame)
+            silent = silent && std::fabs(sample) < 1e-6f;
+        for (int i = 0; !silent && i + decimation <= frameLength; i += decimation) {
+            double sum = 0;
+            for (std::size_t k = 0; k < std::size_t{decimation} * info.channels; ++k)
+                sum += frame[static_cast<std::size_t>(i) * info.channels + k];
+            sound.push_back(sum);
+        }
+    }
+    return sound;
+}
+
+int printLoopStarts(SNDFILE* recording, const SF_INFO& info, const char* loopPath) {
+    SF_INFO loopInfo{};
+    SNDFILE* loop = sf_open(loopPath, SFM_READ, &loopInfo);
+    if (!loop) {
+        std::fprintf(stderr, "%s: %s\n", loopPath, sf_strerror(nullptr));
+        return 1;
+    }
+    std::vector<double> head = soundOf(loop, loopInfo);
+    sf_close(loop);
+    const std::vector<double> sound = soundOf(recording, info);
+    const double rate = static_cast<double>(info.samplerate) / decimation;
+    head.resize(static_cast<std::size_t>(loopHeadSeconds * rate));
+    if (sound.size() <= head.size())
+        return 0;
+    double headEnergy = 0, energy = 0;
+    for (std::size_t i = 0; i < head.size(); ++i)
+        headEnergy += head[i] * head[i], energy += sound[i] * sound[i];
+    // Normalised correlation at each offset; the best of each stretch above the floor.
+    double best = 0;
+    std::size_t bestAt = 0;
+    for (std::size_t at = 0; at + head.size() < sound.size(); ++at) {
+        double dot = 0;
+        for (std::size_t i = 0; i < head.size(); ++i)
+            dot += head[i] * sound[at + i];
+        const double match = dot / std::sqrt(headEnergy * energy + 1e-30);
+        if (match > best)
+            best = match, bestAt = at;
+        if (best > matchFloor && at - bestAt > matchesApart * rate) {
+            std::printf("%.3f %.2f\n", bestAt / rate, best);
+            best = 0;
+        }
+        energy += sound[at + head.size()] * sound[at + head.size()] - sound[at] * sound[at];
+    }
+    if (best > matchFloor)
+        std::printf("%.3f %.2f\n", bestAt / rate, best);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: %s RECORDING HZ Q FLOOR_DB\n", argv[0]);
+    const bool loop = argc == 4 && std::strcmp(argv[2], "--loop") == 0;
+    if (argc != 5 && !loop) {
+        std::fprintf(stderr, "usage: %s RECORDING (HZ Q FLOOR_DB | --loop LOOP)\n", argv[0]);
         return 2;
     }
     SF_INFO info{};
@@ -49,6 +117,11 @@ int main(int argc, char** argv) {
     if (!file) {
         std::fprintf(stderr, "%s: %s\n", argv[1], sf_strerror(nullptr));
         return 1;
+    }
+    if (loop) {
+        const int status = printLoopStarts(file, info, argv[3]);
+        sf_close(file);
+        return status;
     }
     const double hz = std::atof(argv[2]), q = std::atof(argv[3]), floorDb = std::atof(argv[4]);
     // Two sections in a row: a steeper low-pass, or a narrower band.

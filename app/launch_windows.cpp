@@ -46,7 +46,7 @@ void enterProgramFolder() {
 
 } // namespace
 
-void adoptPlatformConventions() {
+void adoptLaunchConventions() {
     attachParentConsole();
     enterProgramFolder();
 }

@@ -5,7 +5,7 @@
 
 // Nothing to do: the launcher chose the working directory, and the terminal or the desktop's
 // log has the output.
-void adoptPlatformConventions() {}
+void adoptLaunchConventions() {}
 
 void reportDataProblem(const char* format, ...) {
     std::va_list arguments;
