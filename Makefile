@@ -35,7 +35,7 @@ SEED ?= 20240607
 
 .PHONY: all run test test-release test-sanitize test-fuzz fuzz fuzz-build soak sanitize-build \
 	bench bench-latency memcheck deps deps-run tests-on clean install package assets screenshots \
-	windows test-windows
+	windows test-windows bench-windows
 
 all:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -133,6 +133,15 @@ test-windows: windows tests-on
 	cmake --build $(BUILD) -j $(JOBS) --target sound_onsets
 	cd $(WINDOWS_GAME_BUILD) && RUKO_SOUND_ONSETS=$(CURDIR)/$(BUILD)/tests/sound_onsets \
 		xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure --no-tests=error
+
+# A fight's frame rate, the native build against the Windows one under Wine, in one run and
+# one X display (see the README's Windows section).
+bench-windows: windows all
+	cmake --build $(BUILD) -j $(JOBS) --target fight_frames
+	cmake --build $(WINDOWS_GAME_BUILD) -j $(JOBS) --target fight_frames
+	xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ./bench/wine_bench.sh \
+		$(BUILD)/bench/fight_frames $(WINDOWS_GAME_BUILD)/fight_frames.exe \
+		$(WINDOWS_BUILD)/ruko-*-win64.zip $(WINDOWS_BUILD)/bench
 
 install: all
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"

@@ -10,6 +10,12 @@ target_compile_definitions(ruko_core PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 set_target_properties(ruko PROPERTIES WIN32_EXECUTABLE ON)
 target_link_options(ruko PRIVATE -static)
 
+# make bench-windows: the fight's frame rate, as bench/ measures it on Linux.
+add_executable(fight_frames EXCLUDE_FROM_ALL bench/fight_frames.cpp bench/screen_frames.cpp
+    bench/machine_info.cpp)
+target_link_libraries(fight_frames PRIVATE ruko_core)
+target_link_options(fight_frames PRIVATE -static)
+
 set(RUKO_ZIP_FOLDER ruko-${PROJECT_VERSION})
 install(TARGETS ruko RUNTIME DESTINATION ${RUKO_ZIP_FOLDER})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/Data DESTINATION ${RUKO_ZIP_FOLDER})

@@ -37,7 +37,9 @@ expect_grey "$fight" 320 15 0 "fight in Coupe Tavelin"
 for _ in 1 2 3; do toggle_view_menu; done
 hide_game
 show_game
-sleep 4
+# The murmur alone for two loops and more, so that its starts are heard clear of the punches
+# whether the hide paused it (X) or not (Wine).
+sleep 7
 
 # Punches from the start distance make no point and no thud.
 press_repeatedly 2 250 x w
@@ -60,7 +62,7 @@ name_strip "$back" after
 [ "$(pixels_differing "$SCRATCH/chosen.png" "$SCRATCH/after.png")" = 0 ] ||
     fail "the opponent menu forgot Radov Eze Black"
 
-expect_stdout "$VISIBLE$VISIBLE$VISIBLE$VISIBLE$VISIBLE$VISIBLE$HIDDEN$VISIBLE" \
+expect_visibility_lines "$VISIBLE$VISIBLE$VISIBLE$VISIBLE$VISIBLE$VISIBLE$HIDDEN$VISIBLE" \
     "the fight prints only the changes of visibility"
 
 press_keys Escape Escape Escape # mode menu, title, end

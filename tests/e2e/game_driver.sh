@@ -193,13 +193,26 @@ expect_stdout() {
 VISIBLE='Fen\xeatre graphique visible\n'
 HIDDEN='Fen\xeatre graphique invisible\n'
 
+# Asserts the lines that changes of visibility printed. Under Wine there are none: Windows'
+# freeglut reports a window minimised and restored, not one hidden by a menu, and Wine, with
+# no window manager here, turns no hide or show into either.
+expect_visibility_lines() {
+    if [ "${RUKO_UNDER_WINE:-}" = 1 ]; then
+        expect_stdout "" "$2"
+    else
+        expect_stdout "$1" "$2"
+    fi
+}
+
 # From here on OpenAL Soft writes the game's mix to $SCRATCH/mix.wav instead of a device, in
-# real time; the file is complete once the game has ended by itself (wait_game_exit).
+# real time; the file is complete once the game has ended by itself (wait_game_exit). It mixes
+# at the sounds' own rate, so the recording compares with them sample for sample (OpenAL Soft
+# 1.24, in the Windows build, would mix at 48 kHz).
 record_sound() {
     RECORDING="$SCRATCH/mix.wav"
     rm -f "$RECORDING"
-    printf '[general]\ndrivers=wave\n[wave]\nfile=%s\n' "$(game_path "$RECORDING")" \
-        >"$SCRATCH/alsoft.conf"
+    printf '[general]\ndrivers=wave\nfrequency=44100\n[wave]\nfile=%s\n' \
+        "$(game_path "$RECORDING")" >"$SCRATCH/alsoft.conf"
     ALSOFT_CONF=$(game_path "$SCRATCH/alsoft.conf")
     export ALSOFT_CONF
 }

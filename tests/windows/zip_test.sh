@@ -57,7 +57,7 @@ wait_game_exit
 ((GAME_STATUS == 0)) || fail "Escape on the title ended with status $GAME_STATUS"
 
 # Data/ renamed in a copy of the folder: the first texture is named, status 1.
-cp -r "$folder" "$SCRATCH/copy"
+rm -rf "$SCRATCH/copy" && cp -r "$folder" "$SCRATCH/copy"
 mv "$SCRATCH/copy/Data" "$SCRATCH/copy/Data.away"
 status=0
 timeout 60 wine "$SCRATCH/copy/ruko.exe" >"$SCRATCH/missing" 2>/dev/null || status=$?

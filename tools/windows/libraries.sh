@@ -7,9 +7,9 @@
 # Usage: libraries.sh WORK_DIR   (the tarballs and the builds go under WORK_DIR)
 set -euo pipefail
 
-# The versions, pinned here only: Debian source package, upstream version, the original
-# tarball's SHA-256 (apt checks it against the archive's signed index too), the release that
-# carries it.
+# The versions, pinned here only: the Debian release that carries them, and for each library
+# its source package, upstream version and original tarball's SHA-256 (apt checks the tarball
+# against the archive's signed index too).
 suite=trixie
 libraries=(
     "freeglut 3.4.0 3c0bcb915d9b180a97edaebd011b7a1de54583a838644dcd42bb0ea0c6f3eaec"
