@@ -30,7 +30,8 @@ constexpr char usageText[] =
     "  --help      print this help and exit\n"
     "  --version   print the version and exit\n"
     "  -display DISPLAY, -geometry WxH+X+Y, -iconic, -direct, -indirect, -gldebug, -sync\n"
-    "              passed on to GLUT\n"
+    "              passed on to GLUT; the word after -display or -geometry is its\n"
+    "              value, whatever it is (ruko -geometry --help starts the game)\n"
     "\n"
     "The controls are listed in ruko(6) and in the README; the right mouse button\n"
     "opens the view menu on every screen.\n";
@@ -63,6 +64,8 @@ void printUsage(std::FILE* out) {
 bool readCommandLine(int* argc, char** argv, int* exitStatus) {
     *exitStatus = 0;
     muteRequested = muteFromEnvironment();
+    if (*argc < 1)
+        return true; // started with no arguments at all, not even a name: nothing to read
     int kept = 1;
     for (int i = 1; i < *argc; ++i) {
         const char* argument = argv[i];

@@ -1,14 +1,25 @@
-# Installing RUKO like a Debian game, and its Debian package.
+# Installing RUKO, and its Debian package.
 #
-# The game reads Data/ from its working directory. As Debian lays out games, the binary goes
-# to lib/games/ruko, its data to share/games/ruko/Data, and the `ruko` command in games/ (on
-# the PATH) is a launcher that starts the binary from share/games/ruko. The desktop menu gets
-# an entry and an icon drawn by tools/icon; AppStream its metainfo; man(1) the page ruko(6).
+# The game reads Data/ from its working directory. Under /usr and /usr/local (the package,
+# `make install`) it is laid out as Debian lays out games: the binary in lib/games/ruko, its
+# data in share/games/ruko/Data, and the `ruko` command in games/, which Debian's PATH holds
+# there only. Under any other prefix (PREFIX=$HOME/.local) the command goes to bin/, the
+# binary to lib/ruko and the data to share/ruko. The command is a launcher that starts the
+# binary from its data folder. The desktop menu gets an entry and an icon drawn by tools/icon;
+# AppStream its metainfo; man(1) the page ruko(6).
 include(GNUInstallDirs)
 
-set(RUKO_INSTALL_COMMAND_DIR games)
-set(RUKO_INSTALL_GAME_DIR ${CMAKE_INSTALL_DATAROOTDIR}/games/ruko)
-set(RUKO_INSTALL_BINARY_DIR lib/games/ruko)
+# Chosen when installing, as the prefix may be given only then (cmake --install --prefix).
+# CPack installs under a staging folder ending in the package's prefix, /usr.
+install(CODE [[
+    if(CMAKE_INSTALL_PREFIX MATCHES "/usr(/local)?/*$")
+        set(RUKO_COMMAND_DIR games)
+        set(RUKO_OWN_DIR games/ruko)
+    else()
+        set(RUKO_COMMAND_DIR bin)
+        set(RUKO_OWN_DIR ruko)
+    endif()
+]])
 set(RUKO_ICON_SIZES 48 128 256)
 
 # The icon, drawn at build time at every size the menu asks for.
@@ -31,21 +42,14 @@ foreach(size ${RUKO_ICON_SIZES})
 endforeach()
 add_custom_target(ruko_icons ALL DEPENDS ${RUKO_ICON_FILES})
 
-# The launcher finds the game from its own place, so the paths it holds are relative.
-file(RELATIVE_PATH RUKO_LAUNCHER_TO_GAME_DIR ${CMAKE_INSTALL_PREFIX}/${RUKO_INSTALL_COMMAND_DIR}
-    ${CMAKE_INSTALL_PREFIX}/${RUKO_INSTALL_GAME_DIR})
-file(RELATIVE_PATH RUKO_LAUNCHER_TO_BINARY ${CMAKE_INSTALL_PREFIX}/${RUKO_INSTALL_COMMAND_DIR}
-    ${CMAKE_INSTALL_PREFIX}/${RUKO_INSTALL_BINARY_DIR}/ruko)
-configure_file(packaging/ruko-launcher.sh.in ${CMAKE_BINARY_DIR}/launcher/ruko @ONLY)
-
-install(TARGETS ruko RUNTIME DESTINATION ${RUKO_INSTALL_BINARY_DIR})
-install(PROGRAMS ${CMAKE_BINARY_DIR}/launcher/ruko DESTINATION ${RUKO_INSTALL_COMMAND_DIR})
+install(TARGETS ruko RUNTIME DESTINATION "lib/\${RUKO_OWN_DIR}")
+install(PROGRAMS packaging/ruko-launcher.sh DESTINATION "\${RUKO_COMMAND_DIR}" RENAME ruko)
 install(FILES packaging/ruko.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES packaging/ruko.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
     RENAME invalid.noreply.users.ruko.metainfo.xml)
 
 # Data/ as a whole, read at install time, so that every file and folder added to it goes too.
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/Data DESTINATION ${RUKO_INSTALL_GAME_DIR})
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/Data DESTINATION "share/\${RUKO_OWN_DIR}")
 
 # The man page and the changelog, compressed as Debian wants them: gzip -9n leaves out the
 # name and time, so that the same text gives the same bytes.

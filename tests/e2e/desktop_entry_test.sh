@@ -26,7 +26,7 @@ key() { sed -n "s/^$1=//p" "$entry"; }
 [[ ";$(key Categories)" == *";Game;"* && ";$(key Categories)" == *";SportsGame;"* ]] ||
     fail "Categories '$(key Categories)' lack Game and SportsGame"
 command=$(key Exec)
-[[ -x $prefix/games/$command ]] || fail "Exec '$command' is not an installed command"
+[[ -x $prefix/bin/$command ]] || fail "Exec '$command' is not an installed command"
 
 icon=$(key Icon)
 for size in 48 128 256; do

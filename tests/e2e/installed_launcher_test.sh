@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# `make install` with PREFIX and DESTDIR stages the game the way a packager does; the staged
-# tree is made read-only and the installed `ruko` command is started by name from an unrelated
-# directory. The game must open its window from the data folder, take the player's arguments
+# `make install` with PREFIX and DESTDIR stages the game the way a packager does, under a
+# prefix of one's own (the command in bin/); the staged tree is made read-only and the
+# installed `ruko` command is started by name from an unrelated directory. The game must open its window from the data folder, take the player's arguments
 # unchanged, leave the installed files untouched and end with status 0; --help and --version
 # answer without a display.
 set -euo pipefail
@@ -33,11 +33,20 @@ env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL \
     make -s -C "$source_dir" install BUILD="$build_dir" PREFIX="$prefix" DESTDIR="$stage" \
     >"$scratch/install.log" 2>&1 || { cat "$scratch/install.log" >&2; fail "make install"; }
 
-for path in games/ruko lib/games/ruko/ruko; do
+for path in bin/ruko lib/ruko/ruko; do
     [[ -x $root/$path ]] || fail "$path is not installed as a program"
 done
-game_dir=$root/share/games/ruko
+game_dir=$root/share/ruko
 [[ -d $game_dir/Data ]] || fail "no data folder"
+
+# Under /usr/local, Debian's layout for games: the command in games/, which only Debian's PATH
+# holds; the launcher finds its game there too.
+env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL make -s -C "$source_dir" install BUILD="$build_dir" \
+    PREFIX=/usr/local DESTDIR="$scratch/debian" >>"$scratch/install.log" 2>&1 || fail "make install"
+[[ -d $scratch/debian/usr/local/share/games/ruko/Data && ! -e $scratch/debian/usr/local/bin ]] ||
+    fail "not Debian's layout under /usr/local"
+[[ $(env -u DISPLAY "$scratch/debian/usr/local/games/ruko" --version) == "ruko 1.0" ]] ||
+    fail "the launcher in games/ does not start its game"
 
 # Every data file of the source tree, byte for byte, and nothing else.
 diff <(cd "$source_dir" && find Data -type f | sort) <(cd "$game_dir" && find Data -type f | sort) ||
@@ -65,23 +74,23 @@ before=$(snapshot)
 cd "$scratch/elsewhere"
 # No display needed to ask; a word with a space reaches the game as one word.
 status=0
-out=$(env -u DISPLAY "$root/games/ruko" --help 2>"$scratch/help.err") || status=$?
+out=$(env -u DISPLAY "$root/bin/ruko" --help 2>"$scratch/help.err") || status=$?
 [[ $status == 0 && $out == "Usage: ruko "* && ! -s $scratch/help.err ]] ||
     fail "--help: status $status, '$out' $(cat "$scratch/help.err")"
-[[ $(env -u DISPLAY "$root/games/ruko" --version 2>&1) == "ruko 1.0" ]] || fail "--version"
+[[ $(env -u DISPLAY "$root/bin/ruko" --version 2>&1) == "ruko 1.0" ]] || fail "--version"
 status=0
-env -u DISPLAY "$root/games/ruko" "two words" >"$scratch/usage.log" 2>&1 || status=$?
+env -u DISPLAY "$root/bin/ruko" "two words" >"$scratch/usage.log" 2>&1 || status=$?
 [[ $status == 2 ]] && grep -qx "ruko: unknown option: two words" "$scratch/usage.log" ||
     fail "a bad option ended with status $status: $(cat "$scratch/usage.log")"
 
-PATH="$root/games:$PATH" read_only ruko -display "$DISPLAY" --mute >"$scratch/game.log" 2>&1 &
+PATH="$root/bin:$PATH" read_only ruko -display "$DISPLAY" --mute >"$scratch/game.log" 2>&1 &
 game_pid=$!
 
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^RUKO$' | head -1) || true
 [[ -n $window ]] || fail "no window titled RUKO"
 
 # The launcher replaced itself with the game, started in the data folder.
-[[ $(readlink "/proc/$game_pid/exe") == "$root/lib/games/ruko/ruko" ]] ||
+[[ $(readlink "/proc/$game_pid/exe") == "$root/lib/ruko/ruko" ]] ||
     fail "the running program is $(readlink "/proc/$game_pid/exe"), not the installed game"
 [[ $(readlink "/proc/$game_pid/cwd") == "$game_dir" ]] ||
     fail "the game runs in $(readlink "/proc/$game_pid/cwd"), not its data folder"
@@ -114,7 +123,7 @@ game_pid=
 
 # A launcher whose data folder is gone says so instead of starting a game that finds nothing.
 mkdir -p "$scratch/lonely"
-cp "$root/games/ruko" "$scratch/lonely/ruko"
+cp "$root/bin/ruko" "$scratch/lonely/ruko"
 status=0
 "$scratch/lonely/ruko" >"$scratch/lonely.log" 2>&1 || status=$?
 ((status == 1)) || fail "a launcher without data ended with status $status"

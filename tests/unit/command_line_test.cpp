@@ -40,6 +40,12 @@ TEST(CommandLineTest, GlutOptionsPassThroughAndMuteIsTakenOut) {
     EXPECT_EQ(p.left, (std::vector<std::string>{"ruko", "-display", ":7", "-sync", "-geometry",
                                                 "320x200+0+0"}));
     EXPECT_EQ(p.out + p.err, "");
+    EXPECT_TRUE(parse({"-geometry", "--help"}).play); // GLUT's value, whatever it looks like
+    // Started with no arguments at all: nothing read, nothing written past the list.
+    std::vector<char*> none{nullptr};
+    int argc = 0, status = -1;
+    EXPECT_TRUE(readCommandLine(&argc, none.data(), &status));
+    EXPECT_TRUE(argc == 0 && status == 0 && none.size() == 1 && !none[0]);
     for (const char* mute : {"", "0", "1"}) {
         setenv("RUKO_MUTE", mute, 1);
         EXPECT_TRUE(parse({"-iconic"}).play);
