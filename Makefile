@@ -119,8 +119,12 @@ memcheck: all
 	$(WITH_DISPLAY) ./tools/memcheck.sh ./$(BUILD)/ruko ./$(BUILD)/bench/libswap_probe.so \
 		$(BUILD)/memcheck/valgrind.log
 
+# Libraries built anew (another version, another compiler) go to another prefix: the game's
+# build, which remembers where it found them, starts over then.
 windows:
 	@prefix=$$(./tools/windows/libraries.sh $(WINDOWS_BUILD)) && \
+		{ grep -qxF "CMAKE_PREFIX_PATH:UNINITIALIZED=$$prefix" $(WINDOWS_GAME_BUILD)/CMakeCache.txt \
+			2>/dev/null || rm -rf $(WINDOWS_GAME_BUILD); } && \
 		cmake -S . -B $(WINDOWS_GAME_BUILD) -DCMAKE_BUILD_TYPE=Release \
 			-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake -DCMAKE_PREFIX_PATH="$$prefix" \
 			-DRUKO_ZIP_OUTPUT=$(CURDIR)/$(WINDOWS_BUILD)
