@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The unpacked zip under Wine: what the folder holds, ruko.exe a GUI-subsystem program whose
 # every DLL is shipped or Windows' own, the command line's answers and statuses, Data/ found
-# from another working directory, and a missing file named with status 1.
+# from another working directory, and a missing file named with status 1, in a message box
+# where there is no output.
 source "$(dirname "$0")/../e2e/game_driver.sh"
 folder=$RUKO_SOURCE
 source_dir=$(readlink -f "$(dirname "$0")/../..")
@@ -63,4 +64,23 @@ status=0
 timeout 60 wine "$SCRATCH/copy/ruko.exe" >"$SCRATCH/missing" 2>/dev/null || status=$?
 [[ $status == 1 && $(cat "$SCRATCH/missing") == $'File Not Found : Data/ring1.bmp\r' ]] ||
     fail "without Data/: status $status, '$(cat "$SCRATCH/missing")'"
+
+# Started as by a double-click, with no output to print on: a message box, whose OK ends the
+# game with status 1.
+wine start /wait /unix "$SCRATCH/copy/ruko.exe" >"$SCRATCH/boxed" 2>/dev/null &
+GAME_PID=$!
+box=""
+for _ in $(seq 100); do
+    for window in $(xdotool search --onlyvisible --name '^RUKO$' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        if ((WIDTH < 640)); then box=$window; fi
+    done
+    [[ -n $box ]] && break
+    sleep 0.1
+done
+[[ -n $box ]] || fail "without Data/ and without output: no message box"
+eval "$(xdotool getwindowgeometry --shell "$box")"
+xdotool windowfocus --sync "$box" mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 20)) click 1
+wait_game_exit
+[[ $GAME_STATUS == 1 && ! -s $SCRATCH/boxed ]] || fail "the message box's OK: status $GAME_STATUS"
 echo "PASS"
