@@ -24,12 +24,18 @@ SECONDS ?= 60
 RUNS ?=
 FUZZ_SMOKE_SECONDS := 5
 
+# `make windows`: the game cross-built for 64-bit Windows with MinGW-w64, and its zip
+# $(WINDOWS_BUILD)/ruko-<version>-win64.zip. The libraries are built once into ~/.cache/ruko.
+WINDOWS_BUILD := build-win
+WINDOWS_GAME_BUILD := $(WINDOWS_BUILD)/game
+
 # `make soak`: the soak test alone, longer, under the sanitizers (STEPS and SEED to change).
 STEPS ?= 1000000
 SEED ?= 20240607
 
 .PHONY: all run test test-release test-sanitize test-fuzz fuzz fuzz-build soak sanitize-build \
-	bench bench-latency memcheck deps deps-run tests-on clean install package assets screenshots
+	bench bench-latency memcheck deps deps-run tests-on clean install package assets screenshots \
+	windows test-windows bench-windows
 
 all:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -53,12 +59,13 @@ tests-on:
 		cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
 
 # Every test twice: the release build, then the same tests under ASan and UBSan; then a short
-# run of each fuzz target and the valgrind session (two minutes).
+# run of each fuzz target, the valgrind session (two minutes) and the Windows zip under Wine.
 test: deps
 	$(MAKE) test-release
 	$(MAKE) test-sanitize
 	$(MAKE) test-fuzz
 	$(MAKE) memcheck
+	$(MAKE) test-windows
 
 test-release: tests-on
 	$(MAKE) all
@@ -112,6 +119,34 @@ memcheck: all
 	$(WITH_DISPLAY) ./tools/memcheck.sh ./$(BUILD)/ruko ./$(BUILD)/bench/libswap_probe.so \
 		$(BUILD)/memcheck/valgrind.log
 
+# Libraries built anew (another version, another compiler) go to another prefix: the game's
+# build, which remembers where it found them, starts over then.
+windows:
+	@prefix=$$(./tools/windows/libraries.sh $(WINDOWS_BUILD)) && \
+		{ grep -qxF "CMAKE_PREFIX_PATH:UNINITIALIZED=$$prefix" $(WINDOWS_GAME_BUILD)/CMakeCache.txt \
+			2>/dev/null || rm -rf $(WINDOWS_GAME_BUILD); } && \
+		cmake -S . -B $(WINDOWS_GAME_BUILD) -DCMAKE_BUILD_TYPE=Release \
+			-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake -DCMAKE_PREFIX_PATH="$$prefix" \
+			-DRUKO_ZIP_OUTPUT=$(CURDIR)/$(WINDOWS_BUILD)
+	cmake --build $(WINDOWS_GAME_BUILD) -j $(JOBS)
+	cd $(WINDOWS_GAME_BUILD) && cpack
+
+# The zip unpacked and played under Wine, in a Wine prefix of its own (tests/windows/); the
+# recordings of its sound are read by a tool of the Linux build.
+test-windows: windows tests-on
+	cmake --build $(BUILD) -j $(JOBS) --target sound_onsets
+	cd $(WINDOWS_GAME_BUILD) && RUKO_SOUND_ONSETS=$(CURDIR)/$(BUILD)/tests/sound_onsets \
+		xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure --no-tests=error
+
+# A fight's frame rate, the native build against the Windows one under Wine, in one run and
+# one X display (see the README's Windows section).
+bench-windows: windows all
+	cmake --build $(BUILD) -j $(JOBS) --target fight_frames
+	cmake --build $(WINDOWS_GAME_BUILD) -j $(JOBS) --target fight_frames
+	xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ./bench/wine_bench.sh \
+		$(BUILD)/bench/fight_frames $(WINDOWS_GAME_BUILD)/fight_frames.exe \
+		$(WINDOWS_BUILD)/ruko-*-win64.zip $(WINDOWS_BUILD)/bench
+
 install: all
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
@@ -134,4 +169,4 @@ screenshots: all
 	./tools/screenshots.sh ./$(BUILD)/ruko
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)

@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/menus.h"
+#include "app/platform.h"
 #include "app/startup.h"
 #include "app/view_menu.h"
 #include "app/window.h"
@@ -8,6 +9,7 @@
 #include <GL/glut.h>
 
 int main(int argc, char** argv) {
+    adoptLaunchConventions();
     int exitStatus = 0;
     if (!readCommandLine(&argc, argv, &exitStatus))
         return exitStatus;

@@ -12,3 +12,13 @@ void quietAudioLibraries();
 // Calls `handler` with the process's exit status when it exits, before the libraries' own
 // clean-up, as atexit would.
 void atExitWithStatus(void (*handler)(int status));
+
+// Called first in main. On Windows, where the game is a program without a console, it prints
+// into the command prompt that started it (its output redirected stays so), and it makes the
+// folder of ruko.exe the working directory, so that Data/ is found however it was started.
+// On Linux the `ruko` launcher starts the game in its data folder.
+void adoptLaunchConventions();
+
+// Says why a file of Data/ cannot be loaded, on standard output; on Windows, where the game
+// has no output to print on (started by a double-click), in a message box.
+void reportDataProblem(const char* format, ...) __attribute__((format(printf, 1, 2)));

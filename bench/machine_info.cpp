@@ -1,11 +1,11 @@
 #include "bench/machine_info.h"
 
 #include <GL/gl.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -30,7 +30,7 @@ std::string cpuModel() {
 }
 
 int logicalCores() {
-    return static_cast<int>(sysconf(_SC_NPROCESSORS_ONLN));
+    return static_cast<int>(std::thread::hardware_concurrency());
 }
 
 long memoryMiB() {

@@ -1,5 +1,6 @@
 #include "scene/arena_textures.h"
 
+#include "app/platform.h"
 #include "scene/bmp_loader.h"
 
 #include <GL/glu.h>
@@ -37,7 +38,7 @@ void loadArenaTextures() {
     for (int index = 0; index < arenaTextureCount; ++index) {
         images[index] = static_cast<BmpImage*>(std::calloc(1, sizeof(BmpImage)));
         if (images[index] == nullptr) {
-            std::printf("Error allocating space for image");
+            reportDataProblem("Error allocating space for image");
             std::fflush(stdout);
             std::exit(missingTextureStatus);
         }

@@ -1,5 +1,7 @@
 #include "scene/bmp_loader.h"
 
+#include "app/platform.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -64,11 +66,11 @@ int readBmpImage(FILE* file, const char* path, BmpImage* image) {
     const long pixelOffset = pixelDataOffset(file);
     std::fseek(file, widthField, SEEK_SET);
     if (!readLittleEndian(file, 4, &image->width) || !isSupportedSide(image->width)) {
-        std::printf("Error reading width from %s.\n", path);
+        reportDataProblem("Error reading width from %s.\n", path);
         return 0;
     }
     if (!readLittleEndian(file, 4, &image->height) || !isSupportedSide(image->height)) {
-        std::printf("Error reading height from %s.\n", path);
+        reportDataProblem("Error reading height from %s.\n", path);
         return 0;
     }
     const size_t rowBytes = static_cast<size_t>(image->width) * bytesPerPixel;
@@ -78,38 +80,38 @@ int readBmpImage(FILE* file, const char* path, BmpImage* image) {
 
     std::uint32_t planes = 0;
     if (!readLittleEndian(file, 2, &planes)) {
-        std::printf("Error reading planes from %s.\n", path);
+        reportDataProblem("Error reading planes from %s.\n", path);
         return 0;
     }
     if (planes != 1) {
-        std::printf("Planes from %s is not 1: %u\n", path, planes);
+        reportDataProblem("Planes from %s is not 1: %u\n", path, planes);
         return 0;
     }
     std::uint32_t bitsPerPixel = 0;
     if (!readLittleEndian(file, 2, &bitsPerPixel)) {
-        std::printf("Error reading bpp from %s.\n", path);
+        reportDataProblem("Error reading bpp from %s.\n", path);
         return 0;
     }
     if (bitsPerPixel != 24) {
-        std::printf("Bpp from %s is not 24: %u\n", path, bitsPerPixel);
+        reportDataProblem("Bpp from %s is not 24: %u\n", path, bitsPerPixel);
         return 0;
     }
     // A short file that claims a large image is refused before its buffer is allocated.
     const long sizeOnDisk = fileSize(file);
     if (sizeOnDisk < pixelOffset ||
         static_cast<unsigned long>(sizeOnDisk - pixelOffset) < paddedSize) {
-        std::printf("Error reading image data from %s.\n", path);
+        reportDataProblem("Error reading image data from %s.\n", path);
         return 0;
     }
 
     image->pixels = static_cast<unsigned char*>(std::malloc(paddedSize));
     if (image->pixels == nullptr) {
-        std::printf("Error allocating memory for color-corrected image data");
+        reportDataProblem("Error allocating memory for color-corrected image data");
         return 0;
     }
     if (std::fseek(file, pixelOffset, SEEK_SET) != 0 ||
         std::fread(image->pixels, paddedSize, 1, file) != 1) {
-        std::printf("Error reading image data from %s.\n", path);
+        reportDataProblem("Error reading image data from %s.\n", path);
         std::free(image->pixels);
         image->pixels = nullptr;
         return 0;
@@ -125,7 +127,7 @@ int loadBmpImage(const char* path, BmpImage* image) {
     image->pixels = nullptr;
     FILE* file = std::fopen(path, "rb");
     if (file == nullptr) {
-        std::printf("File Not Found : %s\n", path);
+        reportDataProblem("File Not Found : %s\n", path);
         std::fflush(stdout);
         return 0;
     }

@@ -13,5 +13,5 @@ struct BmpImage {
 // Sides beyond this are refused before any allocation.
 inline constexpr std::uint32_t maxBmpSide = 8192;
 
-// Returns 1 with image->pixels filled, or 0 after printing why on standard output.
+// Returns 1 with image->pixels filled, or 0 after saying why (reportDataProblem).
 int loadBmpImage(const char* path, BmpImage* image);

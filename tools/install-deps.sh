@@ -11,12 +11,13 @@ run_packages=(
     libopenal-dev libsndfile1-dev
 )
 # The tests, the sanitizer and fuzz builds, valgrind, the benchmarks, `make assets` (the
-# DejaVu fonts) and the package checks.
+# DejaVu fonts), the package checks, and the Windows build (MinGW-w64) with its tests (Wine).
 test_packages=(
     libgtest-dev libbenchmark-dev libxtst-dev fonts-dejavu-core
     xvfb xauth xdotool x11-utils imagemagick clang-format git
     desktop-file-utils dpkg-dev lintian appstream groff-base man-db
     clang-14 libclang-rt-14-dev valgrind
+    mingw-w64 wine wine64
 )
 
 case ${1:-} in

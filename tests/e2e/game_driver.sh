@@ -2,6 +2,8 @@
 # real key events (XTEST through xdotool), reads its window back as images.
 # The scripts get: the ruko binary, the source folder (the game's working directory, where
 # Data/ is) and a scratch folder.
+# With RUKO_UNDER_WINE=1 the binary is a ruko.exe that Wine starts (tests/windows/ sets up the
+# rest); paths handed to the game are then Windows ones, on the drive Z: where Wine shows /.
 
 set -euo pipefail
 export LC_ALL=C
@@ -11,6 +13,16 @@ RUKO_SOURCE=$(readlink -f "$2")
 SCRATCH=$3
 mkdir -p "$SCRATCH"
 SCRATCH=$(readlink -f "$SCRATCH")
+
+if [ "${RUKO_UNDER_WINE:-}" = 1 ]; then
+    GAME_RUNNER=(wine)
+    game_path() { local path=$1; printf 'Z:%s' "${path//\//\\}"; }
+else
+    GAME_RUNNER=()
+    game_path() { printf '%s' "$1"; }
+fi
+# Reads the recordings: a tool of the Linux build, found beside the game or named.
+SOUND_ONSETS=${RUKO_SOUND_ONSETS:-$(dirname "$RUKO_BINARY")/tests/sound_onsets}
 
 GAME_PID=""
 GAME_WINDOW=""
@@ -36,7 +48,8 @@ trap stop_game EXIT
 # Starts the game (with the given options) with its standard output captured, waits for its
 # window and focuses it.
 start_game() {
-    (cd "$RUKO_SOURCE" && exec "$RUKO_BINARY" "$@") >"$GAME_STDOUT" 2>"$SCRATCH/stderr" &
+    (cd "$RUKO_SOURCE" && exec "${GAME_RUNNER[@]}" "$RUKO_BINARY" "$@") >"$GAME_STDOUT" \
+        2>"$SCRATCH/stderr" &
     GAME_PID=$!
     # The window carries no process id: the game must be the only RUKO on this display.
     GAME_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^RUKO$' | head -n 1) ||
@@ -50,6 +63,11 @@ start_game() {
 
 focus_game() {
     timeout 5 xdotool windowfocus --sync "$GAME_WINDOW" || fail "cannot focus the game's window"
+    # Wine gives the keys to the window it made active, which a click does, the focus not.
+    # The game does nothing with the left button.
+    if [ "${RUKO_UNDER_WINE:-}" = 1 ]; then
+        xdotool mousemove --window "$GAME_WINDOW" 320 240 click 1
+    fi
 }
 
 # Real key events to the focused window: press_keys Return Up x ...
@@ -161,6 +179,8 @@ show_game() {
 expect_stdout() {
     local expected="$SCRATCH/expected_stdout"
     printf "$1" >"$expected"
+    # Windows ends lines with CR LF.
+    if [ "${RUKO_UNDER_WINE:-}" = 1 ]; then sed -i 's/$/\r/' "$expected"; fi
     if ! cmp -s "$expected" "$GAME_STDOUT"; then
         echo "expected:" >&2
         od -c "$expected" >&2
@@ -173,13 +193,28 @@ expect_stdout() {
 VISIBLE='Fen\xeatre graphique visible\n'
 HIDDEN='Fen\xeatre graphique invisible\n'
 
+# Asserts the lines that changes of visibility printed. Under Wine there are none: Windows'
+# freeglut reports a window minimised and restored, not one hidden by a menu, and Wine, with
+# no window manager here, turns no hide or show into either.
+expect_visibility_lines() {
+    if [ "${RUKO_UNDER_WINE:-}" = 1 ]; then
+        expect_stdout "" "$2"
+    else
+        expect_stdout "$1" "$2"
+    fi
+}
+
 # From here on OpenAL Soft writes the game's mix to $SCRATCH/mix.wav instead of a device, in
-# real time; the file is complete once the game has ended by itself (wait_game_exit).
+# real time; the file is complete once the game has ended by itself (wait_game_exit). It mixes
+# at the sounds' own rate, so the recording compares with them sample for sample (OpenAL Soft
+# 1.24, in the Windows build, would mix at 48 kHz).
 record_sound() {
     RECORDING="$SCRATCH/mix.wav"
     rm -f "$RECORDING"
-    printf '[general]\ndrivers=wave\n[wave]\nfile=%s\n' "$RECORDING" >"$SCRATCH/alsoft.conf"
-    export ALSOFT_CONF="$SCRATCH/alsoft.conf"
+    printf '[general]\ndrivers=wave\nfrequency=44100\n[wave]\nfile=%s\n' \
+        "$(game_path "$RECORDING")" >"$SCRATCH/alsoft.conf"
+    ALSOFT_CONF=$(game_path "$SCRATCH/alsoft.conf")
+    export ALSOFT_CONF
 }
 
 # The bands in which each sound stands alone, and the level it reaches there: the thud below
@@ -197,7 +232,7 @@ SWISH_BAND="1200 3 -36 0.1"
 expect_sounds() {
     local what=$1 count=$2 onsets
     shift 2
-    onsets=$("$(dirname "$RUKO_BINARY")/tests/sound_onsets" "$RECORDING" $@)
+    onsets=$("$SOUND_ONSETS" "$RECORDING" $@)
     [ "$(echo -n "$onsets" | grep -c .)" = "$count" ] ||
         fail "$count $what expected in the recording, heard at (s, dB): $(echo $onsets)"
 }

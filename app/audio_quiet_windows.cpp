@@ -1,0 +1,10 @@
+#include "app/platform.h"
+
+#include <cstdlib>
+
+// No ALSA here: OpenAL Soft's own log is all there is to quiet. It reads the variable at its
+// first call, through the same C runtime.
+void quietAudioLibraries() {
+    if (!std::getenv("ALSOFT_LOGLEVEL"))
+        _putenv("ALSOFT_LOGLEVEL=0");
+}

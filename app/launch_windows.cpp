@@ -1,0 +1,65 @@
+#include "app/platform.h"
+
+#include <windows.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Whether standard output reaches something: a console, a file or a pipe.
+bool outputReachable = false;
+
+bool handleReachable(DWORD which) {
+    const HANDLE handle = GetStdHandle(which);
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE &&
+           GetFileType(handle) != FILE_TYPE_UNKNOWN;
+}
+
+// A program of the GUI subsystem starts without a console: it borrows the one of the command
+// prompt that started it, for the streams that are not redirected.
+void attachParentConsole() {
+    const bool stdoutReachable = handleReachable(STD_OUTPUT_HANDLE);
+    const bool stderrReachable = handleReachable(STD_ERROR_HANDLE);
+    outputReachable = stdoutReachable;
+    if ((stdoutReachable && stderrReachable) || !AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    if (!stdoutReachable)
+        outputReachable = std::freopen("CONOUT$", "w", stdout) != nullptr;
+    if (!stderrReachable)
+        std::freopen("CONOUT$", "w", stderr);
+}
+
+// The folder that holds ruko.exe, whatever the working directory of the shortcut or prompt.
+void enterProgramFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
+           path.size())
+        path.resize(path.size() * 2);
+    path.resize(length);
+    const std::size_t separator = path.find_last_of(L"\\/");
+    if (separator != std::wstring::npos)
+        SetCurrentDirectoryW(path.substr(0, separator).c_str());
+}
+
+} // namespace
+
+void adoptLaunchConventions() {
+    attachParentConsole();
+    enterProgramFolder();
+}
+
+void reportDataProblem(const char* format, ...) {
+    std::va_list arguments;
+    va_start(arguments, format);
+    if (outputReachable) {
+        std::vprintf(format, arguments);
+    } else {
+        char text[512];
+        std::vsnprintf(text, sizeof text, format, arguments);
+        MessageBoxA(nullptr, text, "RUKO", MB_OK | MB_ICONERROR);
+    }
+    va_end(arguments);
+}

@@ -1,0 +1,36 @@
+# Run at install time (cmake/Windows.cmake): copies into RUKO_ZIP_DIR the DLLs that RUKO_EXE
+# imports, and theirs in turn, found in RUKO_DLL_DIR, with their libraries' licences. The names
+# are matched without case, as Windows does; a DLL not found there is Windows' own.
+cmake_policy(VERSION 3.16)
+file(GLOB available "${RUKO_DLL_DIR}/*.dll")
+file(STRINGS "${RUKO_LICENSE_DIR}/dlls.txt" owners)
+
+set(pending "${RUKO_EXE}")
+set(shipped)
+while(pending)
+    list(POP_FRONT pending binary)
+    execute_process(COMMAND "${RUKO_OBJDUMP}" -p "${binary}" OUTPUT_VARIABLE dump
+        COMMAND_ERROR_IS_FATAL ANY)
+    string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+    foreach(import ${imports})
+        string(REGEX REPLACE "DLL Name: " "" name "${import}")
+        string(TOLOWER "${name}" name)
+        foreach(dll ${available})
+            get_filename_component(candidate "${dll}" NAME)
+            string(TOLOWER "${candidate}" lower)
+            if(lower STREQUAL name AND NOT dll IN_LIST shipped)
+                list(APPEND shipped "${dll}")
+                list(APPEND pending "${dll}")
+            endif()
+        endforeach()
+    endforeach()
+endwhile()
+
+foreach(dll ${shipped})
+    file(INSTALL "${dll}" DESTINATION "${RUKO_ZIP_DIR}")
+    get_filename_component(name "${dll}" NAME)
+    set(owner ${owners})
+    list(FILTER owner INCLUDE REGEX "^${name} ")
+    string(REGEX REPLACE "^[^ ]+ " "" package "${owner}")
+    file(INSTALL "${RUKO_LICENSE_DIR}/${package}" DESTINATION "${RUKO_ZIP_DIR}/licenses")
+endforeach()

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The unpacked zip under Wine: what the folder holds, ruko.exe a GUI-subsystem program whose
+# every DLL is shipped or Windows' own, the command line's answers and statuses, Data/ found
+# from another working directory, and a missing file named with status 1, in a message box
+# where there is no output.
+source "$(dirname "$0")/../e2e/game_driver.sh"
+folder=$RUKO_SOURCE
+source_dir=$(readlink -f "$(dirname "$0")/../..")
+
+# One folder, ruko-<version>, at the top of the zip.
+[[ $(basename "$folder") == ruko-1.0 ]] || fail "the zip's folder is $(basename "$folder")"
+for file in ruko.exe README.txt LICENSE; do
+    [[ -s $folder/$file ]] || fail "$file is missing"
+done
+diff -r "$source_dir/Data" "$folder/Data" >&2 || fail "Data/ differs from the game's"
+if grep -q -v $'\r$' "$folder/README.txt"; then fail "README.txt has lines without CR LF"; fi
+
+objdump() { x86_64-w64-mingw32-objdump -p "$@"; }
+[[ $(objdump "$folder/ruko.exe") == *$'\nSubsystem\t\t00000002\t(Windows GUI)\n'* ]] ||
+    fail "ruko.exe is no GUI program"
+# Every DLL imported by ruko.exe or a shipped DLL is shipped or in Wine's system folder, and
+# every shipped DLL is imported: nothing missing, nothing more.
+system=$WINEPREFIX/drive_c/windows/system32
+imported=$(objdump "$folder"/*.exe "$folder"/*.dll | awk '/DLL Name:/ {print tolower($3)}' | sort -u)
+for dll in $imported; do
+    [[ -n $(find "$folder" "$system" -maxdepth 1 -iname "$dll") ]] || fail "$dll is not shipped"
+done
+licences=1 # the MinGW-w64 runtime's, linked in
+for dll in "$folder"/*.dll; do
+    name=$(basename "${dll,,}")
+    grep -qx "$name" <<<"$imported" || fail "$name is shipped but not used"
+    licences=$((licences + 1))
+done
+[[ $(ls "$folder"/licenses/*/SOURCE.txt | wc -l) == $((licences - 1)) &&
+    $(ls -d "$folder"/licenses/*/ | wc -l) == "$licences" ]] ||
+    fail "$licences libraries, licences for $(ls "$folder/licenses")"
+
+# The command line, from a prompt elsewhere.
+mkdir -p "$SCRATCH/elsewhere" && cd "$SCRATCH/elsewhere"
+status=0
+wine "$RUKO_BINARY" --version >"$SCRATCH/version" || status=$?
+[[ $status == 0 && $(cat "$SCRATCH/version") == $'ruko 1.0\r' ]] || fail "--version: $status"
+wine "$RUKO_BINARY" --help >"$SCRATCH/help" || status=$?
+[[ $status == 0 && $(head -n 1 "$SCRATCH/help") == "Usage: ruko "* ]] || fail "--help: $status"
+wine "$RUKO_BINARY" --bogus 2>"$SCRATCH/bogus" || status=$?
+[[ $status == 2 ]] && grep -q "unknown option: --bogus" "$SCRATCH/bogus" ||
+    fail "an unknown option: status $status"
+
+# Started from another folder, it reads its own Data/: the title's credit line is drawn with
+# the font, the arena textures loaded.
+RUKO_SOURCE=$SCRATCH/elsewhere
+start_game
+yellow=$(count_colour "$(shoot title)" 240x60+390+170 255 255 0)
+((yellow > 50)) || fail "the title's credit line is not drawn ($yellow yellow pixels)"
+expect_grey "$SCRATCH/title.png" 5 240 153 "title"
+press_keys Escape
+wait_game_exit
+((GAME_STATUS == 0)) || fail "Escape on the title ended with status $GAME_STATUS"
+
+# Data/ renamed in a copy of the folder: the first texture is named, status 1.
+rm -rf "$SCRATCH/copy" && cp -r "$folder" "$SCRATCH/copy"
+mv "$SCRATCH/copy/Data" "$SCRATCH/copy/Data.away"
+status=0
+timeout 60 wine "$SCRATCH/copy/ruko.exe" >"$SCRATCH/missing" 2>/dev/null || status=$?
+[[ $status == 1 && $(cat "$SCRATCH/missing") == $'File Not Found : Data/ring1.bmp\r' ]] ||
+    fail "without Data/: status $status, '$(cat "$SCRATCH/missing")'"
+
+# Started as by a double-click, with no output to print on: a message box, whose OK ends the
+# game with status 1.
+wine start /wait /unix "$SCRATCH/copy/ruko.exe" >"$SCRATCH/boxed" 2>/dev/null &
+GAME_PID=$!
+box=""
+for _ in $(seq 100); do
+    for window in $(xdotool search --onlyvisible --name '^RUKO$' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        if ((WIDTH < 640)); then box=$window; fi
+    done
+    [[ -n $box ]] && break
+    sleep 0.1
+done
+[[ -n $box ]] || fail "without Data/ and without output: no message box"
+eval "$(xdotool getwindowgeometry --shell "$box")"
+xdotool windowfocus --sync "$box" mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 20)) click 1
+wait_game_exit
+[[ $GAME_STATUS == 1 && ! -s $SCRATCH/boxed ]] || fail "the message box's OK: status $GAME_STATUS"
+echo "PASS"
