@@ -240,7 +240,7 @@ expect_sounds() {
 # sides_heard BAND: the side of each sound started in the band, in order: L, R, or C within
 # 3 dB of the middle.
 sides_heard() {
-    "$(dirname "$RUKO_BINARY")/tests/sound_onsets" "$RECORDING" "$@" |
+    "$SOUND_ONSETS" "$RECORDING" "$@" |
         awk '{ printf "%s", ($3 > 3 ? "L" : ($3 < -3 ? "R" : "C")) }'
 }
 
