@@ -45,6 +45,7 @@ unsigned voiceStarts[voiceCount] = {}; // when each voice was last started, in p
 unsigned playsStarted = 0;
 ALuint murmurSource = 0;
 bool murmurWanted = false;
+float listenerGain = 1.0f; // set before the start, then by the game's thread only
 
 int requestCounts[soundCount] = {};
 
@@ -186,6 +187,7 @@ bool openDevice() {
 
 void makeSourcesAndBuffers() {
     alDistanceModel(AL_NONE);
+    alListenerf(AL_GAIN, listenerGain);
     alGenSources(voiceCount, voices);
     alGenSources(1, &murmurSource);
     for (ALuint voice : voices)
@@ -215,6 +217,12 @@ void startSound() {
     });
     // The wave writer of OpenAL Soft completes its file only when the device is closed.
     std::atexit(closeSound);
+}
+
+void setSoundVolume(int percent) {
+    listenerGain = static_cast<float>(percent) / 100.0f;
+    if (playing())
+        alListenerf(AL_GAIN, listenerGain);
 }
 
 void playSound(Sound sound, SoundSide side) {
