@@ -148,6 +148,26 @@ void onAxis(const SDL_ControllerAxisEvent& event, double now) {
     }
 }
 
+void stopPads() {
+    for (const Pad& pad : pads)
+        SDL_GameControllerClose(pad.controller);
+    pads.clear();
+    SDL_Quit();
+}
+
+} // namespace
+
+void startPads() {
+    // Ctrl+C and the like end the game as they always have, not as an SDL event.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_Init(SDL_INIT_GAMECONTROLLER) != 0) {
+        std::fprintf(stderr, "ruko: playing without gamepads: %s\n", SDL_GetError());
+        return;
+    }
+    std::atexit(stopPads);
+    setIdlePoll(pollPads);
+}
+
 // Hidden, the game stands still: pads change nothing, and their repeats start afresh.
 bool pollPads() {
     const double now = secondsNow();
@@ -182,26 +202,6 @@ bool pollPads() {
                 sendKey(static_cast<PadInput>(i));
         }
     return !pads.empty() && screenShown();
-}
-
-void stopPads() {
-    for (const Pad& pad : pads)
-        SDL_GameControllerClose(pad.controller);
-    pads.clear();
-    SDL_Quit();
-}
-
-} // namespace
-
-void startPads() {
-    // Ctrl+C and the like end the game as they always have, not as an SDL event.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_Init(SDL_INIT_GAMECONTROLLER) != 0) {
-        std::fprintf(stderr, "ruko: playing without gamepads: %s\n", SDL_GetError());
-        return;
-    }
-    std::atexit(stopPads);
-    setIdlePoll(pollPads);
 }
 
 void rumblePads(PadRumble rumble) {
