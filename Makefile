@@ -100,7 +100,8 @@ bench: all
 COMPARE ?=
 bench-latency: all
 	cmake --build $(BUILD) -j $(JOBS) --target pace_bench swap_probe virtual_pad
-	$(XVFB) ./$(BUILD)/bench/pace_bench ./$(BUILD)/bench/libswap_probe.so ./$(BUILD)/ruko $(COMPARE)
+	$(XVFB) ./$(BUILD)/bench/pace_bench ./$(BUILD)/bench/libswap_probe.so \
+		./$(BUILD)/libvirtual_pad.so ./$(BUILD)/ruko $(COMPARE)
 
 # The real game under valgrind through every screen: no error, nothing definitely lost but what
 # tools/memcheck.supp lets through (the GL driver's and GLUT's own). Log in build/memcheck/.
