@@ -10,6 +10,7 @@ ko_letters() { count_colour "$1" 160x70+240+205 255 255 0; }
 
 export XDG_CONFIG_HOME="$SCRATCH/config"
 conf="$XDG_CONFIG_HOME/ruko/ruko.conf"
+rm -rf "$XDG_CONFIG_HOME" "$SCRATCH/home"
 mkdir -p "$(dirname "$conf")"
 cat >"$conf" <<'CONF'
 # QWERTY
