@@ -202,7 +202,8 @@ idle_activity() {
 }
 
 # The virtual pad (tests/support/virtual_pad.cpp): start_pad_game [OPTIONS] starts the game
-# with it preloaded; `pad COMMAND` plays one command on it and returns once it is done.
+# with it preloaded; `pad COMMAND` plays one command on it and returns once it is done. With
+# RUKO_PAD_FAIL=1 SDL's start fails and there is no pad to play.
 start_pad_game() {
     PAD_FIFO="$SCRATCH/pad.fifo"
     PAD_LOG="$SCRATCH/pad.log"
@@ -212,7 +213,7 @@ start_pad_game() {
     ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
         LD_PRELOAD="$(dirname "$RUKO_BINARY")/libvirtual_pad.so" RUKO_PAD_SCRIPT="$PAD_FIFO" \
         RUKO_PAD_LOG="$PAD_LOG" start_game "$@"
-    exec 3>"$PAD_FIFO"
+    [ -n "${RUKO_PAD_FAIL:-}" ] || exec 3>"$PAD_FIFO"
 }
 
 pad() {

@@ -71,7 +71,7 @@ wait_game_exit
 expect_stdout "" "the pads print nothing"
 [ ! -s "$SCRATCH/stderr" ] || fail "stderr with a pad: $(cat "$SCRATCH/stderr")"
 
-RUKO_PAD_FAIL=1 LD_PRELOAD="$(dirname "$RUKO_BINARY")/libvirtual_pad.so" start_game --mute
+RUKO_PAD_FAIL=1 start_pad_game --mute
 press_keys Return Escape Escape
 wait_game_exit
 [ "$(grep -c . "$SCRATCH/stderr")" = 1 ] || fail "stderr without controllers: $(cat "$SCRATCH/stderr")"

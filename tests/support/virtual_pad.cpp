@@ -95,8 +95,10 @@ void play(const char* script) {
             SDL_Delay(static_cast<Uint32>(std::atol(name)));
         if (!std::strcmp(command, "unplug"))
             unplug();
-        if (!std::strcmp(command, "plug"))
+        if (!std::strcmp(command, "plug")) {
             plug();
+            waitPolls(2); // the game has taken it: a button held as it comes is no press
+        }
         char done[160];
         line[std::strcspn(line, "\n")] = 0;
         std::snprintf(done, sizeof done, "done %s", line);
