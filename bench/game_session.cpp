@@ -72,6 +72,13 @@ GameSession::GameSession(const std::string& game, const std::string& probeLibrar
     display_ = XOpenDisplay(nullptr);
     if (!display_)
         return;
+    // The last session's window may linger a moment after its game ended: over the new one,
+    // it would hide it, and a hidden game draws nothing.
+    for (int waited = 0; waited < startTimeoutMilliseconds; waited += 10) {
+        if (!findGameWindow(display_, DefaultRootWindow(display_)))
+            break;
+        sleepMilliseconds(10);
+    }
     pid_ = fork();
     if (pid_ == 0) {
         setenv("RUKO_PROBE_LOG", log_.c_str(), 1);
