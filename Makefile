@@ -103,8 +103,9 @@ bench-latency: all
 	$(XVFB) ./$(BUILD)/bench/pace_bench ./$(BUILD)/bench/libswap_probe.so \
 		./$(BUILD)/libvirtual_pad.so ./$(BUILD)/ruko $(COMPARE)
 
-# The real game under valgrind through every screen: no error, nothing definitely lost but what
-# tools/memcheck.supp lets through (the GL driver's and GLUT's own). Log in build/memcheck/.
+# The real game under valgrind through every screen, keys and a virtual pad: no error, nothing
+# definitely lost but what tools/memcheck.supp lets through (the GL driver's, GLUT's and SDL's
+# D-Bus link's own). Log in build/memcheck/.
 memcheck: all
 	cmake --build $(BUILD) -j $(JOBS) --target swap_probe virtual_pad
 	@mkdir -p $(BUILD)/memcheck
