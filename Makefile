@@ -108,16 +108,18 @@ bench: all
 # COMPARE=path/to/another/ruko measures that build too, in the same tables.
 COMPARE ?=
 bench-latency: all
-	cmake --build $(BUILD) -j $(JOBS) --target pace_bench swap_probe
-	$(XVFB) ./$(BUILD)/bench/pace_bench ./$(BUILD)/bench/libswap_probe.so ./$(BUILD)/ruko $(COMPARE)
+	cmake --build $(BUILD) -j $(JOBS) --target pace_bench swap_probe virtual_pad
+	$(XVFB) ./$(BUILD)/bench/pace_bench ./$(BUILD)/bench/libswap_probe.so \
+		./$(BUILD)/libvirtual_pad.so ./$(BUILD)/ruko $(COMPARE)
 
-# The real game under valgrind through every screen: no error, nothing definitely lost but what
-# tools/memcheck.supp lets through (the GL driver's and GLUT's own). Log in build/memcheck/.
+# The real game under valgrind through every screen, keys and a virtual pad: no error, nothing
+# definitely lost but what tools/memcheck.supp lets through (the GL driver's, GLUT's and SDL's
+# D-Bus link's own). Log in build/memcheck/.
 memcheck: all
-	cmake --build $(BUILD) -j $(JOBS) --target swap_probe
+	cmake --build $(BUILD) -j $(JOBS) --target swap_probe virtual_pad
 	@mkdir -p $(BUILD)/memcheck
 	$(WITH_DISPLAY) ./tools/memcheck.sh ./$(BUILD)/ruko ./$(BUILD)/bench/libswap_probe.so \
-		$(BUILD)/memcheck/valgrind.log
+		./$(BUILD)/libvirtual_pad.so $(BUILD)/memcheck/valgrind.log
 
 # Libraries built anew (another version, another compiler) go to another prefix: the game's
 # build, which remembers where it found them, starts over then.

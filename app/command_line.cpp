@@ -1,5 +1,8 @@
 #include "app/command_line.h"
 
+#include "app/platform.h"
+#include "app/settings.h"
+
 #include <cstdlib>
 #include <cstring>
 
@@ -19,7 +22,7 @@ constexpr GlutOption glutOptions[] = {
 
 constexpr char usageText[] =
     "Usage: ruko [--mute] [GLUT options]\n"
-    "       ruko --help | --version\n"
+    "       ruko --help | --version | --settings\n"
     "\n"
     "RUKO is a small 3D boxing game for one player: fight one of three computer\n"
     "opponents in first person, or train on a punch bag and a punching ball.\n"
@@ -29,6 +32,7 @@ constexpr char usageText[] =
     "  --mute      start without sound (RUKO_MUTE=1 does the same)\n"
     "  --help      print this help and exit\n"
     "  --version   print the version and exit\n"
+    "  --settings  print the keys and volume in effect, in the settings file's format\n"
     "  -display DISPLAY, -geometry WxH+X+Y, -iconic, -direct, -indirect, -gldebug, -sync\n"
     "              passed on to GLUT; the word after -display or -geometry is its\n"
     "              value, whatever it is (ruko -geometry --help starts the game)\n"
@@ -75,6 +79,11 @@ bool readCommandLine(int* argc, char** argv, int* exitStatus) {
         }
         if (std::strcmp(argument, "--version") == 0) {
             std::printf("ruko %s\n", RUKO_VERSION);
+            return false;
+        }
+        if (std::strcmp(argument, "--settings") == 0) {
+            loadSettings(settingsFilePath());
+            std::fputs(formatSettings(settingsInEffect).c_str(), stdout);
             return false;
         }
         if (std::strcmp(argument, "--mute") == 0) {

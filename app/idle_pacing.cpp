@@ -8,6 +8,7 @@
 namespace {
 
 IdleStep currentStep = nullptr;
+IdlePoll currentPoll = nullptr;
 IdlePacer pacer;
 // Bumped by every install: a timer carries the generation it was set in and does nothing
 // once its screen has removed or replaced its idle (a hide, a screen change, the knock-out,
@@ -38,9 +39,15 @@ void stepWhenDue() {
     if (pacer.waitBefore(now) <= 0.0) {
         pacer.stepped(now);
         const unsigned stepGeneration = generation;
-        currentStep();
+        const bool pollOn = currentPoll && currentPoll();
+        if (currentStep && generation == stepGeneration)
+            currentStep();
         if (generation != stepGeneration)
-            return; // the step installed another idle (the knock-out's) or removed its own
+            return; // another idle installed (the knock-out's, a new screen's) or removed
+        if (!currentStep && !pollOn) {
+            glutIdleFunc(nullptr);
+            return;
+        }
     }
     const double wait = pacer.waitBefore(secondsNow());
     if (wait > 0.0) {
@@ -57,7 +64,12 @@ void stepWhenDue() {
 void installIdle(IdleStep step) {
     currentStep = step;
     ++generation;
-    glutIdleFunc(step ? stepWhenDue : nullptr);
+    glutIdleFunc(step || currentPoll ? stepWhenDue : nullptr);
+}
+
+void setIdlePoll(IdlePoll poll) {
+    currentPoll = poll;
+    installIdle(currentStep);
 }
 
 IdleStep installedIdle() {

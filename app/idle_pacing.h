@@ -18,6 +18,13 @@ void installIdle(IdleStep step);
 // The step installed now, nullptr when none.
 IdleStep installedIdle();
 
+// Work done just before every step (the pads, read there so that the step that follows at once
+// carries out their press). While no step is installed, it runs at every slot still as long as
+// it returns true (a pad is there); otherwise the game waits for events alone. nullptr, as at
+// the start, for none.
+using IdlePoll = bool (*)();
+void setIdlePoll(IdlePoll poll);
+
 // The pacing rule alone, on a clock given in seconds.
 struct IdlePacer {
     double period = 1.0 / 60.0;

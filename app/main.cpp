@@ -1,6 +1,8 @@
 #include "app/command_line.h"
 #include "app/menus.h"
+#include "app/pads.h"
 #include "app/platform.h"
+#include "app/settings.h"
 #include "app/startup.h"
 #include "app/view_menu.h"
 #include "app/window.h"
@@ -13,11 +15,14 @@ int main(int argc, char** argv) {
     int exitStatus = 0;
     if (!readCommandLine(&argc, argv, &exitStatus))
         return exitStatus;
+    loadSettings(settingsFilePath());
     openGameWindow(&argc, argv);
     createViewMenu();
     initResources();
+    setSoundVolume(settingsInEffect.volume);
     if (!muteRequested)
         startSound();
+    startPads();
     enterTitleScreen();
     glutMainLoop();
     return 1;

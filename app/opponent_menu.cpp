@@ -64,7 +64,8 @@ void opponentMenuSpecial(int key, int, int) {
 
 void enterOpponentMenu() {
     registerScreenCallbacks({opponentMenuDisplay, opponentMenuIdle, opponentMenuKeyboard,
-                             opponentMenuSpecial, onMenuVisibility, reshapeScreen30});
+                             opponentMenuSpecial, onMenuVisibility, reshapeScreen30,
+                             PadLayout::menu});
     setScreenGlState(0.5f, 0.5f, 0.5f, 0.0f);
     setScreenProjection(30.0, windowAspect());
     setScreenLight(opponentMenuLight);

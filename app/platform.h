@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // What differs between systems, each behind one call; app/*_posix.cpp and app/*_windows.cpp
 // hold the two sides.
 
@@ -22,3 +24,8 @@ void adoptLaunchConventions();
 // Says why a file of Data/ cannot be loaded, on standard output; on Windows, where the game
 // has no output to print on (started by a double-click), in a message box.
 void reportDataProblem(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Where the player's settings file is: $XDG_CONFIG_HOME/ruko/ruko.conf, or
+// ~/.config/ruko/ruko.conf; %APPDATA%\ruko\ruko.conf on Windows. Empty when there is no such
+// place.
+std::string settingsFilePath();

@@ -11,6 +11,10 @@
 namespace {
 
 IdleStep currentScreenIdle = nullptr;
+KeyboardHandler currentKeyboard = nullptr;
+SpecialHandler currentSpecial = nullptr;
+PadLayout currentPadLayout = PadLayout::title;
+bool shown = true;
 
 void printLine(const char* text) {
     std::printf("%s\n", text);
@@ -21,6 +25,9 @@ void printLine(const char* text) {
 
 void registerScreenCallbacks(const ScreenCallbacks& callbacks) {
     currentScreenIdle = callbacks.idle;
+    currentKeyboard = callbacks.keyboard;
+    currentSpecial = callbacks.special;
+    currentPadLayout = callbacks.padLayout;
     glutDisplayFunc(callbacks.display);
     installIdle(callbacks.idle);
     glutKeyboardFunc(callbacks.keyboard);
@@ -80,7 +87,8 @@ void reshapeScreen60(int width, int height) {
 }
 
 void onScreenVisibility(int state, VisibilityMessages messages) {
-    if (state == GLUT_VISIBLE) {
+    shown = state == GLUT_VISIBLE;
+    if (shown) {
         if (messages == VisibilityMessages::VisibleAndHidden)
             printLine(visibleMessage);
         installIdle(currentScreenIdle);
@@ -110,4 +118,26 @@ void setScreenIdle(IdleStep step) {
 
 IdleStep screenIdle() {
     return currentScreenIdle;
+}
+
+KeyboardHandler screenKeyboard() {
+    return currentKeyboard;
+}
+
+SpecialHandler screenSpecial() {
+    return currentSpecial;
+}
+
+PadLayout screenPadLayout() {
+    return currentPadLayout;
+}
+
+void replaceScreenControls(SpecialHandler special, PadLayout padLayout) {
+    currentSpecial = special;
+    currentPadLayout = padLayout;
+    glutSpecialFunc(special);
+}
+
+bool screenShown() {
+    return shown;
 }

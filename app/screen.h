@@ -5,13 +5,20 @@
 // A screen is its six GLUT callbacks plus the GL state, projection and light that its enter
 // function sets. There is no screen object: entering a screen replaces every callback.
 
+// What a pad's buttons and sticks mean on a screen (app/pad_layout.h).
+enum class PadLayout { title, menu, fight, knockOut, training };
+
+using KeyboardHandler = void (*)(unsigned char key, int x, int y);
+using SpecialHandler = void (*)(int key, int x, int y);
+
 struct ScreenCallbacks {
     void (*display)();
     IdleStep idle;
-    void (*keyboard)(unsigned char key, int x, int y);
-    void (*special)(int key, int x, int y); // nullptr removes the arrow handler
+    KeyboardHandler keyboard;
+    SpecialHandler special; // nullptr removes the arrow handler
     void (*visibility)(int state);
     void (*reshape)(int width, int height);
+    PadLayout padLayout;
 };
 
 struct ScreenLight {
@@ -59,6 +66,18 @@ void onTrainingVisibility(int state); // prints nothing
 // (the knock-out replaces the fight's).
 void setScreenIdle(IdleStep step);
 IdleStep screenIdle();
+
+// The keyboard handlers installed now and the pads' layout, through which pads play: what a
+// pad does is what the key does. The knock-out view replaces the fight's arrows (by none) and
+// its layout.
+KeyboardHandler screenKeyboard();
+SpecialHandler screenSpecial();
+PadLayout screenPadLayout();
+void replaceScreenControls(SpecialHandler special, PadLayout padLayout);
+
+// Whether the window is shown, by the last visibility change: hidden, the game stands still
+// and pads do nothing, as keys cannot reach it.
+bool screenShown();
 
 // The visibility lines, ISO 8859-1 ("\xEA" is the e with circumflex).
 inline constexpr char visibleMessage[] = "Fen\xEAtre graphique visible";

@@ -93,8 +93,8 @@ void titleKeyboard(unsigned char key, int, int) {
 }
 
 void enterTitleScreen() {
-    registerScreenCallbacks(
-        {titleDisplay, titleIdle, titleKeyboard, nullptr, onTitleVisibility, reshapeScreen30});
+    registerScreenCallbacks({titleDisplay, titleIdle, titleKeyboard, nullptr, onTitleVisibility,
+                             reshapeScreen30, PadLayout::title});
     setScreenGlState(0.6f, 0.6f, 0.6f, 0.6f);
     setScreenProjection(30.0, windowAspect());
     setScreenLight(titleLight);

@@ -65,7 +65,8 @@ void trainingMenuSpecial(int key, int, int) {
 
 void enterTrainingMenu() {
     registerScreenCallbacks({trainingMenuDisplay, trainingMenuIdle, trainingMenuKeyboard,
-                             trainingMenuSpecial, onMenuVisibility, reshapeScreen30});
+                             trainingMenuSpecial, onMenuVisibility, reshapeScreen30,
+                             PadLayout::menu});
     setScreenGlState(0.5f, 0.5f, 0.5f, 0.0f);
     setScreenProjection(30.0, trainingMenuAspect);
     setScreenLight(trainingMenuLight);

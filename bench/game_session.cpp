@@ -4,7 +4,9 @@
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,6 +23,7 @@ namespace {
 constexpr int startTimeoutMilliseconds = 20000;
 constexpr int firstFrames = 10;
 constexpr unsigned long keyHoldMilliseconds = 30; // the server releases the key this late
+constexpr int padWaitMilliseconds = 2000;         // for the game to open the pad's script
 
 // The viewable window titled "RUKO" under `parent` (a window manager would frame it), 0 while
 // there is none.
@@ -53,23 +56,40 @@ void sleepMilliseconds(double milliseconds) {
     std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(milliseconds));
 }
 
-GameSession::GameSession(const std::string& game, const std::string& probeLibrary,
-                         bool hashFrames) {
+GameSession::GameSession(const std::string& game, const std::string& probeLibrary, bool hashFrames,
+                         const std::string& padLibrary) {
     char log[] = "/tmp/ruko_swaps_XXXXXX";
     const int logFile = mkstemp(log);
     if (logFile < 0)
         return;
     close(logFile);
     log_ = log;
+    if (!padLibrary.empty()) {
+        padFifo_ = log_ + ".pad";
+        if (mkfifo(padFifo_.c_str(), 0600) != 0)
+            padFifo_.clear();
+    }
     display_ = XOpenDisplay(nullptr);
     if (!display_)
         return;
+    // The last session's window may linger a moment after its game ended: over the new one,
+    // it would hide it, and a hidden game draws nothing.
+    for (int waited = 0; waited < startTimeoutMilliseconds; waited += 10) {
+        if (!findGameWindow(display_, DefaultRootWindow(display_)))
+            break;
+        sleepMilliseconds(10);
+    }
     pid_ = fork();
     if (pid_ == 0) {
         setenv("RUKO_PROBE_LOG", log_.c_str(), 1);
         if (hashFrames)
             setenv("RUKO_PROBE_HASH", "1", 1);
-        execUnderProbe(game, probeLibrary);
+        if (padFifo_.empty()) {
+            execUnderProbe(game, probeLibrary);
+        } else {
+            setenv("RUKO_PAD_SCRIPT", padFifo_.c_str(), 1);
+            execUnderProbe(game, probeLibrary + ":" + padLibrary);
+        }
     }
     if (pid_ < 0)
         return;
@@ -86,6 +106,15 @@ GameSession::GameSession(const std::string& game, const std::string& probeLibrar
     }
     XSetInputFocus(display_, window_, RevertToParent, CurrentTime);
     XSync(display_, False);
+    // A game that reads no pads never opens the script: then it has none.
+    for (int waited = 0; !padFifo_.empty() && waited < padWaitMilliseconds; waited += 10) {
+        padScript_ = open(padFifo_.c_str(), O_WRONLY | O_NONBLOCK);
+        if (padScript_ >= 0) {
+            fcntl(padScript_, F_SETFL, 0);
+            break;
+        }
+        sleepMilliseconds(10);
+    }
 }
 
 GameSession::~GameSession() {
@@ -97,6 +126,18 @@ GameSession::~GameSession() {
         XCloseDisplay(display_);
     if (!log_.empty())
         std::remove(log_.c_str());
+    if (padScript_ >= 0)
+        close(padScript_);
+    if (!padFifo_.empty())
+        std::remove(padFifo_.c_str());
+}
+
+long long GameSession::tapPad(const char* button) {
+    const std::string command = std::string("tap ") + button + "\n";
+    const long long sent = monotonicNow();
+    if (write(padScript_, command.data(), command.size()) < 0)
+        std::perror("the virtual pad's script");
+    return sent;
 }
 
 long long GameSession::press(unsigned long keySym) {

@@ -15,8 +15,11 @@ struct _XDisplay;
 class GameSession {
   public:
     // Starts `game` in the working directory (Data/ must be there) and waits for its window
-    // and first frames; `hashFrames` has the probe hash every frame it swaps.
-    GameSession(const std::string& game, const std::string& probeLibrary, bool hashFrames);
+    // and first frames; `hashFrames` has the probe hash every frame it swaps. With a
+    // `padLibrary` (tests/support/virtual_pad.cpp) preloaded too, the game gets a virtual pad
+    // that tapPad plays, if the game reads pads.
+    GameSession(const std::string& game, const std::string& probeLibrary, bool hashFrames,
+                const std::string& padLibrary = "");
     ~GameSession(); // ends the game, by its pid
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
@@ -24,6 +27,10 @@ class GameSession {
     bool ready() const { return window_ != 0; }
     // Presses and releases a key; returns CLOCK_MONOTONIC (ns) just before the press was sent.
     long long press(unsigned long keySym); // an XK_ value of X11/keysym.h
+    // Whether the game took the virtual pad; then presses and releases a button of it (SDL's
+    // name), returning CLOCK_MONOTONIC (ns) just before the press was sent.
+    bool hasPad() const { return padScript_ >= 0; }
+    long long tapPad(const char* button);
     // Every swap so far, in order.
     std::vector<SwapRecord> swaps() const;
     // CPU time of the game's process (all its threads) so far, in seconds.
@@ -34,6 +41,8 @@ class GameSession {
     std::string log_;
     _XDisplay* display_ = nullptr; // Xlib's Display: its header clashes with the game's names
     unsigned long window_ = 0;
+    std::string padFifo_;
+    int padScript_ = -1;
 };
 
 void sleepMilliseconds(double milliseconds);

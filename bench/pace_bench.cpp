@@ -1,9 +1,10 @@
 // make bench-latency (also part of make bench): how soon the real game shows a key's effect,
 // and how steadily it paces its steps, as Markdown tables.
 //
-//   pace_bench PROBE_LIBRARY GAME [GAME...]
+//   pace_bench PROBE_LIBRARY VIRTUAL_PAD_LIBRARY GAME [GAME...]
 // Run from the project root (the game reads Data/), on an X display where no other window is
-// titled "RUKO". Each GAME is a ruko binary: give an older build too to compare. The effort:
+// titled "RUKO". Each GAME is a ruko binary: give an older build too to compare. The punches'
+// latency is timed twice: by keys, then by the virtual pad's buttons. The effort:
 // RUKO_BENCH_PACE_SECONDS (each paced screen, default 10), RUKO_BENCH_PRESSES (default 38),
 // RUKO_BENCH_SECONDS (each unpaced screen, default 2).
 
@@ -105,11 +106,15 @@ double gapBeforePress(int press) {
 }
 
 // Key-to-frame latency on the punch bag: from just before each punch key is sent to the
-// first swapped frame that differs from the frame on screen when it was sent.
-Latencies keyToFrame(const std::string& game, const std::string& probe, int presses) {
-    GameSession session(game, probe, true);
+// first swapped frame that differs from the frame on screen when it was sent. With the virtual
+// pad, its X and A buttons instead of the keys (w and x); a game without pads has none timed.
+Latencies keyToFrame(const std::string& game, const std::string& probe, int presses,
+                     const std::string& pad) {
+    GameSession session(game, probe, true, pad);
     if (!session.ready())
         cannotStart(game);
+    if (!pad.empty() && !session.hasPad())
+        return {};
     pressAll(session, pacedScreens[2].keys);
     std::vector<long long> sent;
     for (int i = 0; i < presses; ++i) {
@@ -120,7 +125,10 @@ Latencies keyToFrame(const std::string& game, const std::string& probe, int pres
             sleepMilliseconds(settleMilliseconds);
         }
         sleepMilliseconds(gapBeforePress(i));
-        sent.push_back(session.press(i % 2 ? XK_w : XK_x));
+        if (pad.empty())
+            sent.push_back(session.press(i % 2 ? XK_w : XK_x));
+        else
+            sent.push_back(session.tapPad(i % 2 ? "x" : "a"));
     }
     sleepMilliseconds(settleMilliseconds);
 
@@ -183,17 +191,20 @@ Pace pace(const std::string& game, const std::string& probe, const PacedScreen& 
             (cpuEnd - cpuStart) / ((end - start) / 1e9)};
 }
 
+// Keys then the pad for each game, in that order.
 void printLatencyTable(const std::vector<std::string>& games,
                        const std::vector<Latencies>& latencies) {
-    std::printf("| game | presses timed | min | median | p90 | max | missed |\n"
-                "|---|---:|---:|---:|---:|---:|---:|\n");
-    for (std::size_t g = 0; g < games.size(); ++g) {
-        const Latencies& l = latencies[g];
+    std::printf("| game | input | presses timed | min | median | p90 | max | missed |\n"
+                "|---|---|---:|---:|---:|---:|---:|---:|\n");
+    for (std::size_t i = 0; i < latencies.size(); ++i) {
+        const Latencies& l = latencies[i];
+        const char* game = games[i / 2].c_str();
+        const char* input = i % 2 ? "virtual pad (X, A)" : "keys (w, x)";
         if (l.milliseconds.empty()) {
-            std::printf("| %s | 0 | | | | | %d |\n", games[g].c_str(), l.missed + l.notAtRest);
+            std::printf("| %s | %s | 0 | | | | | %d |\n", game, input, l.missed + l.notAtRest);
             continue;
         }
-        std::printf("| %s | %zu | %.1f ms | %.1f ms | %.1f ms | %.1f ms | %d |\n", games[g].c_str(),
+        std::printf("| %s | %s | %zu | %.1f ms | %.1f ms | %.1f ms | %.1f ms | %d |\n", game, input,
                     l.milliseconds.size(), percentile(l.milliseconds, 0.0), median(l.milliseconds),
                     percentile(l.milliseconds, 0.9), percentile(l.milliseconds, 1.0),
                     l.missed + l.notAtRest);
@@ -255,12 +266,14 @@ void printPaceTable(const std::vector<std::string>& games, const std::vector<Pac
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s PROBE_LIBRARY GAME [GAME...]\n", argv[0]);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s PROBE_LIBRARY VIRTUAL_PAD_LIBRARY GAME [GAME...]\n",
+                     argv[0]);
         return 2;
     }
     const std::string probe = argv[1];
-    const std::vector<std::string> games(argv + 2, argv + argc);
+    const std::string pad = argv[2];
+    const std::vector<std::string> games(argv + 3, argv + argc);
     const double paceSeconds = environmentNumber("RUKO_BENCH_PACE_SECONDS", 10.0);
     const int presses = static_cast<int>(environmentNumber("RUKO_BENCH_PRESSES", 38));
     const double unpacedSeconds = environmentNumber("RUKO_BENCH_SECONDS", 2.0);
@@ -269,7 +282,8 @@ int main(int argc, char** argv) {
     std::vector<Latencies> latencies;
     std::vector<Pace> paces;
     for (const std::string& game : games) {
-        latencies.push_back(keyToFrame(game, probe, presses));
+        latencies.push_back(keyToFrame(game, probe, presses, ""));
+        latencies.push_back(keyToFrame(game, probe, presses, pad));
         for (const PacedScreen& screen : pacedScreens)
             paces.push_back(pace(game, probe, screen, paceSeconds));
     }

@@ -1,6 +1,7 @@
 #include "game/controls.h"
 
 #include "app/menus.h"
+#include "app/settings.h"
 #include "game/fight_scene.h"
 #include "game/knockout.h"
 #include "game/punches.h"
@@ -37,60 +38,67 @@ void stepTowards(float bound, float step) {
     stepBobActive = 1;
 }
 
-} // namespace
-
-void fightKeyboard(unsigned char key, int, int) {
-    switch (key) {
-    case escapeKey:
-        switchOffDecorLight(fightDecor);
-        stopCrowdMurmur();
-        enterOpponentMenu();
-        break;
-    case 'i':
+// The steps and the circling stop at the knock-out, whatever key the player gave them.
+void fightAction(Action action) {
+    switch (action) {
+    case Action::eyeUp:
         eyeHeight += eyeHeightStep;
         break;
-    case 'k':
+    case Action::eyeDown:
         eyeHeight -= eyeHeightStep;
         break;
-    case 'l':
+    case Action::sideLeft:
         if (sideOffset != -sideOffsetLimit)
             sideOffset -= sideStep;
         break;
-    case 'm':
+    case Action::sideRight:
         if (sideOffset != sideOffsetLimit)
             sideOffset += sideStep;
         break;
-    case 't':
+    case Action::turn:
         opponentTurnFrozen = !opponentTurnFrozen;
         break;
-    case 'w':
+    case Action::leftPunch:
         throwLeftPunch(!knockedOut());
         break;
-    case 'x':
+    case Action::rightPunch:
         throwRightPunch(!knockedOut());
         break;
-    default:
+    case Action::circleLeft:
+        if (!knockedOut())
+            turnAround(orbitStep);
+        break;
+    case Action::circleRight:
+        if (!knockedOut())
+            turnAround(-orbitStep);
+        break;
+    case Action::stepIn:
+        if (!knockedOut())
+            stepTowards(closestDistance, -distanceStep);
+        break;
+    case Action::stepBack:
+        if (!knockedOut())
+            stepTowards(farthestDistance, distanceStep);
+        break;
+    case Action::none:
         break;
     }
     glutPostRedisplay();
 }
 
-void fightSpecial(int key, int, int) {
-    switch (key) {
-    case GLUT_KEY_LEFT:
-        turnAround(orbitStep);
-        break;
-    case GLUT_KEY_RIGHT:
-        turnAround(-orbitStep);
-        break;
-    case GLUT_KEY_UP:
-        stepTowards(closestDistance, -distanceStep);
-        break;
-    case GLUT_KEY_DOWN:
-        stepTowards(farthestDistance, distanceStep);
-        break;
-    default:
-        break;
+} // namespace
+
+void fightKeyboard(unsigned char key, int, int) {
+    if (key != escapeKey) {
+        fightAction(actionOfKey(key));
+        return;
     }
+    switchOffDecorLight(fightDecor);
+    stopCrowdMurmur();
+    enterOpponentMenu();
     glutPostRedisplay();
+}
+
+void fightSpecial(int key, int, int) {
+    fightAction(actionOfKey(specialKey(key)));
 }

@@ -72,8 +72,8 @@ void applyGloveFrame(float side, const EyePosition& eye) {
 void enterFightScreen(int opponent, int decor) {
     fightOpponent = opponent;
     fightDecor = decor;
-    registerScreenCallbacks(
-        {fightDisplay, fightIdle, fightKeyboard, fightSpecial, onMenuVisibility, reshapeScreen60});
+    registerScreenCallbacks({fightDisplay, fightIdle, fightKeyboard, fightSpecial, onMenuVisibility,
+                             reshapeScreen60, PadLayout::fight});
     setScreenGlState(0.0f, 0.0f, 0.0f, 0.0f);
     setScreenProjection(fightFieldOfView, windowAspect());
     // The start view, for the light positions below; every frame loads its own.

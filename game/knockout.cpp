@@ -1,5 +1,6 @@
 #include "game/knockout.h"
 
+#include "app/pads.h"
 #include "app/screen.h"
 #include "app/window.h"
 #include "game/fight_scene.h"
@@ -59,6 +60,9 @@ void applyHitRule() {
     if (fightPoints == knockOutPoints + 1) {
         playSound(Sound::knockOutBells);
         playSound(Sound::crowdCheer);
+        rumblePads(PadRumble::knockOut);
+    } else {
+        rumblePads(PadRumble::hit);
     }
 }
 
@@ -90,7 +94,7 @@ void koDisplay() {
         // screen's idle is replaced too, so showing the window again resumes the turn.
         if (screenIdle() != koIdle)
             setScreenIdle(koIdle);
-        glutSpecialFunc(nullptr);
+        replaceScreenControls(nullptr, PadLayout::knockOut);
     }
     glPopMatrix();
     glutSwapBuffers();

@@ -1,5 +1,6 @@
 #include "game/training_rules.h"
 
+#include "app/pads.h"
 #include "game/punches.h"
 #include "game/state.h"
 #include "sound/sound.h"
@@ -11,6 +12,7 @@ void countPunch() {
     if (ballAngle > ballCountingLimit)
         return;
     ++trainingHits;
+    rumblePads(PadRumble::hit);
     playSound(trainingKind == punchingBallTraining ? Sound::ballSlap : Sound::punchThud);
 }
 

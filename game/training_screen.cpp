@@ -3,6 +3,7 @@
 #include "app/keys.h"
 #include "app/menus.h"
 #include "app/screen.h"
+#include "app/settings.h"
 #include "app/window.h"
 #include "game/gloves.h"
 #include "game/points_text.h"
@@ -104,21 +105,35 @@ void trainingIdle() {
     glutPostRedisplay();
 }
 
+namespace {
+
+void trainingAction(Action action) {
+    if (action == Action::rightPunch)
+        throwRightPunch(!trainingFinished);
+    else if (action == Action::leftPunch)
+        throwLeftPunch(!trainingFinished);
+    glutPostRedisplay();
+}
+
+} // namespace
+
 void trainingKeyboard(unsigned char key, int, int) {
     if (key == escapeKey) {
         enterTrainingMenu();
-    } else if (key == 'x') {
-        throwRightPunch(!trainingFinished);
-    } else if (key == 'w') {
-        throwLeftPunch(!trainingFinished);
+        glutPostRedisplay();
+    } else {
+        trainingAction(actionOfKey(key));
     }
-    glutPostRedisplay();
+}
+
+void trainingSpecial(int key, int, int) {
+    trainingAction(actionOfKey(specialKey(key)));
 }
 
 void enterTrainingScreen(int kind) {
     trainingKind = kind;
-    registerScreenCallbacks({trainingDisplay, trainingIdle, trainingKeyboard, nullptr,
-                             onTrainingVisibility, reshapeScreen45});
+    registerScreenCallbacks({trainingDisplay, trainingIdle, trainingKeyboard, trainingSpecial,
+                             onTrainingVisibility, reshapeScreen45, PadLayout::training});
     setScreenGlState(0.6f, 0.6f, 0.6f, 0.0f);
     setScreenProjection(45.0, windowAspect());
     lookAtTarget();

@@ -57,6 +57,7 @@ ALuint murmurSource = 0;
 std::mutex murmurLock;
 bool murmurWanted = false; // a fight in the cup hall is on
 bool murmurHeld = false;   // the window is hidden
+float listenerGain = 1.0f; // set before the start, then by the game's thread only
 
 int requestCounts[soundCount] = {};
 
@@ -184,6 +185,7 @@ bool openDevice() {
 
 void makeSourcesAndBuffers() {
     alDistanceModel(AL_NONE);
+    alListenerf(AL_GAIN, listenerGain);
     alGenSources(voiceCount, voices);
     alGenSources(1, &murmurSource);
     for (ALuint voice : voices)
@@ -237,6 +239,12 @@ void startSound() {
     });
     // The wave writer of OpenAL Soft completes its file only when the device is closed.
     atExitWithStatus(closeSound);
+}
+
+void setSoundVolume(int percent) {
+    listenerGain = static_cast<float>(percent) / 100.0f;
+    if (playing())
+        alListenerf(AL_GAIN, listenerGain);
 }
 
 void playSound(Sound sound, SoundSide side) {

@@ -25,6 +25,9 @@ enum class SoundSide { centre, left, right }; // where the sound comes from
 // game then plays on without it.
 void startSound();
 
+// The loudness of every sound, 0 (silent) to 100 (as made), by the listener's gain.
+void setSoundVolume(int percent);
+
 // Plays one sound through a free source, or the one started longest ago when all are busy.
 void playSound(Sound sound, SoundSide side = SoundSide::centre);
 

@@ -8,7 +8,7 @@ set -euo pipefail
 run_packages=(
     cmake g++ make pkg-config
     freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri libfreetype-dev
-    libopenal-dev libsndfile1-dev
+    libopenal-dev libsndfile1-dev libsdl2-dev
 )
 # The tests, the sanitizer and fuzz builds, valgrind, the benchmarks, `make assets` (the
 # DejaVu fonts), the package checks, and the Windows build (MinGW-w64) with its tests (Wine).

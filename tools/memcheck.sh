@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # make memcheck: the real game under valgrind's memcheck, played through every screen by
-# xdotool on the current X display, then ended with Escape on the title screen. Fails on any
-# memory error and on any block definitely lost that the suppressions (tools/memcheck.supp:
-# the GL driver's and GLUT's own) do not cover.
+# xdotool on the current X display and by a virtual pad (SDL's, preloaded from tests/support),
+# then ended with Escape on the title screen. Fails on any memory error and on any block
+# definitely lost that the suppressions (tools/memcheck.supp: the GL driver's, GLUT's and
+# SDL's own) do not cover.
 #
-#   tools/memcheck.sh GAME SWAP_PROBE_LIBRARY LOG
+#   tools/memcheck.sh GAME SWAP_PROBE_LIBRARY VIRTUAL_PAD_LIBRARY LOG
 # Run from the project root (the game reads Data/). Under memcheck the game draws a few frames
 # a second, so every key waits for frames drawn, counted by the preloaded swap probe, rather
 # than for time.
@@ -12,15 +13,18 @@ set -uo pipefail
 
 game=$1
 probe=$(readlink -f "$2")
-log=$3
+virtual_pad=$(readlink -f "$3")
+log=$4
 here=$(cd "$(dirname "$0")" && pwd)
 count=$(mktemp /tmp/ruko_memcheck_swaps.XXXXXX)
+pad_dir=$(mktemp -d /tmp/ruko_memcheck_pad.XXXXXX)
+mkfifo "$pad_dir/script"
 # Sound goes to OpenAL Soft's silent device, which mixes as a real one does (CI has no other),
 # in long periods: under valgrind every wake of its thread holds the game up.
 alsoft=$(mktemp /tmp/ruko_memcheck_alsoft.XXXXXX)
 printf '[general]\ndrivers=null\nperiod_size=8192\n' >"$alsoft"
 game_pid=
-trap 'rm -f "$count" "$alsoft"; [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null' EXIT
+trap 'rm -rf "$count" "$alsoft" "$pad_dir"; [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null' EXIT
 
 fail() {
     echo "memcheck: $*" >&2
@@ -81,6 +85,19 @@ punches() {
     done
 }
 
+# pad COMMAND: one command of the virtual pad (tests/support/virtual_pad.cpp), then two frames.
+pad() {
+    local before i
+    before=$(grep -c '^done' "$pad_dir/log" 2>/dev/null)
+    echo "$*" >&3
+    for ((i = 0; i < 2400; i++)); do
+        (($(grep -c '^done' "$pad_dir/log" 2>/dev/null) > before)) && break
+        kill -0 "$game_pid" 2>/dev/null || fail "the game ended early (see $log)"
+        sleep 0.05
+    done
+    wait_frames 2
+}
+
 # view_menu ENTRY: chooses entry 1 to 4 of the right-button menu.
 view_menu() {
     local entry=$1 menu X Y WIDTH HEIGHT SCREEN
@@ -95,12 +112,16 @@ view_menu() {
 }
 
 # Mesa's rasteriser threads only add thread switches under valgrind, which runs one at a time.
-LP_NUM_THREADS=0 ALSOFT_CONF="$alsoft" LD_PRELOAD="$probe" RUKO_PROBE_COUNT="$count" \
-    valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite \
+# SDL's D-Bus start may fork a child that only tries to exec dbus-launch (see memcheck.supp):
+# its report would be the game's heap copied, so it is kept quiet.
+LP_NUM_THREADS=0 ALSOFT_CONF="$alsoft" LD_PRELOAD="$probe:$virtual_pad" RUKO_PROBE_COUNT="$count" \
+    RUKO_PAD_SCRIPT="$pad_dir/script" RUKO_PAD_LOG="$pad_dir/log" \
+    valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite --child-silent-after-fork=yes \
     --errors-for-leak-kinds=definite --error-exitcode=99 --num-callers=40 \
     --suppressions="$here/memcheck.supp" --gen-suppressions=all --log-file="$log" \
     "$game" >/dev/null &
 game_pid=$!
+exec 3>"$pad_dir/script"
 window=$(timeout 120 xdotool search --sync --onlyvisible --name '^RUKO$' | head -n 1)
 [[ -n $window ]] || fail "no window titled RUKO"
 wait_frames 3
@@ -116,7 +137,18 @@ press Down Up Return # opponent menu
 press Right Right Right Left Return # decor menu for Radov Eze Black
 press Right Left Return # a fight in Amical
 press Up Up Up Left Right i k l m t t Down Up
+# The pad where a press that repeats (frames are slow here) changes nothing that follows.
+pad axis righty -30000
+pad axis righty 0
+pad axis rightx 30000
+pad axis rightx 0
+pad tap y
+pad tap y
+pad tap x
+pad tap a
+pad unplug
 punches 2
+pad plug
 press Escape Right Return Right Return # Dida Vud in Coupe Tavelin
 press Up Up Up
 punches 21 # 42 points at the closest distance: knocked out
@@ -133,7 +165,9 @@ send x w # hits 19 and 20: the run ends with its results and stops drawing
 wait_still
 press Escape Right Return # the punching ball
 punches 3
-press Escape Escape Escape # back to the title
+pad tap rightshoulder
+pad tap b
+press Escape Escape # back to the title
 view_menu 2 # full screen, last: it makes every frame four times larger
 send Escape
 

@@ -2,7 +2,7 @@
 # CPack builds one .deb laid out as Debian lays out a game: the launcher in /usr/games, the game
 # in /usr/lib/games/ruko, every data file under /usr/share/games/ruko, the menu entry and the
 # icons, the man page, the AppStream metadata, the copyright and the changelog; owned by root,
-# with the GL libraries as dependencies, and accepted by lintian, appstreamcli and man.
+# with the GL and SDL2 libraries as dependencies, and accepted by lintian, appstreamcli and man.
 set -euo pipefail
 binary=$1 source_dir=$2 scratch=$3
 build_dir=$(dirname "$binary")
@@ -28,7 +28,7 @@ field() { dpkg-deb --field "$package" "$1"; }
 description=$(field Description)
 [[ ${description%%$'\n'*} == *"boxing game" ]] || fail "Description begins '${description%%$'\n'*}'"
 depends=$(field Depends)
-for library in '(freeglut3|libglut3\.12)' 'libglu1-mesa' 'libgl1'; do
+for library in '(freeglut3|libglut3\.12)' 'libglu1-mesa' 'libgl1' 'libsdl2-2\.0-0'; do
     grep -Eq "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends '$depends' lacks $library"
 done
 

@@ -72,7 +72,8 @@ void enterScripted(int) {
 // `leaveAfter` ms.
 void runMainLoop(void (*display)(), IdleStep step, void (*keys)(unsigned char, int, int),
                  unsigned leaveAfter) {
-    scripted = {display, step, keys, nullptr, onTrainingVisibility, reshapeScreen45};
+    scripted = {
+        display, step, keys, nullptr, onTrainingVisibility, reshapeScreen45, PadLayout::training};
     glutTimerFunc(50, enterScripted, 0);
     glutTimerFunc(leaveAfter, leaveLoop, 0);
     glutMainLoop();

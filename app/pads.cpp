@@ -1,0 +1,211 @@
+#include "app/pads.h"
+
+#include "app/idle_pacing.h"
+#include "app/pad_layout.h"
+#include "app/screen.h"
+
+#include <SDL2/SDL.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+struct Pad {
+    SDL_GameController* controller;
+    SDL_JoystickID id;
+    PadRepeat inputs[padInputCount];
+};
+
+std::vector<Pad> pads;
+
+struct ButtonInput {
+    SDL_GameControllerButton button;
+    PadInput input;
+};
+
+constexpr ButtonInput buttonInputs[] = {
+    {SDL_CONTROLLER_BUTTON_A, PadInput::a},
+    {SDL_CONTROLLER_BUTTON_B, PadInput::b},
+    {SDL_CONTROLLER_BUTTON_X, PadInput::x},
+    {SDL_CONTROLLER_BUTTON_Y, PadInput::y},
+    {SDL_CONTROLLER_BUTTON_BACK, PadInput::back},
+    {SDL_CONTROLLER_BUTTON_START, PadInput::start},
+    {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, PadInput::leftShoulder},
+    {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, PadInput::rightShoulder},
+    {SDL_CONTROLLER_BUTTON_DPAD_UP, PadInput::dpadUp},
+    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, PadInput::dpadDown},
+    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, PadInput::dpadLeft},
+    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, PadInput::dpadRight},
+};
+
+// Each stick axis: the input of its negative side, then of its positive side (SDL's y grows
+// downwards).
+struct AxisInputs {
+    SDL_GameControllerAxis axis;
+    PadInput negative;
+    PadInput positive;
+};
+
+constexpr AxisInputs axisInputs[] = {
+    {SDL_CONTROLLER_AXIS_LEFTX, PadInput::leftStickLeft, PadInput::leftStickRight},
+    {SDL_CONTROLLER_AXIS_LEFTY, PadInput::leftStickUp, PadInput::leftStickDown},
+    {SDL_CONTROLLER_AXIS_RIGHTX, PadInput::rightStickLeft, PadInput::rightStickRight},
+    {SDL_CONTROLLER_AXIS_RIGHTY, PadInput::rightStickUp, PadInput::rightStickDown},
+};
+
+struct RumbleShape {
+    Uint16 low;
+    Uint16 high;
+    Uint32 milliseconds;
+};
+
+constexpr RumbleShape hitRumble{0x5000, 0x9000, 120};
+constexpr RumbleShape knockOutRumble{0xFFFF, 0xFFFF, 900};
+
+double secondsNow() {
+    using Clock = std::chrono::steady_clock;
+    return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
+}
+
+Pad* findPad(SDL_JoystickID id) {
+    for (Pad& pad : pads)
+        if (pad.id == id)
+            return &pad;
+    return nullptr;
+}
+
+// The key the input stands for on the current screen, sent to that screen's own handler.
+void sendKey(PadInput input) {
+    const KeyCode key = padKey(screenPadLayout(), input);
+    if (key == 0)
+        return;
+    if (key < specialKeyBase) {
+        if (KeyboardHandler keyboard = screenKeyboard())
+            keyboard(static_cast<unsigned char>(key), 0, 0);
+    } else if (SpecialHandler special = screenSpecial()) {
+        special(key - specialKeyBase, 0, 0);
+    }
+}
+
+void setInput(Pad& pad, PadInput input, bool down, double now) {
+    PadRepeat& repeat = pad.inputs[static_cast<int>(input)];
+    if (down == repeat.held)
+        return;
+    if (!down) {
+        repeat.release();
+        return;
+    }
+    repeat.press(now);
+    sendKey(input);
+}
+
+void addPad(int deviceIndex) {
+    SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex);
+    if (!controller)
+        return;
+    const SDL_JoystickID id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
+    if (findPad(id)) {
+        SDL_GameControllerClose(controller); // opened twice: at the start and by its event
+        return;
+    }
+    pads.push_back({controller, id, {}});
+}
+
+void removePad(SDL_JoystickID id) {
+    for (auto pad = pads.begin(); pad != pads.end(); ++pad)
+        if (pad->id == id) {
+            SDL_GameControllerClose(pad->controller);
+            pads.erase(pad);
+            return;
+        }
+}
+
+void onButton(const SDL_ControllerButtonEvent& event, double now) {
+    Pad* pad = findPad(event.which);
+    if (!pad)
+        return;
+    for (const ButtonInput& entry : buttonInputs)
+        if (entry.button == event.button)
+            setInput(*pad, entry.input, event.state == SDL_PRESSED, now);
+}
+
+void onAxis(const SDL_ControllerAxisEvent& event, double now) {
+    Pad* pad = findPad(event.which);
+    if (!pad)
+        return;
+    for (const AxisInputs& entry : axisInputs) {
+        if (entry.axis != event.axis)
+            continue;
+        const int value = event.value;
+        for (const PadInput input : {entry.negative, entry.positive}) {
+            const int reach = input == entry.negative ? -value : value;
+            const bool held = pad->inputs[static_cast<int>(input)].held;
+            setInput(*pad, input, held ? reach > stickReleaseAt : reach >= stickPressAt, now);
+        }
+    }
+}
+
+void stopPads() {
+    for (const Pad& pad : pads)
+        SDL_GameControllerClose(pad.controller);
+    pads.clear();
+    SDL_Quit();
+}
+
+} // namespace
+
+void startPads() {
+    // Ctrl+C and the like end the game as they always have, not as an SDL event.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_Init(SDL_INIT_GAMECONTROLLER) != 0) {
+        std::fprintf(stderr, "ruko: playing without gamepads: %s\n", SDL_GetError());
+        return;
+    }
+    std::atexit(stopPads);
+    setIdlePoll(pollPads);
+}
+
+// Hidden, the game stands still: pads change nothing, and their repeats start afresh.
+bool pollPads() {
+    const double now = secondsNow();
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (!screenShown() &&
+            (event.type == SDL_CONTROLLERBUTTONDOWN || event.type == SDL_CONTROLLERAXISMOTION))
+            continue;
+        switch (event.type) {
+        case SDL_CONTROLLERDEVICEADDED:
+            addPad(event.cdevice.which);
+            break;
+        case SDL_CONTROLLERDEVICEREMOVED:
+            removePad(event.cdevice.which);
+            break;
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+            onButton(event.cbutton, now);
+            break;
+        case SDL_CONTROLLERAXISMOTION:
+            onAxis(event.caxis, now);
+            break;
+        default:
+            break;
+        }
+    }
+    for (Pad& pad : pads)
+        for (int i = 0; i < padInputCount; ++i) {
+            if (!screenShown())
+                pad.inputs[i].release();
+            else if (pad.inputs[i].repeatDue(now))
+                sendKey(static_cast<PadInput>(i));
+        }
+    return !pads.empty() && screenShown();
+}
+
+void rumblePads(PadRumble rumble) {
+    const RumbleShape& shape = rumble == PadRumble::hit ? hitRumble : knockOutRumble;
+    for (const Pad& pad : pads)
+        SDL_GameControllerRumble(pad.controller, shape.low, shape.high, shape.milliseconds);
+}

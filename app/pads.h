@@ -1,0 +1,18 @@
+#pragma once
+
+// Gamepads through SDL2's game controllers: any pad SDL knows, plugged in before the start or
+// during play, several at once. They play through the current screen's own keyboard handlers
+// (app/pad_layout.h says which key each button stands for), read once per step.
+
+// Starts SDL's game-controller subsystem alone (no window, no sound). When it cannot start,
+// says so in one line on stderr; the keyboard plays as ever.
+void startPads();
+
+// Reads the pads and sends what they did to the current screen; startPads has the pacer call
+// it before every step (app/idle_pacing.h). Returns whether a pad is there to read while no
+// step is (the window shown).
+bool pollPads();
+
+// Shakes every pad that can be shaken.
+enum class PadRumble { hit, knockOut };
+void rumblePads(PadRumble rumble);

@@ -1,0 +1,259 @@
+#include "app/settings.h"
+
+#include <GL/glut.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+Settings settingsInEffect = defaultSettings();
+
+namespace {
+
+struct ActionEntry {
+    const char* name;
+    KeyCode usualKey;
+};
+
+// In the order of Action.
+constexpr ActionEntry actionEntries[actionCount] = {
+    {"left_punch", 'w'},
+    {"right_punch", 'x'},
+    {"step_in", specialKey(GLUT_KEY_UP)},
+    {"step_back", specialKey(GLUT_KEY_DOWN)},
+    {"circle_left", specialKey(GLUT_KEY_LEFT)},
+    {"circle_right", specialKey(GLUT_KEY_RIGHT)},
+    {"eye_up", 'i'},
+    {"eye_down", 'k'},
+    {"side_left", 'l'},
+    {"side_right", 'm'},
+    {"turn", 't'},
+};
+
+struct KeyName {
+    const char* name;
+    KeyCode key;
+};
+
+// Keys without a character of their own. Enter and Escape stay the menus' and are not offered.
+constexpr KeyName keyNames[] = {
+    {"space", ' '},
+    {"up", specialKey(GLUT_KEY_UP)},
+    {"down", specialKey(GLUT_KEY_DOWN)},
+    {"left", specialKey(GLUT_KEY_LEFT)},
+    {"right", specialKey(GLUT_KEY_RIGHT)},
+    {"page_up", specialKey(GLUT_KEY_PAGE_UP)},
+    {"page_down", specialKey(GLUT_KEY_PAGE_DOWN)},
+    {"home", specialKey(GLUT_KEY_HOME)},
+    {"end", specialKey(GLUT_KEY_END)},
+    {"insert", specialKey(GLUT_KEY_INSERT)},
+    {"f1", specialKey(GLUT_KEY_F1)},
+    {"f2", specialKey(GLUT_KEY_F2)},
+    {"f3", specialKey(GLUT_KEY_F3)},
+    {"f4", specialKey(GLUT_KEY_F4)},
+    {"f5", specialKey(GLUT_KEY_F5)},
+    {"f6", specialKey(GLUT_KEY_F6)},
+    {"f7", specialKey(GLUT_KEY_F7)},
+    {"f8", specialKey(GLUT_KEY_F8)},
+    {"f9", specialKey(GLUT_KEY_F9)},
+    {"f10", specialKey(GLUT_KEY_F10)},
+    {"f11", specialKey(GLUT_KEY_F11)},
+    {"f12", specialKey(GLUT_KEY_F12)},
+};
+
+constexpr int maximumVolume = 100;
+
+// A key from its name in the file: one visible character as typed, or one of keyNames.
+bool keyFromName(const std::string& name, KeyCode& key) {
+    if (name.size() == 1 && name[0] > ' ' && name[0] < 127) {
+        key = static_cast<unsigned char>(name[0]);
+        return true;
+    }
+    for (const KeyName& entry : keyNames)
+        if (name == entry.name) {
+            key = entry.key;
+            return true;
+        }
+    return false;
+}
+
+std::string nameOfKey(KeyCode key) {
+    for (const KeyName& entry : keyNames)
+        if (entry.key == key)
+            return entry.name;
+    return std::string(1, static_cast<char>(key));
+}
+
+bool volumeFromText(const std::string& text, int& volume) {
+    if (text.empty() || text.size() > 3 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    volume = std::stoi(text);
+    return volume <= maximumVolume;
+}
+
+std::string trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+struct KeyLine {
+    int action;
+    KeyCode key;
+    int line;
+};
+
+// The keys the file gives, each line given up in turn when its key is another action's: one
+// a later line of the file has, or one that the file leaves at its usual key.
+void bindKeys(std::vector<KeyLine> lines, Settings& settings,
+              std::vector<SettingsProblem>& problems) {
+    for (;;) {
+        KeyCode keys[actionCount];
+        int setOnLine[actionCount] = {};
+        for (int a = 0; a < actionCount; ++a)
+            keys[a] = actionEntries[a].usualKey;
+        for (const KeyLine& bound : lines) {
+            keys[bound.action] = bound.key;
+            setOnLine[bound.action] = bound.line;
+        }
+        auto clash = lines.end();
+        int holder = 0;
+        for (auto bound = lines.begin(); bound != lines.end() && clash == lines.end(); ++bound)
+            for (int a = 0; a < actionCount; ++a)
+                if (a != bound->action && keys[a] == bound->key &&
+                    (setOnLine[a] == 0 || setOnLine[a] < bound->line)) {
+                    clash = bound;
+                    holder = a;
+                    break;
+                }
+        if (clash == lines.end()) {
+            std::memcpy(settings.keys, keys, sizeof keys);
+            return;
+        }
+        problems.push_back({clash->line, "key '" + nameOfKey(clash->key) + "' is already " +
+                                             actionEntries[holder].name + "'s"});
+        lines.erase(clash);
+    }
+}
+
+enum class Section { none, keys, sound, unknown };
+
+} // namespace
+
+Settings defaultSettings() {
+    Settings settings{};
+    for (int a = 0; a < actionCount; ++a)
+        settings.keys[a] = actionEntries[a].usualKey;
+    settings.volume = maximumVolume;
+    return settings;
+}
+
+KeyCode actionKey(Action action) {
+    return settingsInEffect.keys[static_cast<int>(action)];
+}
+
+Action actionOfKey(KeyCode key) {
+    for (int a = 0; a < actionCount; ++a)
+        if (settingsInEffect.keys[a] == key)
+            return static_cast<Action>(a);
+    return Action::none;
+}
+
+Settings parseSettings(const std::string& text, std::vector<SettingsProblem>& problems) {
+    Settings settings = defaultSettings();
+    std::vector<KeyLine> keyLines;
+    Section section = Section::none;
+    std::size_t start = 0;
+    for (int number = 1; start < text.size(); ++number) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string line = trimmed(text.substr(start, end - start));
+        start = end + 1;
+        if (line.empty() || line[0] == '#' || line[0] == ';')
+            continue;
+        if (line[0] == '[') {
+            const std::string name = line.back() == ']' ? line.substr(1, line.size() - 2) : "";
+            section = name == "keys"    ? Section::keys
+                      : name == "sound" ? Section::sound
+                                        : Section::unknown;
+            if (section == Section::unknown)
+                problems.push_back({number, "unknown section " + line + " and the lines under it"});
+            continue;
+        }
+        if (section == Section::unknown)
+            continue;
+        const std::size_t equals = line.find('=');
+        if (equals == std::string::npos) {
+            problems.push_back({number, "not a 'name = value' line"});
+            continue;
+        }
+        const std::string name = trimmed(line.substr(0, equals));
+        const std::string value = trimmed(line.substr(equals + 1));
+        if (section == Section::none) {
+            problems.push_back({number, "'" + name + "' comes before any [section]"});
+        } else if (section == Section::sound) {
+            if (name != "volume")
+                problems.push_back({number, "unknown name '" + name + "' in [sound]"});
+            else if (!volumeFromText(value, settings.volume))
+                problems.push_back(
+                    {number, "volume '" + value + "' is not a number from 0 to 100"});
+        } else {
+            int action = 0;
+            while (action < actionCount && name != actionEntries[action].name)
+                ++action;
+            KeyCode key = 0;
+            if (action == actionCount)
+                problems.push_back({number, "unknown name '" + name + "' in [keys]"});
+            else if (!keyFromName(value, key))
+                problems.push_back({number, "'" + value + "' is not a key"});
+            else
+                keyLines.push_back({action, key, number});
+        }
+    }
+    bindKeys(keyLines, settings, problems);
+    return settings;
+}
+
+std::string formatSettings(const Settings& settings) {
+    std::string text = "# RUKO's settings: name = value, lines starting with # are comments.\n"
+                       "# Keys: one character as typed (w, Z, 4, ;) or space, up, down, left,\n"
+                       "# right, page_up, page_down, home, end, insert, f1 to f12.\n"
+                       "[keys]\n";
+    for (int a = 0; a < actionCount; ++a)
+        text += std::string(actionEntries[a].name) + " = " + nameOfKey(settings.keys[a]) + "\n";
+    text += "\n[sound]\n# 0 (silent) to 100\nvolume = " + std::to_string(settings.volume) + "\n";
+    return text;
+}
+
+void loadSettings(const std::string& path) {
+    if (path.empty())
+        return;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) {
+        if (errno != ENOENT)
+            std::fprintf(stderr, "ruko: cannot read %s: %s\n", path.c_str(), std::strerror(errno));
+        return;
+    }
+    std::string text;
+    char block[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(block, 1, sizeof block, file)) > 0)
+        text.append(block, got);
+    const int readError = std::ferror(file) ? errno : 0;
+    std::fclose(file);
+    if (readError) {
+        std::fprintf(stderr, "ruko: cannot read %s: %s\n", path.c_str(), std::strerror(readError));
+        return;
+    }
+    std::vector<SettingsProblem> problems;
+    settingsInEffect = parseSettings(text, problems);
+    std::stable_sort(
+        problems.begin(), problems.end(),
+        [](const SettingsProblem& a, const SettingsProblem& b) { return a.line < b.line; });
+    for (const SettingsProblem& problem : problems)
+        std::fprintf(stderr, "ruko: %s:%d: %s: ignored\n", path.c_str(), problem.line,
+                     problem.text.c_str());
+}

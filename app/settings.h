@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// The player's own keys and volume, from the settings file (app/platform.h says where): plain
+// `name = value` lines under [keys] and [sound], with # or ; comment lines. No file means the
+// usual keys and full volume; the game never writes the file.
+
+// A key as GLUT hands it over: a character, or specialKeyBase plus a GLUT_KEY_ code.
+using KeyCode = int;
+inline constexpr KeyCode specialKeyBase = 256;
+inline constexpr KeyCode specialKey(int glutKey) {
+    return specialKeyBase + glutKey;
+}
+
+// The actions of the fight and the training that have a key of their own, in the file's order.
+enum class Action {
+    leftPunch,
+    rightPunch,
+    stepIn,
+    stepBack,
+    circleLeft,
+    circleRight,
+    eyeUp,
+    eyeDown,
+    sideLeft,
+    sideRight,
+    turn,
+    none,
+};
+inline constexpr int actionCount = static_cast<int>(Action::none);
+
+struct Settings {
+    KeyCode keys[actionCount];
+    int volume; // percent, 0 to 100
+};
+
+// The keys the game has always had, and full volume.
+Settings defaultSettings();
+
+// What the game plays with: the defaults until loadSettings.
+extern Settings settingsInEffect;
+
+// The key of an action in effect, and the action of a key (Action::none for an unbound key).
+KeyCode actionKey(Action action);
+Action actionOfKey(KeyCode key);
+
+struct SettingsProblem {
+    int line;
+    std::string text;
+};
+
+// The settings a file's text gives over the defaults. Each bad line is left out and said in
+// `problems`, by line number (an unknown section or name, a value that is not a key or not a
+// number in range, a key that another action has).
+Settings parseSettings(const std::string& text, std::vector<SettingsProblem>& problems);
+
+// The settings in the file's own format: read back, they give the same settings.
+std::string formatSettings(const Settings& settings);
+
+// Reads the file at `path` into settingsInEffect. Each bad line is reported on stderr with the
+// path and its number, an unreadable file once; a missing file (or an empty path) says nothing.
+void loadSettings(const std::string& path);

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The settings file: a QWERTY one (punches on z and x, volume 0) plays a fight to the knock-out
+# in silence, its bad lines told on stderr with their numbers; `--settings` prints what is in
+# effect, which read back gives the same; an unreadable file is told once; ~/.config is the
+# place when XDG_CONFIG_HOME is unset.
+source "$(dirname "$0")/game_driver.sh"
+record_sound
+
+ko_letters() { count_colour "$1" 160x70+240+205 255 255 0; }
+
+export XDG_CONFIG_HOME="$SCRATCH/config"
+conf="$XDG_CONFIG_HOME/ruko/ruko.conf"
+rm -rf "$XDG_CONFIG_HOME" "$SCRATCH/home"
+mkdir -p "$(dirname "$conf")"
+cat >"$conf" <<'CONF'
+# QWERTY
+[keys]
+left_punch = z
+right_punch = x
+eye_up = z
+[sound]
+volume = loud
+volume = 0
+CONF
+expected_problems="ruko: $conf:5: key 'z' is already left_punch's: ignored
+ruko: $conf:7: volume 'loud' is not a number from 0 to 100: ignored"
+
+start_game
+press_keys Return
+press_keys Return
+press_keys Return
+press_keys Return
+press_keys Up Up Up
+press_repeatedly 21 250 z x
+sleep 0.5
+[ "$(ko_letters "$(shoot qwerty_knockout)")" -gt 200 ] || fail "no KO after 42 punches on z and x"
+press_keys Escape Escape Escape Escape
+wait_game_exit
+[ "$(cat "$SCRATCH/stderr")" = "$expected_problems" ] || fail "stderr: $(cat "$SCRATCH/stderr")"
+expect_sounds "thuds at volume 0" 0 $THUD_BAND
+
+cd "$RUKO_SOURCE"
+"$RUKO_BINARY" --settings >"$SCRATCH/printed.conf" 2>"$SCRATCH/printed.err"
+[ "$(cat "$SCRATCH/printed.err")" = "$expected_problems" ] || fail "--settings told: $(cat "$SCRATCH/printed.err")"
+grep -qx "left_punch = z" "$SCRATCH/printed.conf" || fail "--settings printed: $(cat "$SCRATCH/printed.conf")"
+grep -qx "volume = 0" "$SCRATCH/printed.conf" || fail "--settings printed: $(cat "$SCRATCH/printed.conf")"
+cp "$SCRATCH/printed.conf" "$conf"
+"$RUKO_BINARY" --settings >"$SCRATCH/reprinted.conf" 2>"$SCRATCH/reprinted.err"
+[ ! -s "$SCRATCH/reprinted.err" ] && cmp -s "$SCRATCH/printed.conf" "$SCRATCH/reprinted.conf" ||
+    fail "--settings read back differs"
+
+rm "$conf"
+mkdir "$conf"
+"$RUKO_BINARY" --settings >"$SCRATCH/unreadable.conf" 2>"$SCRATCH/unreadable.err"
+[ "$(cat "$SCRATCH/unreadable.err")" = "ruko: cannot read $conf: Is a directory" ] ||
+    fail "an unreadable file told: $(cat "$SCRATCH/unreadable.err")"
+grep -qx "left_punch = w" "$SCRATCH/unreadable.conf" || fail "not the usual keys without a file"
+
+mkdir -p "$SCRATCH/home/.config/ruko"
+printf '[keys]\nturn = space\n' >"$SCRATCH/home/.config/ruko/ruko.conf"
+env -u XDG_CONFIG_HOME HOME="$SCRATCH/home" "$RUKO_BINARY" --settings | grep -qx "turn = space" ||
+    fail "~/.config/ruko/ruko.conf not read"
+echo "PASS"

@@ -1,0 +1,84 @@
+#include "app/settings.h"
+
+#include <GL/glut.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+KeyCode keyOf(const Settings& settings, Action action) {
+    return settings.keys[static_cast<int>(action)];
+}
+
+// Every kind of bad line is said with its number and left out; the good lines around apply.
+TEST(SettingsTest, BadLinesAreToldAndTheRestApplies) {
+    std::vector<SettingsProblem> problems;
+    const Settings s = parseSettings("volume = 50\n"        // 1: before any section
+                                     "# a comment\n"        // 2
+                                     "[keys]\n"             // 3
+                                     "left_punch = z\n"     // 4
+                                     "  right_punch=x \r\n" // 5: the usual key, spaces
+                                     "uppercut = u\n"       // 6: unknown name
+                                     "eye_up = escape\n"    // 7: not a key
+                                     "eye_down = z\n"       // 8: left_punch has z
+                                     "turn = w\n"           // 9: freed by line 4
+                                     "step_in = page_up\n"  // 10
+                                     "side_left\n"          // 11: no value
+                                     "[colours]\n"          // 12: unknown section
+                                     "glove = red\n"        // 13: under it, ignored
+                                     "[sound]\n"            // 14
+                                     "volume = 101\n"       // 15: out of range
+                                     "volume = 40\n"        // 16
+                                     "volume = -1\n",       // 17: not a number
+                                     problems);
+    std::vector<int> lines;
+    for (const SettingsProblem& problem : problems)
+        lines.push_back(problem.line);
+    std::sort(lines.begin(), lines.end());
+    EXPECT_EQ(lines, (std::vector<int>{1, 6, 7, 8, 11, 12, 15, 17}));
+    EXPECT_EQ(keyOf(s, Action::leftPunch), 'z');
+    EXPECT_EQ(keyOf(s, Action::rightPunch), 'x');
+    EXPECT_EQ(keyOf(s, Action::eyeUp), 'i');
+    EXPECT_EQ(keyOf(s, Action::eyeDown), 'k');
+    EXPECT_EQ(keyOf(s, Action::turn), 'w');
+    EXPECT_EQ(keyOf(s, Action::stepIn), specialKey(GLUT_KEY_PAGE_UP));
+    EXPECT_EQ(s.volume, 40);
+}
+
+// Swapping two keys is no clash; taking the usual key of an action the file leaves alone is,
+// and so is a key the file gives twice (the later line goes).
+TEST(SettingsTest, ClashesOfKeys) {
+    std::vector<SettingsProblem> problems;
+    Settings s = parseSettings("[keys]\nleft_punch = x\nright_punch = w\n", problems);
+    EXPECT_TRUE(problems.empty());
+    EXPECT_EQ(keyOf(s, Action::leftPunch), 'x');
+    EXPECT_EQ(keyOf(s, Action::rightPunch), 'w');
+
+    s = parseSettings("[keys]\nturn = up\nstep_in = q\nside_left = q\n", problems);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].line, 4);
+    EXPECT_EQ(problems[0].text, "key 'q' is already step_in's");
+    EXPECT_EQ(keyOf(s, Action::turn), specialKey(GLUT_KEY_UP));
+    EXPECT_EQ(keyOf(s, Action::sideLeft), 'l');
+}
+
+// The printed settings, read back, give the same settings, whatever their keys.
+TEST(SettingsTest, PrintedSettingsReadBackTheSame) {
+    std::vector<SettingsProblem> problems;
+    const Settings s = parseSettings("[keys]\nleft_punch = space\nright_punch = ;\n"
+                                     "eye_up = f12\nturn = #\n[sound]\nvolume = 0\n",
+                                     problems);
+    ASSERT_TRUE(problems.empty());
+    const Settings back = parseSettings(formatSettings(s), problems);
+    EXPECT_TRUE(problems.empty());
+    EXPECT_EQ(formatSettings(back), formatSettings(s));
+    EXPECT_EQ(keyOf(back, Action::rightPunch), ';');
+    EXPECT_EQ(keyOf(back, Action::turn), '#');
+    EXPECT_EQ(back.volume, 0);
+    EXPECT_EQ(formatSettings(parseSettings("", problems)), formatSettings(defaultSettings()));
+}
+
+} // namespace
