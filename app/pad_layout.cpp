@@ -22,82 +22,41 @@ constexpr PadMeaning right{specialKey(GLUT_KEY_RIGHT), Action::none};
 constexpr PadMeaning act(Action action) {
     return {0, action};
 }
+constexpr PadMeaning lPunch = act(Action::leftPunch), rPunch = act(Action::rightPunch);
+constexpr PadMeaning stepIn = act(Action::stepIn), stepBack = act(Action::stepBack);
+constexpr PadMeaning circleL = act(Action::circleLeft), circleR = act(Action::circleRight);
+constexpr PadMeaning eyeUp = act(Action::eyeUp), eyeDown = act(Action::eyeDown);
+constexpr PadMeaning sideL = act(Action::sideLeft), sideR = act(Action::sideRight);
+constexpr PadMeaning turn = act(Action::turn);
 
 constexpr int layoutCount = static_cast<int>(PadLayout::training) + 1;
 
 // In the order of PadLayout, then of PadInput: A, B, X, Y, Back, Start, the shoulders, the
 // D-pad, the left stick, the right stick (up, down, left, right).
+// clang-format off
 constexpr PadMeaning layouts[layoutCount][padInputCount] = {
     // title
-    {enter,   nothing, nothing, nothing, nothing, enter,   nothing, nothing, nothing, nothing,
-     nothing, nothing, nothing, nothing, nothing, nothing, nothing, nothing, nothing, nothing},
+    {enter,  nothing, nothing, nothing, nothing, enter,   nothing, nothing,
+     nothing, nothing, nothing, nothing, nothing, nothing, nothing, nothing,
+     nothing, nothing, nothing, nothing},
     // menu
-    {enter, escape, nothing, nothing, escape, enter, nothing, nothing, up,      down,
-     left,  right,  up,      down,    left,   right, nothing, nothing, nothing, nothing},
+    {enter,  escape,  nothing, nothing, escape,  enter,   nothing, nothing,
+     up,     down,    left,    right,   up,      down,    left,    right,
+     nothing, nothing, nothing, nothing},
     // fight
-    {act(Action::rightPunch),
-     nothing,
-     act(Action::leftPunch),
-     act(Action::turn),
-     escape,
-     nothing,
-     act(Action::leftPunch),
-     act(Action::rightPunch),
-     act(Action::stepIn),
-     act(Action::stepBack),
-     act(Action::circleLeft),
-     act(Action::circleRight),
-     act(Action::stepIn),
-     act(Action::stepBack),
-     act(Action::circleLeft),
-     act(Action::circleRight),
-     act(Action::eyeUp),
-     act(Action::eyeDown),
-     act(Action::sideLeft),
-     act(Action::sideRight)},
+    {rPunch, nothing, lPunch,  turn,    escape,  nothing, lPunch,  rPunch,
+     stepIn, stepBack, circleL, circleR, stepIn, stepBack, circleL, circleR,
+     eyeUp,  eyeDown, sideL,   sideR},
     // knock-out view: the fight's, B leaving too
-    {act(Action::rightPunch),
-     escape,
-     act(Action::leftPunch),
-     act(Action::turn),
-     escape,
-     nothing,
-     act(Action::leftPunch),
-     act(Action::rightPunch),
-     act(Action::stepIn),
-     act(Action::stepBack),
-     act(Action::circleLeft),
-     act(Action::circleRight),
-     act(Action::stepIn),
-     act(Action::stepBack),
-     act(Action::circleLeft),
-     act(Action::circleRight),
-     act(Action::eyeUp),
-     act(Action::eyeDown),
-     act(Action::sideLeft),
-     act(Action::sideRight)},
+    {rPunch, escape,  lPunch,  turn,    escape,  nothing, lPunch,  rPunch,
+     stepIn, stepBack, circleL, circleR, stepIn, stepBack, circleL, circleR,
+     eyeUp,  eyeDown, sideL,   sideR},
     // training
-    {act(Action::rightPunch),
-     escape,
-     act(Action::leftPunch),
-     nothing,
-     escape,
-     nothing,
-     act(Action::leftPunch),
-     act(Action::rightPunch),
-     nothing,
-     nothing,
-     nothing,
-     nothing,
-     nothing,
-     nothing,
-     nothing,
-     nothing,
-     nothing,
-     nothing,
-     nothing,
-     nothing},
+    {rPunch, escape,  lPunch,  nothing, escape,  nothing, lPunch,  rPunch,
+     nothing, nothing, nothing, nothing, nothing, nothing, nothing, nothing,
+     nothing, nothing, nothing, nothing},
 };
+// clang-format on
 
 } // namespace
 
