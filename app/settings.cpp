@@ -88,8 +88,11 @@ bool volumeFromText(const std::string& text, int& volume) {
     if (text.empty() || text.size() > 3 ||
         text.find_first_not_of("0123456789") != std::string::npos)
         return false;
-    volume = std::stoi(text);
-    return volume <= maximumVolume;
+    const int read = std::stoi(text);
+    if (read > maximumVolume)
+        return false; // the line is ignored: the volume stays as it was
+    volume = read;
+    return true;
 }
 
 std::string trimmed(const std::string& text) {

@@ -32,13 +32,14 @@ TEST(SettingsTest, BadLinesAreToldAndTheRestApplies) {
                                      "[sound]\n"            // 14
                                      "volume = 101\n"       // 15: out of range
                                      "volume = 40\n"        // 16
-                                     "volume = -1\n",       // 17: not a number
+                                     "volume = -1\n"        // 17: not a number
+                                     "volume = 300\n",      // 18: out of range, 40 kept
                                      problems);
     std::vector<int> lines;
     for (const SettingsProblem& problem : problems)
         lines.push_back(problem.line);
     std::sort(lines.begin(), lines.end());
-    EXPECT_EQ(lines, (std::vector<int>{1, 6, 7, 8, 11, 12, 15, 17}));
+    EXPECT_EQ(lines, (std::vector<int>{1, 6, 7, 8, 11, 12, 15, 17, 18}));
     EXPECT_EQ(keyOf(s, Action::leftPunch), 'z');
     EXPECT_EQ(keyOf(s, Action::rightPunch), 'x');
     EXPECT_EQ(keyOf(s, Action::eyeUp), 'i');
