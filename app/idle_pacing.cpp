@@ -15,11 +15,6 @@ IdlePacer pacer;
 // the finished training).
 unsigned generation = 0;
 
-double secondsNow() {
-    using Clock = std::chrono::steady_clock;
-    return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
-}
-
 void stepWhenDue();
 
 void onSlot(int setIn) {
@@ -60,6 +55,11 @@ void stepWhenDue() {
 }
 
 } // namespace
+
+double secondsNow() {
+    using Clock = std::chrono::steady_clock;
+    return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
+}
 
 void installIdle(IdleStep step) {
     currentStep = step;

@@ -25,6 +25,9 @@ IdleStep installedIdle();
 using IdlePoll = bool (*)();
 void setIdlePoll(IdlePoll poll);
 
+// The clock the steps are paced by, in seconds (steady: never set back).
+double secondsNow();
+
 // The pacing rule alone, on a clock given in seconds.
 struct IdlePacer {
     double period = 1.0 / 60.0;

@@ -6,7 +6,6 @@
 
 #include <SDL2/SDL.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -64,11 +63,6 @@ struct RumbleShape {
 
 constexpr RumbleShape hitRumble{0x5000, 0x9000, 120};
 constexpr RumbleShape knockOutRumble{0xFFFF, 0xFFFF, 900};
-
-double secondsNow() {
-    using Clock = std::chrono::steady_clock;
-    return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
-}
 
 Pad* findPad(SDL_JoystickID id) {
     for (Pad& pad : pads)
