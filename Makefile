@@ -124,7 +124,7 @@ memcheck: all
 # Libraries built anew (another version, another compiler) go to another prefix: the game's
 # build, which remembers where it found them, starts over then.
 windows:
-	@prefix=$$(./tools/windows/libraries.sh $(WINDOWS_BUILD)) && \
+	@prefix=$$(JOBS=$(JOBS) ./tools/windows/libraries.sh $(WINDOWS_BUILD)) && \
 		{ grep -qxF "CMAKE_PREFIX_PATH:UNINITIALIZED=$$prefix" $(WINDOWS_GAME_BUILD)/CMakeCache.txt \
 			2>/dev/null || rm -rf $(WINDOWS_GAME_BUILD); } && \
 		cmake -S . -B $(WINDOWS_GAME_BUILD) -DCMAKE_BUILD_TYPE=Release \
