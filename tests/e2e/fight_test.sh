@@ -34,6 +34,9 @@ fight=$(shoot fight_cup)
 expect_grey "$fight" 320 15 0 "fight in Coupe Tavelin"
 [ "$(ko_letters "$fight")" -lt 20 ] || fail "the fight already shows KO"
 
+# The murmur alone past its second start (the first is under the bell), so that a start is
+# heard before anything could set it back.
+sleep 4
 # The menu opening and closing over the window makes it "visible" each time, and a hide and
 # show go on where they stopped: the crowd's loop starts over only by looping.
 for _ in 1 2 3; do toggle_view_menu; done
@@ -78,10 +81,16 @@ swishes=$(sides_heard $SWISH_BAND | tr -d C)
 [[ $swishes == R* && $swishes == *RLRLRL* ]] ||
     fail "swishes heard from the sides $swishes, not the right then both by turns"
 # Where the loop's start is heard (in seconds of sound, the hidden stretch left out), it is a
-# whole number of 3.0 s loops after the last.
+# whole number of 3.0 s loops after the last. Under X the hide pauses the mix, and starts are
+# heard on both sides of that silence: a loop set back by the menu, the show or the resume
+# would be heard out of step after it.
 loops=$("$SOUND_ONSETS" "$RECORDING" \
     --loop "$RUKO_SOURCE/Data/sounds/crowd_murmur.wav")
-echo "$loops" | awk 'NR > 1 { n = int(($1 - last) / 3 + 0.5); off = $1 - last - 3 * n }
-    NR > 1 && (n < 1 || off > 0.03 || off < -0.03) { bad = 1 } { last = $1 }
-    END { exit bad || NR < 3 }' || fail "the crowd's loop starts over; heard at (s, match): $(echo $loops)"
+echo "$loops" | awk -v paused=$([ "${RUKO_UNDER_WINE:-}" = 1 ] && echo 0 || echo 1) '
+    $2 == "silence" { if (starts) hidden = 1; next }
+    starts { n = int(($1 - last) / 3 + 0.5); off = $1 - last - 3 * n }
+    starts && (n < 1 || off > 0.03 || off < -0.03) { bad = 1 }
+    { last = $1; starts++; if (hidden) after++; else before++ }
+    END { exit bad || starts < 3 || (paused && (!before || !after)) }' ||
+    fail "the crowd's loop starts over; heard at (s, match): $(echo $loops)"
 echo "PASS"

@@ -8,7 +8,8 @@
 // Q 0 takes everything below HZ (a low-pass), any other Q a narrow band around HZ.
 //   sound_onsets RECORDING.wav --loop LOOP.wav
 // prints instead where the loop's first 150 ms recur, in seconds of sound (stretches of
-// silence left out), and how well they match (1 at best).
+// silence left out), and how well they match (1 at best); and where a silence of 200 ms or
+// more was left out (a paused mix), as "SECONDS silence".
 #include <sndfile.h>
 
 #include <algorithm>
@@ -50,17 +51,24 @@ constexpr double loopHeadSeconds = 0.15;
 constexpr int decimation = 8; // the crowd's sound is low enough to be compared at 5.5 kHz
 constexpr double matchFloor = 0.8;
 constexpr double matchesApart = 0.5; // seconds
+constexpr int pauseFrames = 20;
 
 // The file's channels mixed and every `decimation` samples averaged; 10 ms frames of digital
-// silence (a paused mix) left out.
-std::vector<double> soundOf(SNDFILE* file, const SF_INFO& info) {
+// silence (a paused mix) left out, and where a pause was, in samples of the result, added to
+// `pauses` when given.
+std::vector<double> soundOf(SNDFILE* file, const SF_INFO& info,
+                            std::vector<std::size_t>* pauses = nullptr) {
     const int frameLength = static_cast<int>(frameSeconds * info.samplerate);
     std::vector<float> frame(static_cast<std::size_t>(frameLength) * info.channels);
     std::vector<double> sound;
+    int silentFrames = 0;
     while (sf_readf_float(file, frame.data(), frameLength) == frameLength) {
         bool silent = true;
         for (float sample : frame)
             silent = silent && std::fabs(sample) < 1e-6f;
+        if (pauses && !silent && silentFrames >= pauseFrames)
+            pauses->push_back(sound.size());
+        silentFrames = silent ? silentFrames + 1 : 0;
         for (int i = 0; !silent && i + decimation <= frameLength; i += decimation) {
             double sum = 0;
             for (std::size_t k = 0; k < std::size_t{decimation} * info.channels; ++k)
@@ -80,7 +88,8 @@ int printLoopStarts(SNDFILE* recording, const SF_INFO& info, const char* loopPat
     }
     std::vector<double> head = soundOf(loop, loopInfo);
     sf_close(loop);
-    const std::vector<double> sound = soundOf(recording, info);
+    std::vector<std::size_t> pauses;
+    const std::vector<double> sound = soundOf(recording, info, &pauses);
     const double rate = static_cast<double>(info.samplerate) / decimation;
     head.resize(static_cast<std::size_t>(loopHeadSeconds * rate));
     if (sound.size() <= head.size())
@@ -91,6 +100,12 @@ int printLoopStarts(SNDFILE* recording, const SF_INFO& info, const char* loopPat
     // Normalised correlation at each offset; the best of each stretch above the floor.
     double best = 0;
     std::size_t bestAt = 0;
+    std::size_t pause = 0;
+    const auto print = [&](std::size_t at, double match) {
+        for (; pause < pauses.size() && pauses[pause] <= at; ++pause)
+            std::printf("%.3f silence\n", pauses[pause] / rate);
+        std::printf("%.3f %.2f\n", at / rate, match);
+    };
     for (std::size_t at = 0; at + head.size() < sound.size(); ++at) {
         double dot = 0;
         for (std::size_t i = 0; i < head.size(); ++i)
@@ -99,13 +114,15 @@ int printLoopStarts(SNDFILE* recording, const SF_INFO& info, const char* loopPat
         if (match > best)
             best = match, bestAt = at;
         if (best > matchFloor && at - bestAt > matchesApart * rate) {
-            std::printf("%.3f %.2f\n", bestAt / rate, best);
+            print(bestAt, best);
             best = 0;
         }
         energy += sound[at + head.size()] * sound[at + head.size()] - sound[at] * sound[at];
     }
     if (best > matchFloor)
-        std::printf("%.3f %.2f\n", bestAt / rate, best);
+        print(bestAt, best);
+    for (; pause < pauses.size(); ++pause)
+        std::printf("%.3f silence\n", pauses[pause] / rate);
     return 0;
 }
 
