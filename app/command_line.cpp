@@ -1,7 +1,7 @@
 #include "app/command_line.h"
 
-#include "app/platform.h"
-#include "app/settings.h"
+#include "input/settings.h"
+#include "platform/platform.h"
 
 #include <cstdlib>
 #include <cstring>

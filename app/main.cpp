@@ -1,11 +1,11 @@
 #include "app/command_line.h"
-#include "app/menus.h"
-#include "app/pads.h"
-#include "app/platform.h"
-#include "app/settings.h"
 #include "app/startup.h"
-#include "app/view_menu.h"
 #include "app/window.h"
+#include "input/pads.h"
+#include "input/settings.h"
+#include "menus/menus.h"
+#include "menus/view_menu.h"
+#include "platform/platform.h"
 #include "sound/sound.h"
 
 #include <GL/glut.h>

@@ -4,13 +4,13 @@
 //
 //   fight_frames   (run from the game's folder: it reads Data/; RUKO_BENCH_SECONDS, default 5)
 
-#include "app/menus.h"
 #include "app/startup.h"
 #include "app/window.h"
 #include "bench/machine_info.h"
 #include "bench/screen_frames.h"
 #include "game/fight_screen.h"
 #include "game/state.h"
+#include "menus/menus.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -8,7 +8,6 @@
 // RUKO_BENCH_PACE_SECONDS (each paced screen, default 10), RUKO_BENCH_PRESSES (default 38),
 // RUKO_BENCH_SECONDS (each unpaced screen, default 2).
 
-#include "app/menus.h"
 #include "app/startup.h"
 #include "app/window.h"
 #include "bench/game_session.h"
@@ -17,6 +16,7 @@
 #include "game/fight_screen.h"
 #include "game/state.h"
 #include "game/training_screen.h"
+#include "menus/menus.h"
 
 #include <X11/keysym.h>
 #include <sys/resource.h>

@@ -1,11 +1,11 @@
 #include "bench/screen_frames.h"
 
 #include "app/idle_pacing.h"
-#include "app/menus.h"
 #include "game/fight_screen.h"
 #include "game/knockout.h"
 #include "game/state.h"
 #include "game/training_screen.h"
+#include "menus/menus.h"
 
 #include <GL/freeglut.h>
 

@@ -2,7 +2,7 @@
 // (every key of the keyboard, no key doing two actions, the volume in range), each problem
 // names a line of the text, and its printed form reads back the same with no problem.
 
-#include "app/settings.h"
+#include "input/settings.h"
 
 #include <algorithm>
 #include <cstdint>

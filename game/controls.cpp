@@ -1,11 +1,11 @@
 #include "game/controls.h"
 
-#include "app/menus.h"
-#include "app/settings.h"
 #include "game/fight_scene.h"
 #include "game/knockout.h"
 #include "game/punches.h"
 #include "game/state.h"
+#include "input/settings.h"
+#include "menus/menus.h"
 #include "sound/sound.h"
 
 #include <GL/glut.h>

@@ -1,11 +1,11 @@
 #include "game/knockout.h"
 
-#include "app/pads.h"
 #include "app/screen.h"
 #include "app/window.h"
 #include "game/fight_scene.h"
 #include "game/opponent_pose.h"
 #include "game/state.h"
+#include "input/pads.h"
 #include "models/opponents.h"
 #include "sound/sound.h"
 #include "text/bitmap_font.h"

@@ -1,8 +1,8 @@
 #include "game/training_rules.h"
 
-#include "app/pads.h"
 #include "game/punches.h"
 #include "game/state.h"
+#include "input/pads.h"
 #include "sound/sound.h"
 
 namespace {

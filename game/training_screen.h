@@ -9,5 +9,5 @@ void enterTrainingScreen(int kind);
 void trainingDisplay();
 void trainingIdle();
 void trainingKeyboard(unsigned char key, int x, int y);
-// For punches bound to keys without a character (app/settings.h).
+// For punches bound to keys without a character (input/settings.h).
 void trainingSpecial(int key, int x, int y);

@@ -1,6 +1,6 @@
-#include "app/pad_layout.h"
+#include "input/pad_layout.h"
 
-#include "app/keys.h"
+#include "input/keys.h"
 
 #include <GL/glut.h>
 

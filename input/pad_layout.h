@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/screen.h"
-#include "app/settings.h"
+#include "input/settings.h"
 
 // What a pad's buttons and sticks do on each screen: the key they stand for, every pad alike
 // (SDL's names for the buttons, whatever the pad prints on them).

@@ -1,8 +1,8 @@
-#include "app/pads.h"
+#include "input/pads.h"
 
 #include "app/idle_pacing.h"
-#include "app/pad_layout.h"
 #include "app/screen.h"
+#include "input/pad_layout.h"
 
 #include <SDL2/SDL.h>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-// The player's own keys and volume, from the settings file (app/platform.h says where): plain
+// The player's own keys and volume, from the settings file (platform/platform.h says where): plain
 // `name = value` lines under [keys] and [sound], with # or ; comment lines. No file means the
 // usual keys and full volume; the game never writes the file.
 

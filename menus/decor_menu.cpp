@@ -1,11 +1,11 @@
-#include "app/decor_menu.h"
+#include "menus/decor_menu.h"
 
-#include "app/keys.h"
-#include "app/menu_layout.h"
-#include "app/menu_state.h"
-#include "app/menus.h"
 #include "game/fight_screen.h"
 #include "game/state.h"
+#include "input/keys.h"
+#include "menus/menu_layout.h"
+#include "menus/menu_state.h"
+#include "menus/menus.h"
 #include "scene/list_numbers.h"
 #include "sound/sound.h"
 

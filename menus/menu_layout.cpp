@@ -1,4 +1,4 @@
-#include "app/menu_layout.h"
+#include "menus/menu_layout.h"
 
 #include "app/window.h"
 #include "models/palette.h"

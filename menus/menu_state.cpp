@@ -1,4 +1,4 @@
-#include "app/menu_state.h"
+#include "menus/menu_state.h"
 
 #include "game/state.h"
 #include "sound/sound.h"

@@ -1,9 +1,9 @@
-#include "app/mode_menu.h"
+#include "menus/mode_menu.h"
 
-#include "app/keys.h"
-#include "app/menu_layout.h"
-#include "app/menu_state.h"
-#include "app/menus.h"
+#include "input/keys.h"
+#include "menus/menu_layout.h"
+#include "menus/menu_state.h"
+#include "menus/menus.h"
 #include "scene/list_numbers.h"
 #include "sound/sound.h"
 

@@ -1,11 +1,11 @@
-#include "app/opponent_menu.h"
+#include "menus/opponent_menu.h"
 
-#include "app/keys.h"
-#include "app/menu_layout.h"
-#include "app/menu_state.h"
-#include "app/menus.h"
 #include "game/opponent_pose.h"
 #include "game/state.h"
+#include "input/keys.h"
+#include "menus/menu_layout.h"
+#include "menus/menu_state.h"
+#include "menus/menus.h"
 #include "models/opponents.h"
 #include "sound/sound.h"
 

@@ -1,9 +1,9 @@
-#include "app/title_screen.h"
+#include "menus/title_screen.h"
 
-#include "app/keys.h"
-#include "app/menus.h"
-#include "app/title_animation.h"
 #include "app/window.h"
+#include "input/keys.h"
+#include "menus/menus.h"
+#include "menus/title_animation.h"
 #include "scene/list_numbers.h"
 #include "sound/sound.h"
 #include "text/bitmap_font.h"

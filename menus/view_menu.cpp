@@ -1,4 +1,4 @@
-#include "app/view_menu.h"
+#include "menus/view_menu.h"
 
 #include "app/window.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-// What differs between systems, each behind one call; app/*_posix.cpp and app/*_windows.cpp
+// What differs between systems, each behind one call; platform/*_posix.cpp and *_windows.cpp
 // hold the two sides.
 
 // Keeps the audio libraries' own complaints about a missing device off stderr, without

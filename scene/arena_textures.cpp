@@ -1,6 +1,6 @@
 #include "scene/arena_textures.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "scene/bmp_loader.h"
 
 #include <GL/glu.h>

@@ -1,6 +1,6 @@
 #include "scene/bmp_loader.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 #include <cstdio>
 #include <cstdlib>

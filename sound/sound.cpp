@@ -1,6 +1,6 @@
 #include "sound/sound.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 #include <AL/al.h>
 #include <AL/alc.h>

@@ -1,11 +1,11 @@
-#include "app/menu_state.h"
-#include "app/menus.h"
-#include "app/pad_layout.h"
-#include "app/pads.h"
 #include "app/screen.h"
-#include "app/settings.h"
 #include "game/fight_screen.h"
 #include "game/state.h"
+#include "input/pad_layout.h"
+#include "input/pads.h"
+#include "input/settings.h"
+#include "menus/menu_state.h"
+#include "menus/menus.h"
 
 #include <GL/freeglut.h>
 #include <SDL2/SDL.h>

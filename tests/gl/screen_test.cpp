@@ -1,7 +1,7 @@
-#include "app/menus.h"
 #include "app/screen.h"
-#include "app/view_menu.h"
 #include "app/window.h"
+#include "menus/menus.h"
+#include "menus/view_menu.h"
 #include "tests/support/gl_harness.h"
 #include "tests/support/stdout_capture.h"
 

@@ -1,5 +1,5 @@
-#include "app/menu_layout.h"
-#include "app/menu_state.h"
+#include "menus/menu_layout.h"
+#include "menus/menu_state.h"
 #include "sound/sound.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "input/settings.h"
 
 #include <GL/glut.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/title_animation.h"
+#include "menus/title_animation.h"
 
 #include <gtest/gtest.h>
 
