@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 Settings settingsInEffect = defaultSettings();
@@ -95,6 +96,32 @@ bool volumeFromText(const std::string& text, int& volume) {
     return true;
 }
 
+// The file's bytes as a message shows them: anything but printable ASCII as \xNN, so that no
+// byte can move the terminal's cursor or cut the message short.
+std::string shown(const std::string& text) {
+    std::string escaped;
+    for (const char c : text) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte >= ' ' && byte < 127) {
+            escaped += c;
+        } else {
+            char code[5];
+            std::snprintf(code, sizeof code, "\\x%02x", byte);
+            escaped += code;
+        }
+    }
+    return escaped;
+}
+
+// UTF-16 by its byte-order mark, or by a zero byte beside another first character (ASCII
+// without the mark): Notepad's "Unicode" and PowerShell 5's redirections write it.
+bool isUtf16(const std::string& text) {
+    if (text.size() < 2)
+        return false;
+    const std::string start = text.substr(0, 2);
+    return start == "\xff\xfe" || start == "\xfe\xff" || ((start[0] == 0) != (start[1] == 0));
+}
+
 std::string trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(" \t\r");
     if (first == std::string::npos)
@@ -166,9 +193,14 @@ Action actionOfKey(KeyCode key) {
 
 Settings parseSettings(const std::string& text, std::vector<SettingsProblem>& problems) {
     Settings settings = defaultSettings();
+    if (isUtf16(text)) {
+        problems.push_back({0, "UTF-16 text, save it as UTF-8"});
+        return settings;
+    }
     std::vector<KeyLine> keyLines;
     Section section = Section::none;
-    std::size_t start = 0;
+    // UTF-8's byte-order mark, which Notepad writes.
+    std::size_t start = text.compare(0, 3, "\xef\xbb\xbf") == 0 ? 3 : 0;
     for (int number = 1; start < text.size(); ++number) {
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos)
@@ -178,12 +210,21 @@ Settings parseSettings(const std::string& text, std::vector<SettingsProblem>& pr
         if (line.empty() || line[0] == '#' || line[0] == ';')
             continue;
         if (line[0] == '[') {
-            const std::string name = line.back() == ']' ? line.substr(1, line.size() - 2) : "";
+            // The header alone, or followed by a comment.
+            const std::size_t close = line.find(']');
+            const std::string after =
+                close == std::string::npos ? "" : trimmed(line.substr(close + 1));
+            const bool wellFormed =
+                close != std::string::npos && (after.empty() || after[0] == '#' || after[0] == ';');
+            const std::string name = wellFormed ? line.substr(1, close - 1) : "";
             section = name == "keys"    ? Section::keys
                       : name == "sound" ? Section::sound
                                         : Section::unknown;
             if (section == Section::unknown)
-                problems.push_back({number, "unknown section " + line + " and the lines under it"});
+                problems.push_back(
+                    {number, "unknown section " +
+                                 shown(wellFormed ? line.substr(0, close + 1) : line) +
+                                 " and the lines under it"});
             continue;
         }
         if (section == Section::unknown)
@@ -196,22 +237,22 @@ Settings parseSettings(const std::string& text, std::vector<SettingsProblem>& pr
         const std::string name = trimmed(line.substr(0, equals));
         const std::string value = trimmed(line.substr(equals + 1));
         if (section == Section::none) {
-            problems.push_back({number, "'" + name + "' comes before any [section]"});
+            problems.push_back({number, "'" + shown(name) + "' comes before any [section]"});
         } else if (section == Section::sound) {
             if (name != "volume")
-                problems.push_back({number, "unknown name '" + name + "' in [sound]"});
+                problems.push_back({number, "unknown name '" + shown(name) + "' in [sound]"});
             else if (!volumeFromText(value, settings.volume))
                 problems.push_back(
-                    {number, "volume '" + value + "' is not a number from 0 to 100"});
+                    {number, "volume '" + shown(value) + "' is not a number from 0 to 100"});
         } else {
             int action = 0;
             while (action < actionCount && name != actionEntries[action].name)
                 ++action;
             KeyCode key = 0;
             if (action == actionCount)
-                problems.push_back({number, "unknown name '" + name + "' in [keys]"});
+                problems.push_back({number, "unknown name '" + shown(name) + "' in [keys]"});
             else if (!keyFromName(value, key))
-                problems.push_back({number, "'" + value + "' is not a key"});
+                problems.push_back({number, "'" + shown(value) + "' is not a key"});
             else
                 keyLines.push_back({action, key, number});
         }
@@ -257,6 +298,9 @@ void loadSettings(const std::string& path) {
         problems.begin(), problems.end(),
         [](const SettingsProblem& a, const SettingsProblem& b) { return a.line < b.line; });
     for (const SettingsProblem& problem : problems)
-        std::fprintf(stderr, "ruko: %s:%d: %s: ignored\n", path.c_str(), problem.line,
-                     problem.text.c_str());
+        if (problem.line > 0)
+            std::fprintf(stderr, "ruko: %s:%d: %s: ignored\n", path.c_str(), problem.line,
+                         problem.text.c_str());
+        else
+            std::fprintf(stderr, "ruko: %s: %s: ignored\n", path.c_str(), problem.text.c_str());
 }

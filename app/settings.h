@@ -54,7 +54,8 @@ struct SettingsProblem {
 
 // The settings a file's text gives over the defaults. Each bad line is left out and said in
 // `problems`, by line number (an unknown section or name, a value that is not a key or not a
-// number in range, a key that another action has).
+// number in range, a key that another action has), in printable ASCII whatever its bytes. A
+// leading UTF-8 byte-order mark is skipped; UTF-16 text is not read, said once as line 0.
 Settings parseSettings(const std::string& text, std::vector<SettingsProblem>& problems);
 
 // The settings in the file's own format: read back, they give the same settings.
