@@ -1,5 +1,7 @@
 #include "app/settings.h"
 
+#include "app/platform.h"
+
 #include <GL/glut.h>
 
 #include <algorithm>
@@ -63,6 +65,9 @@ constexpr KeyName keyNames[] = {
 };
 
 constexpr int maximumVolume = 100;
+
+// Enough for every setting many times over; /dev/zero is never read to its end.
+constexpr std::size_t maximumFileSize = 64 * 1024;
 
 // A key from its name in the file: one visible character as typed, or one of keyNames.
 bool keyFromName(const std::string& name, KeyCode& key) {
@@ -275,21 +280,27 @@ std::string formatSettings(const Settings& settings) {
 void loadSettings(const std::string& path) {
     if (path.empty())
         return;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    bool regular = true;
+    std::FILE* file = openRegularFile(path, regular);
     if (!file) {
-        if (errno != ENOENT)
-            std::fprintf(stderr, "ruko: cannot read %s: %s\n", path.c_str(), std::strerror(errno));
+        if (!regular)
+            reportSettingsProblems("ruko: cannot read " + path + ": not a regular file\n");
+        else if (errno != ENOENT)
+            reportSettingsProblems("ruko: cannot read " + path + ": " + std::strerror(errno) +
+                                   "\n");
         return;
     }
-    std::string text;
-    char block[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(block, 1, sizeof block, file)) > 0)
-        text.append(block, got);
+    std::string text(maximumFileSize + 1, '\0');
+    text.resize(std::fread(&text[0], 1, text.size(), file));
     const int readError = std::ferror(file) ? errno : 0;
     std::fclose(file);
     if (readError) {
-        std::fprintf(stderr, "ruko: cannot read %s: %s\n", path.c_str(), std::strerror(readError));
+        reportSettingsProblems("ruko: cannot read " + path + ": " + std::strerror(readError) +
+                               "\n");
+        return;
+    }
+    if (text.size() > maximumFileSize) {
+        reportSettingsProblems("ruko: cannot read " + path + ": larger than 64 KiB\n");
         return;
     }
     std::vector<SettingsProblem> problems;
@@ -297,10 +308,11 @@ void loadSettings(const std::string& path) {
     std::stable_sort(
         problems.begin(), problems.end(),
         [](const SettingsProblem& a, const SettingsProblem& b) { return a.line < b.line; });
+    std::string report;
     for (const SettingsProblem& problem : problems)
-        if (problem.line > 0)
-            std::fprintf(stderr, "ruko: %s:%d: %s: ignored\n", path.c_str(), problem.line,
-                         problem.text.c_str());
-        else
-            std::fprintf(stderr, "ruko: %s: %s: ignored\n", path.c_str(), problem.text.c_str());
+        report += "ruko: " + path +
+                  (problem.line > 0 ? ":" + std::to_string(problem.line) : std::string()) + ": " +
+                  problem.text + ": ignored\n";
+    if (!report.empty())
+        reportSettingsProblems(report);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -61,6 +60,8 @@ Settings parseSettings(const std::string& text, std::vector<SettingsProblem>& pr
 // The settings in the file's own format: read back, they give the same settings.
 std::string formatSettings(const Settings& settings);
 
-// Reads the file at `path` into settingsInEffect. Each bad line is reported on stderr with the
-// path and its number, an unreadable file once; a missing file (or an empty path) says nothing.
+// Reads the file at `path` into settingsInEffect. Each bad line is reported
+// (reportSettingsProblems) with the path and its number, all at once; a file that cannot be read
+// (or is no regular file, or is larger than 64 KiB) once. A missing file (or an empty path) says
+// nothing.
 void loadSettings(const std::string& path);
