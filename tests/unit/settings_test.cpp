@@ -79,13 +79,12 @@ TEST(SettingsTest, FilesAsEditorsSaveThem) {
     EXPECT_EQ(keyOf(s, Action::turn), 'q');
     EXPECT_EQ(s.volume, 7);
     for (const std::string& utf16 : {"\xff\xfe[\0k\0"s, "\xfe\xff\0["s, "[\0k\0"s, "\0[\0k"s}) {
-        problems.clear();
-        parseSettings(utf16, problems);
-        ASSERT_EQ(problems.size(), 1u);
-        EXPECT_EQ(problems[0].line, 0);
-        EXPECT_EQ(problems[0].text, "UTF-16 text, save it as UTF-8");
+        std::vector<SettingsProblem> once;
+        parseSettings(utf16, once);
+        ASSERT_EQ(once.size(), 1u);
+        EXPECT_EQ(once[0].line, 0);
+        EXPECT_EQ(once[0].text, "UTF-16 text, save it as UTF-8");
     }
-    problems.clear();
     parseSettings("[keys]\nturn = \x1b[2J\0\xe9\n[k\x07] # x\n"s, problems);
     ASSERT_EQ(problems.size(), 2u);
     EXPECT_EQ(problems[0].text, "'\\x1b[2J\\x00\\xe9' is not a key");
