@@ -1,6 +1,7 @@
 // parseSettings on arbitrary text: whatever the lines, the result is a valid set of settings
 // (every key of the keyboard, no key doing two actions, the volume in range), each problem
-// names a line of the text, and its printed form reads back the same with no problem.
+// names a line of the text (or the whole text, line 0, alone) in printable ASCII, and its
+// printed form reads back the same with no problem.
 
 #include "input/settings.h"
 
@@ -39,9 +40,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<SettingsProblem> problems;
     const Settings settings = parseSettings(text, problems);
     const int lines = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-    for (const SettingsProblem& problem : problems)
-        if (problem.line < 1 || problem.line > lines || problem.text.empty())
+    for (const SettingsProblem& problem : problems) {
+        if (problem.line < 0 || problem.line > lines || problem.text.empty() ||
+            (problem.line == 0 && problems.size() != 1))
             std::abort();
+        for (const char c : problem.text)
+            if (c < ' ' || c > '~')
+                std::abort();
+    }
     if (!valid(settings))
         std::abort();
     std::vector<SettingsProblem> again;

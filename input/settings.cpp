@@ -1,9 +1,12 @@
 #include "input/settings.h"
 
+#include "platform/platform.h"
+
 #include <GL/glut.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 Settings settingsInEffect = defaultSettings();
@@ -63,6 +66,9 @@ constexpr KeyName keyNames[] = {
 
 constexpr int maximumVolume = 100;
 
+// Enough for every setting many times over; /dev/zero is never read to its end.
+constexpr std::size_t maximumFileSize = 64 * 1024;
+
 // A key from its name in the file: one visible character as typed, or one of keyNames.
 bool keyFromName(const std::string& name, KeyCode& key) {
     if (name.size() == 1 && name[0] > ' ' && name[0] < 127) {
@@ -93,6 +99,32 @@ bool volumeFromText(const std::string& text, int& volume) {
         return false; // the line is ignored: the volume stays as it was
     volume = read;
     return true;
+}
+
+// The file's bytes as a message shows them: anything but printable ASCII as \xNN, so that no
+// byte can move the terminal's cursor or cut the message short.
+std::string shown(const std::string& text) {
+    std::string escaped;
+    for (const char c : text) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte >= ' ' && byte < 127) {
+            escaped += c;
+        } else {
+            char code[5];
+            std::snprintf(code, sizeof code, "\\x%02x", byte);
+            escaped += code;
+        }
+    }
+    return escaped;
+}
+
+// UTF-16 by its byte-order mark, or by a zero byte beside another first character (ASCII
+// without the mark): Notepad's "Unicode" and PowerShell 5's redirections write it.
+bool isUtf16(const std::string& text) {
+    if (text.size() < 2)
+        return false;
+    const std::string start = text.substr(0, 2);
+    return start == "\xff\xfe" || start == "\xfe\xff" || ((start[0] == 0) != (start[1] == 0));
 }
 
 std::string trimmed(const std::string& text) {
@@ -166,9 +198,14 @@ Action actionOfKey(KeyCode key) {
 
 Settings parseSettings(const std::string& text, std::vector<SettingsProblem>& problems) {
     Settings settings = defaultSettings();
+    if (isUtf16(text)) {
+        problems.push_back({0, "UTF-16 text, save it as UTF-8"});
+        return settings;
+    }
     std::vector<KeyLine> keyLines;
     Section section = Section::none;
-    std::size_t start = 0;
+    // UTF-8's byte-order mark, which Notepad writes.
+    std::size_t start = text.compare(0, 3, "\xef\xbb\xbf") == 0 ? 3 : 0;
     for (int number = 1; start < text.size(); ++number) {
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos)
@@ -178,12 +215,21 @@ Settings parseSettings(const std::string& text, std::vector<SettingsProblem>& pr
         if (line.empty() || line[0] == '#' || line[0] == ';')
             continue;
         if (line[0] == '[') {
-            const std::string name = line.back() == ']' ? line.substr(1, line.size() - 2) : "";
+            // The header alone, or followed by a comment.
+            const std::size_t close = line.find(']');
+            const std::string after =
+                close == std::string::npos ? "" : trimmed(line.substr(close + 1));
+            const bool wellFormed =
+                close != std::string::npos && (after.empty() || after[0] == '#' || after[0] == ';');
+            const std::string name = wellFormed ? line.substr(1, close - 1) : "";
             section = name == "keys"    ? Section::keys
                       : name == "sound" ? Section::sound
                                         : Section::unknown;
             if (section == Section::unknown)
-                problems.push_back({number, "unknown section " + line + " and the lines under it"});
+                problems.push_back(
+                    {number, "unknown section " +
+                                 shown(wellFormed ? line.substr(0, close + 1) : line) +
+                                 " and the lines under it"});
             continue;
         }
         if (section == Section::unknown)
@@ -196,22 +242,22 @@ Settings parseSettings(const std::string& text, std::vector<SettingsProblem>& pr
         const std::string name = trimmed(line.substr(0, equals));
         const std::string value = trimmed(line.substr(equals + 1));
         if (section == Section::none) {
-            problems.push_back({number, "'" + name + "' comes before any [section]"});
+            problems.push_back({number, "'" + shown(name) + "' comes before any [section]"});
         } else if (section == Section::sound) {
             if (name != "volume")
-                problems.push_back({number, "unknown name '" + name + "' in [sound]"});
+                problems.push_back({number, "unknown name '" + shown(name) + "' in [sound]"});
             else if (!volumeFromText(value, settings.volume))
                 problems.push_back(
-                    {number, "volume '" + value + "' is not a number from 0 to 100"});
+                    {number, "volume '" + shown(value) + "' is not a number from 0 to 100"});
         } else {
             int action = 0;
             while (action < actionCount && name != actionEntries[action].name)
                 ++action;
             KeyCode key = 0;
             if (action == actionCount)
-                problems.push_back({number, "unknown name '" + name + "' in [keys]"});
+                problems.push_back({number, "unknown name '" + shown(name) + "' in [keys]"});
             else if (!keyFromName(value, key))
-                problems.push_back({number, "'" + value + "' is not a key"});
+                problems.push_back({number, "'" + shown(value) + "' is not a key"});
             else
                 keyLines.push_back({action, key, number});
         }
@@ -234,21 +280,27 @@ std::string formatSettings(const Settings& settings) {
 void loadSettings(const std::string& path) {
     if (path.empty())
         return;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    bool regular = true;
+    std::FILE* file = openRegularFile(path, regular);
     if (!file) {
-        if (errno != ENOENT)
-            std::fprintf(stderr, "ruko: cannot read %s: %s\n", path.c_str(), std::strerror(errno));
+        if (!regular)
+            reportSettingsProblems("ruko: cannot read " + path + ": not a regular file\n");
+        else if (errno != ENOENT)
+            reportSettingsProblems("ruko: cannot read " + path + ": " + std::strerror(errno) +
+                                   "\n");
         return;
     }
-    std::string text;
-    char block[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(block, 1, sizeof block, file)) > 0)
-        text.append(block, got);
+    std::string text(maximumFileSize + 1, '\0');
+    text.resize(std::fread(&text[0], 1, text.size(), file));
     const int readError = std::ferror(file) ? errno : 0;
     std::fclose(file);
     if (readError) {
-        std::fprintf(stderr, "ruko: cannot read %s: %s\n", path.c_str(), std::strerror(readError));
+        reportSettingsProblems("ruko: cannot read " + path + ": " + std::strerror(readError) +
+                               "\n");
+        return;
+    }
+    if (text.size() > maximumFileSize) {
+        reportSettingsProblems("ruko: cannot read " + path + ": larger than 64 KiB\n");
         return;
     }
     std::vector<SettingsProblem> problems;
@@ -256,7 +308,11 @@ void loadSettings(const std::string& path) {
     std::stable_sort(
         problems.begin(), problems.end(),
         [](const SettingsProblem& a, const SettingsProblem& b) { return a.line < b.line; });
+    std::string report;
     for (const SettingsProblem& problem : problems)
-        std::fprintf(stderr, "ruko: %s:%d: %s: ignored\n", path.c_str(), problem.line,
-                     problem.text.c_str());
+        report += "ruko: " + path +
+                  (problem.line > 0 ? ":" + std::to_string(problem.line) : std::string()) + ": " +
+                  problem.text + ": ignored\n";
+    if (!report.empty())
+        reportSettingsProblems(report);
 }

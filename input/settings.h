@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -54,12 +53,15 @@ struct SettingsProblem {
 
 // The settings a file's text gives over the defaults. Each bad line is left out and said in
 // `problems`, by line number (an unknown section or name, a value that is not a key or not a
-// number in range, a key that another action has).
+// number in range, a key that another action has), in printable ASCII whatever its bytes. A
+// leading UTF-8 byte-order mark is skipped; UTF-16 text is not read, said once as line 0.
 Settings parseSettings(const std::string& text, std::vector<SettingsProblem>& problems);
 
 // The settings in the file's own format: read back, they give the same settings.
 std::string formatSettings(const Settings& settings);
 
-// Reads the file at `path` into settingsInEffect. Each bad line is reported on stderr with the
-// path and its number, an unreadable file once; a missing file (or an empty path) says nothing.
+// Reads the file at `path` into settingsInEffect. Each bad line is reported
+// (reportSettingsProblems) with the path and its number, all at once; a file that cannot be read
+// (or is no regular file, or is larger than 64 KiB) once. A missing file (or an empty path) says
+// nothing.
 void loadSettings(const std::string& path);

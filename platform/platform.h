@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 // What differs between systems, each behind one call; platform/*_posix.cpp and *_windows.cpp
@@ -27,5 +28,15 @@ void reportDataProblem(const char* format, ...) __attribute__((format(printf, 1,
 
 // Where the player's settings file is: $XDG_CONFIG_HOME/ruko/ruko.conf, or
 // ~/.config/ruko/ruko.conf; %APPDATA%\ruko\ruko.conf on Windows. Empty when there is no such
-// place.
+// place. Paths in the game are UTF-8 (on Windows too, whatever its code page).
 std::string settingsFilePath();
+
+// Opens the file at `path` to read in binary. Anything but a regular file (a FIFO, a device) is
+// refused without waiting on it, `regular` set false. Null with errno set when it cannot be
+// opened (a folder: EISDIR on Linux).
+std::FILE* openRegularFile(const std::string& path, bool& regular);
+
+// Tells the player what is wrong with the settings file, `lines` each ending with a newline: on
+// stderr; on Windows, where there is no output when started by a double-click, in one message
+// box then, and the game goes on.
+void reportSettingsProblems(const std::string& lines);

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The settings file: a QWERTY one (punches on z and x, volume 0) plays a fight to the knock-out
 # in silence, its bad lines told on stderr with their numbers; `--settings` prints what is in
-# effect, which read back gives the same; an unreadable file is told once; ~/.config is the
-# place when XDG_CONFIG_HOME is unset.
+# effect, which read back gives the same; an unreadable file is told once, and so are UTF-16,
+# a FIFO, /dev/zero, a file too large; ~/.config is the place when XDG_CONFIG_HOME is unset.
 source "$(dirname "$0")/game_driver.sh"
 record_sound
 
@@ -55,6 +55,23 @@ mkdir "$conf"
 [ "$(cat "$SCRATCH/unreadable.err")" = "ruko: cannot read $conf: Is a directory" ] ||
     fail "an unreadable file told: $(cat "$SCRATCH/unreadable.err")"
 grep -qx "left_punch = w" "$SCRATCH/unreadable.conf" || fail "not the usual keys without a file"
+
+# Files as editors save them, and files that are none: told at once, in one line each.
+settings_told() {
+    timeout 20 "$RUKO_BINARY" --settings >"$SCRATCH/told.conf" 2>"$SCRATCH/told.err" || fail "$?"
+    [ "$(cat "$SCRATCH/told.err")" = "$1" ] || fail "told: $(cat -v "$SCRATCH/told.err")"
+}
+rmdir "$conf" && printf '\xff\xfe[\0k\0]\0\n\0x\0' >"$conf"
+settings_told "ruko: $conf: UTF-16 text, save it as UTF-8: ignored"
+printf '[keys]\nturn = \033[2J\n' >"$conf" && settings_told "ruko: $conf:2: '\\x1b[2J' is not a key: ignored"
+head -c 65537 /dev/zero >"$conf" && settings_told "ruko: cannot read $conf: larger than 64 KiB"
+rm "$conf" && ln -s /dev/zero "$conf" && settings_told "ruko: cannot read $conf: not a regular file"
+rm "$conf" && mkfifo "$conf"
+start_game
+press_keys Escape
+wait_game_exit
+[ "$(cat "$SCRATCH/stderr")" = "ruko: cannot read $conf: not a regular file" ] ||
+    fail "a FIFO told: $(cat "$SCRATCH/stderr")"
 
 mkdir -p "$SCRATCH/home/.config/ruko"
 printf '[keys]\nturn = space\n' >"$SCRATCH/home/.config/ruko/ruko.conf"

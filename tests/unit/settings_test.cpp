@@ -9,6 +9,8 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 KeyCode keyOf(const Settings& settings, Action action) {
     return settings.keys[static_cast<int>(action)];
 }
@@ -64,6 +66,29 @@ TEST(SettingsTest, ClashesOfKeys) {
     EXPECT_EQ(problems[0].text, "key 'q' is already step_in's");
     EXPECT_EQ(keyOf(s, Action::turn), specialKey(GLUT_KEY_UP));
     EXPECT_EQ(keyOf(s, Action::sideLeft), 'l');
+}
+
+// Files as editors save them: UTF-8 with a byte-order mark and a comment after a header read
+// as plain ones; UTF-16 (either order, with or without the mark) is said once, on no line;
+// bytes of the file come back escaped in the messages, none cut or left raw.
+TEST(SettingsTest, FilesAsEditorsSaveThem) {
+    std::vector<SettingsProblem> problems;
+    Settings s = parseSettings(
+        "\xef\xbb\xbf[keys]  # mine\nturn = q\n[sound]\t; quiet\nvolume = 7\n", problems);
+    EXPECT_TRUE(problems.empty());
+    EXPECT_EQ(keyOf(s, Action::turn), 'q');
+    EXPECT_EQ(s.volume, 7);
+    for (const std::string& utf16 : {"\xff\xfe[\0k\0"s, "\xfe\xff\0["s, "[\0k\0"s, "\0[\0k"s}) {
+        std::vector<SettingsProblem> once;
+        parseSettings(utf16, once);
+        ASSERT_EQ(once.size(), 1u);
+        EXPECT_EQ(once[0].line, 0);
+        EXPECT_EQ(once[0].text, "UTF-16 text, save it as UTF-8");
+    }
+    parseSettings("[keys]\nturn = \x1b[2J\0\xe9\n[k\x07] # x\n"s, problems);
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_EQ(problems[0].text, "'\\x1b[2J\\x00\\xe9' is not a key");
+    EXPECT_EQ(problems[1].text, "unknown section [k\\x07] and the lines under it");
 }
 
 // The printed settings, read back, give the same settings, whatever their keys.

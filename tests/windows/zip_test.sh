@@ -2,7 +2,7 @@
 # The unpacked zip under Wine: what the folder holds, ruko.exe a GUI-subsystem program whose
 # every DLL is shipped or Windows' own, the command line's answers and statuses, Data/ found
 # from another working directory, and a missing file named with status 1, in a message box
-# where there is no output.
+# where there is no output, after one for the settings in a profile named in Greek.
 source "$(dirname "$0")/../e2e/game_driver.sh"
 folder=$RUKO_SOURCE
 source_dir=$(readlink -f "$(dirname "$0")/../..")
@@ -65,22 +65,34 @@ timeout 60 wine "$SCRATCH/copy/ruko.exe" >"$SCRATCH/missing" 2>/dev/null || stat
 [[ $status == 1 && $(cat "$SCRATCH/missing") == $'File Not Found : Data/ring1.bmp\r' ]] ||
     fail "without Data/: status $status, '$(cat "$SCRATCH/missing")'"
 
-# Started as by a double-click, with no output to print on: a message box, whose OK ends the
-# game with status 1.
-wine start /wait /unix "$SCRATCH/copy/ruko.exe" >"$SCRATCH/boxed" 2>/dev/null &
+# Started as by a double-click, with no output, and bad settings in an APPDATA named in Greek
+# (outside code page 1252; set by cmd, as Wine sets its own): one message box lists them (text in
+# Wine's trace), the game goes on to Data/'s message box, whose OK ends it with status 1.
+appdata=$SCRATCH/Ελένη
+mkdir -p "$appdata/ruko"
+printf '[keys]\nbogus\n[sound]\nvolume = 300\n' >"$appdata/ruko/ruko.conf"
+LC_ALL=C.UTF-8 WINEDEBUG=-all,+msgbox wine cmd /c "set APPDATA=$(game_path "$appdata")&& start \
+    /wait $(game_path "$SCRATCH/copy/ruko.exe")" >"$SCRATCH/boxed" 2>"$SCRATCH/boxes" &
 GAME_PID=$!
-box=""
-for _ in $(seq 100); do
-    for window in $(xdotool search --onlyvisible --name '^RUKO$' 2>/dev/null); do
-        eval "$(xdotool getwindowgeometry --shell "$window")"
-        if ((WIDTH < 640)); then box=$window; fi
+for what in settings Data/; do
+    box=""
+    for _ in $(seq 100); do
+        for window in $(xdotool search --onlyvisible --name '^RUKO$' 2>/dev/null); do
+            eval "$(xdotool getwindowgeometry --shell "$window")"
+            if ((WIDTH < 640)) && [[ $window != "${clicked:-}" ]]; then box=$window; fi
+        done
+        [[ -n $box ]] && break
+        sleep 0.1
     done
-    [[ -n $box ]] && break
-    sleep 0.1
+    [[ -n $box ]] || fail "without output: no message box for $what"
+    eval "$(xdotool getwindowgeometry --shell "$box")"
+    xdotool windowfocus --sync "$box" mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 20)) click 1
+    clicked=$box
 done
-[[ -n $box ]] || fail "without Data/ and without output: no message box"
-eval "$(xdotool getwindowgeometry --shell "$box")"
-xdotool windowfocus --sync "$box" mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 20)) click 1
 wait_game_exit
 [[ $GAME_STATUS == 1 && ! -s $SCRATCH/boxed ]] || fail "the message box's OK: status $GAME_STATUS"
+greek='\\0395\\03bb\\03ad\\03bd\\03b7\\\\ruko\\\\ruko.conf'
+[[ $(grep -c MSGBOX_OnInit "$SCRATCH/boxes") == 2 ]] &&
+    grep -q "$greek:2: not a 'name = value' line: ignored\\\\nruko: .*:4: volume" "$SCRATCH/boxes" ||
+    fail "the settings' message box: $(grep -a MSGBOX "$SCRATCH/boxes")"
 echo "PASS"
