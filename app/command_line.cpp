@@ -7,6 +7,9 @@
 #include <cstring>
 
 bool muteRequested = false;
+std::string recordPath;
+std::string replayPath;
+std::string checkPath;
 
 namespace {
 
@@ -21,8 +24,8 @@ constexpr GlutOption glutOptions[] = {
 };
 
 constexpr char usageText[] =
-    "Usage: ruko [--mute] [GLUT options]\n"
-    "       ruko --help | --version | --settings\n"
+    "Usage: ruko [--mute] [--record FILE] [--replay FILE] [GLUT options]\n"
+    "       ruko --check FILE | --help | --version | --settings\n"
     "\n"
     "RUKO is a small 3D boxing game for one player: fight one of three computer\n"
     "opponents in first person, or train on a punch bag and a punching ball.\n"
@@ -30,6 +33,13 @@ constexpr char usageText[] =
     "\n"
     "Options:\n"
     "  --mute      start without sound (RUKO_MUTE=1 does the same)\n"
+    "  --record FILE  record the session into FILE; without it, the game keeps\n"
+    "              the last session's recording as last.replay (see ruko(6))\n"
+    "  --replay FILE  play a recording back in the window; Escape hands the game\n"
+    "              over, as its end does\n"
+    "  --check FILE   run a recording as fast as it goes, drawing nothing: exit 0\n"
+    "              when the game stays on course, 1 where it does not, 2 for a\n"
+    "              file that is not a recording\n"
     "  --help      print this help and exit\n"
     "  --version   print the version and exit\n"
     "  --settings  print the keys and volume in effect, in the settings file's format\n"
@@ -57,6 +67,24 @@ bool badUsage(const char* complaint, const char* argument, int* exitStatus) {
 bool muteFromEnvironment() {
     const char* value = std::getenv("RUKO_MUTE");
     return value && *value && std::strcmp(value, "0") != 0;
+}
+
+struct FileOption {
+    const char* name;
+    std::string* path;
+};
+
+const FileOption fileOptions[] = {
+    {"--record", &recordPath},
+    {"--replay", &replayPath},
+    {"--check", &checkPath},
+};
+
+std::string* fileOption(const char* argument) {
+    for (const FileOption& option : fileOptions)
+        if (std::strcmp(argument, option.name) == 0)
+            return option.path;
+    return nullptr;
 }
 
 } // namespace
@@ -90,6 +118,12 @@ bool readCommandLine(int* argc, char** argv, int* exitStatus) {
             muteRequested = true;
             continue;
         }
+        if (std::string* path = fileOption(argument)) {
+            if (i + 1 >= *argc)
+                return badUsage("missing file for", argument, exitStatus);
+            *path = argv[++i];
+            continue;
+        }
         const GlutOption* glutOption = findGlutOption(argument);
         if (!glutOption)
             return badUsage("unknown option", argument, exitStatus);
@@ -100,6 +134,9 @@ bool readCommandLine(int* argc, char** argv, int* exitStatus) {
             argv[kept++] = argv[++i];
         }
     }
+    if (!checkPath.empty() && (!replayPath.empty() || !recordPath.empty()))
+        return badUsage("--check goes alone, without", replayPath.empty() ? "--record" : "--replay",
+                        exitStatus);
     *argc = kept;
     argv[kept] = nullptr;
     return true;

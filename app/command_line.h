@@ -6,7 +6,12 @@
 // display. GLUT's X options (-display, -geometry, -iconic, -direct, -indirect, -gldebug,
 // -sync) are left in argv for glutInit.
 
-extern bool muteRequested; // --mute, or RUKO_MUTE=1 in the environment
+#include <string>
+
+extern bool muteRequested;     // --mute, or RUKO_MUTE=1 in the environment
+extern std::string recordPath; // --record FILE: else the last session's file
+extern std::string replayPath; // --replay FILE
+extern std::string checkPath;  // --check FILE
 
 // Takes the game's options out of argv. Returns true when the game is to start; otherwise it
 // has printed what was asked (help, version, or the usage on stderr for a bad option) and

@@ -9,6 +9,8 @@ namespace {
 
 IdleStep currentStep = nullptr;
 IdlePoll currentPoll = nullptr;
+IdleStep stepHook = nullptr;
+long long stepCount = 0;
 IdlePacer pacer;
 // Bumped by every install: a timer carries the generation it was set in and does nothing
 // once its screen has removed or replaced its idle (a hide, a screen change, the knock-out,
@@ -34,9 +36,7 @@ void stepWhenDue() {
     if (pacer.waitBefore(now) <= 0.0) {
         pacer.stepped(now);
         const unsigned stepGeneration = generation;
-        const bool pollOn = currentPoll && currentPoll();
-        if (currentStep && generation == stepGeneration)
-            currentStep();
+        const bool pollOn = runSlot();
         if (generation != stepGeneration)
             return; // another idle installed (the knock-out's, a new screen's) or removed
         if (!currentStep && !pollOn) {
@@ -55,6 +55,26 @@ void stepWhenDue() {
 }
 
 } // namespace
+
+bool runSlot() {
+    const unsigned stepGeneration = generation;
+    const bool pollOn = currentPoll && currentPoll();
+    if (currentStep && generation == stepGeneration && stepHook)
+        stepHook();
+    if (currentStep && generation == stepGeneration) {
+        currentStep();
+        ++stepCount;
+    }
+    return pollOn;
+}
+
+void setStepHook(IdleStep hook) {
+    stepHook = hook;
+}
+
+long long stepsRun() {
+    return stepCount;
+}
 
 double secondsNow() {
     using Clock = std::chrono::steady_clock;

@@ -25,6 +25,18 @@ IdleStep installedIdle();
 using IdlePoll = bool (*)();
 void setIdlePoll(IdlePoll poll);
 
+// Work done right before every step, once the poll has run and the step is to run (the
+// recordings' checkpoints). nullptr for none.
+void setStepHook(IdleStep hook);
+
+// How many steps have run since the start: the recordings' clock.
+long long stepsRun();
+
+// One slot's work, unpaced: the poll, then the step if one is installed and the poll did not
+// replace it. Returns whether the poll asks to be run again (see setIdlePoll). Checking a
+// recording runs the game through this alone, as fast as it goes.
+bool runSlot();
+
 // The clock the steps are paced by, in seconds (steady: never set back).
 double secondsNow();
 

@@ -1,6 +1,7 @@
 #include "app/screen.h"
 
 #include "app/window.h"
+#include "input/inputs.h"
 #include "sound/sound.h"
 
 #include <GL/glu.h>
@@ -14,6 +15,10 @@ IdleStep currentScreenIdle = nullptr;
 KeyboardHandler currentKeyboard = nullptr;
 SpecialHandler currentSpecial = nullptr;
 PadLayout currentPadLayout = PadLayout::title;
+void (*currentVisibility)(int) = nullptr;
+void (*currentReshape)(int, int) = nullptr;
+const char* currentName = "";
+void (*frameOverlay)() = nullptr;
 bool shown = true;
 
 void printLine(const char* text) {
@@ -28,12 +33,25 @@ void registerScreenCallbacks(const ScreenCallbacks& callbacks) {
     currentKeyboard = callbacks.keyboard;
     currentSpecial = callbacks.special;
     currentPadLayout = callbacks.padLayout;
+    currentVisibility = callbacks.visibility;
+    currentReshape = callbacks.reshape;
+    currentName = callbacks.name ? callbacks.name : "";
     glutDisplayFunc(callbacks.display);
     installIdle(callbacks.idle);
-    glutKeyboardFunc(callbacks.keyboard);
-    glutSpecialFunc(callbacks.special);
-    glutVisibilityFunc(callbacks.visibility);
-    glutReshapeFunc(callbacks.reshape);
+    glutKeyboardFunc(callbacks.keyboard ? keyboardInput : nullptr);
+    glutSpecialFunc(callbacks.special ? specialInput : nullptr);
+    glutVisibilityFunc(callbacks.visibility ? visibilityInput : nullptr);
+    glutReshapeFunc(callbacks.reshape ? reshapeInput : nullptr);
+}
+
+void finishFrame() {
+    if (frameOverlay)
+        frameOverlay();
+    glutSwapBuffers();
+}
+
+void setFrameOverlay(void (*overlay)()) {
+    frameOverlay = overlay;
 }
 
 void setScreenGlState(float red, float green, float blue, float alpha) {
@@ -135,7 +153,19 @@ PadLayout screenPadLayout() {
 void replaceScreenControls(SpecialHandler special, PadLayout padLayout) {
     currentSpecial = special;
     currentPadLayout = padLayout;
-    glutSpecialFunc(special);
+    glutSpecialFunc(special ? specialInput : nullptr);
+}
+
+void (*screenVisibility())(int state) {
+    return currentVisibility;
+}
+
+void (*screenReshape())(int width, int height) {
+    return currentReshape;
+}
+
+const char* screenName() {
+    return currentName;
 }
 
 bool screenShown() {

@@ -19,6 +19,7 @@ struct ScreenCallbacks {
     void (*visibility)(int state);
     void (*reshape)(int width, int height);
     PadLayout padLayout;
+    const char* name; // in recordings' checkpoints
 };
 
 struct ScreenLight {
@@ -33,8 +34,13 @@ inline constexpr ScreenLight menuLight{{0.0f, 6.0f, 9.0f, 0.0f}, {1.0f, 1.0f, 1.
 inline constexpr double screenNearPlane = static_cast<double>(0.1f);
 inline constexpr double screenFarPlane = 100.0;
 
-// Step 1 of every enter function: the six callbacks, in the order GLUT receives them.
+// Step 1 of every enter function: the six callbacks, in the order GLUT receives them. Inputs
+// and window events reach them through input/inputs.h, which records them.
 void registerScreenCallbacks(const ScreenCallbacks& callbacks);
+
+// The end of every frame: what is drawn over every screen (the demo's mark), then the swap.
+void finishFrame();
+void setFrameOverlay(void (*overlay)());
 
 // Step 2: clear colour, depth test, smooth shading, back-face culling, lighting.
 void setScreenGlState(float red, float green, float blue, float alpha);
@@ -73,6 +79,9 @@ IdleStep screenIdle();
 KeyboardHandler screenKeyboard();
 SpecialHandler screenSpecial();
 PadLayout screenPadLayout();
+void (*screenVisibility())(int state);
+void (*screenReshape())(int width, int height);
+const char* screenName();
 void replaceScreenControls(SpecialHandler special, PadLayout padLayout);
 
 // Whether the window is shown, by the last visibility change: hidden, the game stands still

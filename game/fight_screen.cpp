@@ -73,7 +73,7 @@ void enterFightScreen(int opponent, int decor) {
     fightOpponent = opponent;
     fightDecor = decor;
     registerScreenCallbacks({fightDisplay, fightIdle, fightKeyboard, fightSpecial, onMenuVisibility,
-                             reshapeScreen60, PadLayout::fight});
+                             reshapeScreen60, PadLayout::fight, "fight"});
     setScreenGlState(0.0f, 0.0f, 0.0f, 0.0f);
     setScreenProjection(fightFieldOfView, windowAspect());
     // The start view, for the light positions below; every frame loads its own.
@@ -101,7 +101,7 @@ void fightDisplay() {
         printPointCount(fightPoints);
     }
     glPopMatrix();
-    glutSwapBuffers();
+    finishFrame();
 }
 
 void fightIdle() {

@@ -71,8 +71,17 @@ bool knockedOut() {
 }
 
 void knockOutTest() {
-    if (knockedOut())
-        glutDisplayFunc(koDisplay);
+    if (!knockedOut())
+        return;
+    glutDisplayFunc(koDisplay);
+    // From the knock-out on, the arena turns around the opponent lying at rest, and the arrows
+    // do nothing. The screen's idle is replaced too, so showing the window again resumes the
+    // turn. Done in the tick rather than by the first knock-out frame, so that the state
+    // follows from the steps alone.
+    if (screenIdle() != koIdle)
+        setScreenIdle(koIdle);
+    replaceScreenControls(nullptr, PadLayout::knockOut);
+    setOpponentRestPose();
 }
 
 void applyKoCamera(int decor) {
@@ -90,14 +99,9 @@ void koDisplay() {
         drawFallenOpponent();
         drawDecorScenery(fightDecor);
         printKnockOutTexts();
-        // From the first knock-out frame on: the arena turns and the arrows do nothing. The
-        // screen's idle is replaced too, so showing the window again resumes the turn.
-        if (screenIdle() != koIdle)
-            setScreenIdle(koIdle);
-        replaceScreenControls(nullptr, PadLayout::knockOut);
     }
     glPopMatrix();
-    glutSwapBuffers();
+    finishFrame();
 }
 
 void koIdle() {

@@ -97,7 +97,7 @@ void trainingDisplay() {
         }
     }
     glPopMatrix();
-    glutSwapBuffers();
+    finishFrame();
 }
 
 void trainingIdle() {
@@ -133,7 +133,8 @@ void trainingSpecial(int key, int, int) {
 void enterTrainingScreen(int kind) {
     trainingKind = kind;
     registerScreenCallbacks({trainingDisplay, trainingIdle, trainingKeyboard, trainingSpecial,
-                             onTrainingVisibility, reshapeScreen45, PadLayout::training});
+                             onTrainingVisibility, reshapeScreen45, PadLayout::training,
+                             "training"});
     setScreenGlState(0.6f, 0.6f, 0.6f, 0.0f);
     setScreenProjection(45.0, windowAspect());
     lookAtTarget();

@@ -2,6 +2,7 @@
 
 #include "app/idle_pacing.h"
 #include "app/screen.h"
+#include "input/inputs.h"
 #include "input/pad_layout.h"
 
 #include <SDL2/SDL.h>
@@ -19,6 +20,7 @@ struct Pad {
 };
 
 std::vector<Pad> pads;
+bool padsStarted = false;
 
 struct ButtonInput {
     SDL_GameControllerButton button;
@@ -71,17 +73,12 @@ Pad* findPad(SDL_JoystickID id) {
     return nullptr;
 }
 
-// The key the input stands for on the current screen, sent to that screen's own handler.
-void sendKey(PadInput input) {
+// What the input stands for on the current screen goes in with every other input; a press
+// that stands for nothing still counts as a press (it ends the title's demo).
+void sendKey(PadInput input, bool press) {
     const KeyCode key = padKey(screenPadLayout(), input);
-    if (key == 0)
-        return;
-    if (key < specialKeyBase) {
-        if (KeyboardHandler keyboard = screenKeyboard())
-            keyboard(static_cast<unsigned char>(key), 0, 0);
-    } else if (SpecialHandler special = screenSpecial()) {
-        special(key - specialKeyBase, 0, 0);
-    }
+    if (key != 0 || press)
+        padInput(key);
 }
 
 void setInput(Pad& pad, PadInput input, bool down, double now) {
@@ -93,7 +90,7 @@ void setInput(Pad& pad, PadInput input, bool down, double now) {
         return;
     }
     repeat.press(now);
-    sendKey(input);
+    sendKey(input, true);
 }
 
 void addPad(int deviceIndex) {
@@ -159,11 +156,13 @@ void startPads() {
         return;
     }
     std::atexit(stopPads);
-    setIdlePoll(pollPads);
+    padsStarted = true;
 }
 
 // Hidden, the game stands still: pads change nothing, and their repeats start afresh.
 bool pollPads() {
+    if (!padsStarted)
+        return false;
     const double now = secondsNow();
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
@@ -193,7 +192,7 @@ bool pollPads() {
             if (!screenShown())
                 pad.inputs[i].release();
             else if (pad.inputs[i].repeatDue(now))
-                sendKey(static_cast<PadInput>(i));
+                sendKey(static_cast<PadInput>(i), false);
         }
     return !pads.empty() && screenShown();
 }

@@ -8,9 +8,8 @@
 // says so in one line on stderr; the keyboard plays as ever.
 void startPads();
 
-// Reads the pads and sends what they did to the current screen; startPads has the pacer call
-// it before every step (app/idle_pacing.h). Returns whether a pad is there to read while no
-// step is (the window shown).
+// Reads the pads and sends what they did in with the other inputs (input/inputs.h), before
+// every step. Returns whether a pad is there to read while no step is (the window shown).
 bool pollPads();
 
 // Shakes every pad that can be shaken.

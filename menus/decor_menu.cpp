@@ -67,7 +67,7 @@ void decorMenuSpecial(int key, int, int) {
 void enterDecorMenu(int opponent) {
     chosenOpponent = opponent;
     registerScreenCallbacks({decorMenuDisplay, decorMenuIdle, decorMenuKeyboard, decorMenuSpecial,
-                             onMenuVisibility, reshapeScreen30, PadLayout::menu});
+                             onMenuVisibility, reshapeScreen30, PadLayout::menu, "decor_menu"});
     setScreenGlState(0.6f, 0.6f, 0.6f, 0.0f);
     setScreenProjection(30.0, windowAspect());
     setScreenLight(decorMenuLight);

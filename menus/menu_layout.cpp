@@ -1,5 +1,6 @@
 #include "menus/menu_layout.h"
 
+#include "app/screen.h"
 #include "app/window.h"
 #include "models/palette.h"
 #include "scene/list_numbers.h"
@@ -46,5 +47,5 @@ void beginMenuFrame(const float* lightPosition) {
 
 void endMenuFrame() {
     glPopMatrix();
-    glutSwapBuffers();
+    finishFrame();
 }

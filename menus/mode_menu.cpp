@@ -61,7 +61,7 @@ void modeMenuSpecial(int key, int, int) {
 
 void enterModeMenu() {
     registerScreenCallbacks({modeMenuDisplay, modeMenuIdle, modeMenuKeyboard, modeMenuSpecial,
-                             onMenuVisibility, reshapeScreen30, PadLayout::menu});
+                             onMenuVisibility, reshapeScreen30, PadLayout::menu, "mode_menu"});
     setScreenGlState(0.5f, 0.5f, 0.5f, 0.0f);
     setScreenProjection(30.0, windowAspect());
     setScreenLight(modeMenuLight);

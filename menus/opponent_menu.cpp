@@ -65,8 +65,11 @@ void opponentMenuSpecial(int key, int, int) {
 void enterOpponentMenu() {
     registerScreenCallbacks({opponentMenuDisplay, opponentMenuIdle, opponentMenuKeyboard,
                              opponentMenuSpecial, onMenuVisibility, reshapeScreen30,
-                             PadLayout::menu});
+                             PadLayout::menu, "opponent_menu"});
     setScreenGlState(0.5f, 0.5f, 0.5f, 0.0f);
     setScreenProjection(30.0, windowAspect());
     setScreenLight(opponentMenuLight);
+    // The turntable's frames pose the opponent at rest; posed here too, the state after the
+    // menu is the same however many frames it drew (a recording checked draws none).
+    setOpponentRestPose();
 }

@@ -1,6 +1,7 @@
 #include "menus/title_screen.h"
 
 #include "app/window.h"
+#include "input/demo.h"
 #include "input/keys.h"
 #include "menus/menus.h"
 #include "menus/title_animation.h"
@@ -73,11 +74,12 @@ void titleDisplay() {
         drawTurningRing();
     }
     glPopMatrix();
-    glutSwapBuffers();
+    finishFrame();
 }
 
 void titleIdle() {
     advanceTitleAnimation();
+    countTitleStep();
     glutPostRedisplay();
 }
 
@@ -94,7 +96,7 @@ void titleKeyboard(unsigned char key, int, int) {
 
 void enterTitleScreen() {
     registerScreenCallbacks({titleDisplay, titleIdle, titleKeyboard, nullptr, onTitleVisibility,
-                             reshapeScreen30, PadLayout::title});
+                             reshapeScreen30, PadLayout::title, "title"});
     setScreenGlState(0.6f, 0.6f, 0.6f, 0.6f);
     setScreenProjection(30.0, windowAspect());
     setScreenLight(titleLight);

@@ -66,7 +66,7 @@ void trainingMenuSpecial(int key, int, int) {
 void enterTrainingMenu() {
     registerScreenCallbacks({trainingMenuDisplay, trainingMenuIdle, trainingMenuKeyboard,
                              trainingMenuSpecial, onMenuVisibility, reshapeScreen30,
-                             PadLayout::menu});
+                             PadLayout::menu, "training_menu"});
     setScreenGlState(0.5f, 0.5f, 0.5f, 0.0f);
     setScreenProjection(30.0, trainingMenuAspect);
     setScreenLight(trainingMenuLight);

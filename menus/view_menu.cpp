@@ -1,6 +1,7 @@
 #include "menus/view_menu.h"
 
 #include "app/window.h"
+#include "input/inputs.h"
 
 #include <GL/freeglut.h>
 
@@ -24,7 +25,7 @@ constexpr MenuItem viewMenuItems[] = {
 } // namespace
 
 void createViewMenu() {
-    glutCreateMenu(onViewMenu);
+    glutCreateMenu(menuInput);
     for (const MenuItem& item : viewMenuItems)
         glutAddMenuEntry(item.label, item.entry);
     glutAttachMenu(GLUT_RIGHT_BUTTON);

@@ -40,3 +40,11 @@ std::FILE* openRegularFile(const std::string& path, bool& regular);
 // stderr; on Windows, where there is no output when started by a double-click, in one message
 // box then, and the game goes on.
 void reportSettingsProblems(const std::string& lines);
+
+// Where the last session's recording goes: $XDG_STATE_HOME/ruko/last.replay, or
+// ~/.local/state/ruko/last.replay; %LOCALAPPDATA%\ruko\last.replay on Windows. Makes the folder
+// when missing. Empty when there is no such place or the folder cannot be made.
+std::string lastReplayPath();
+
+// fopen for a path in UTF-8, whatever the system's code page.
+std::FILE* openFile(const std::string& path, const char* mode);

@@ -73,7 +73,8 @@ void enterScripted(int) {
 void runMainLoop(void (*display)(), IdleStep step, void (*keys)(unsigned char, int, int),
                  unsigned leaveAfter) {
     scripted = {
-        display, step, keys, nullptr, onTrainingVisibility, reshapeScreen45, PadLayout::training};
+        display, step, keys, nullptr, onTrainingVisibility, reshapeScreen45, PadLayout::training,
+        "test"};
     glutTimerFunc(50, enterScripted, 0);
     glutTimerFunc(leaveAfter, leaveLoop, 0);
     glutMainLoop();

@@ -112,7 +112,7 @@ TEST_F(Screen, ReshapeToHeightZeroCountsAsOne) {
 
 TEST_F(Screen, VisibilityInstallsAndRemovesTheIdleWithItsMessages) {
     registerScreenCallbacks({noDisplay, countingStep, noKeys, nullptr, onMenuVisibility,
-                             reshapeScreen30, PadLayout::menu});
+                             reshapeScreen30, PadLayout::menu, "test"});
     // Byte for byte: the e with circumflex is the one ISO 8859-1 byte 0xEA.
     const std::string visible = "Fen\xEAtre graphique visible\n";
     const std::string hidden = "Fen\xEAtre graphique invisible\n";
