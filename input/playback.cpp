@@ -24,7 +24,7 @@ void say(const ReplayEvent* event, const std::string& what) {
     std::fprintf(stderr, "ruko: %s", replayName.c_str());
     if (event)
         std::fprintf(stderr, ":%d", event->line);
-    std::fprintf(stderr, ": step %lld: %s\n", stepsRun(), what.c_str());
+    std::fprintf(stderr, ": step %lld: %s\n", stepsRun() - replayPlayback.firstStep, what.c_str());
 }
 
 // The player's keys back, for the player's own play.
@@ -108,6 +108,7 @@ void checkReplayStep() {
 
 int checkReplay(const Replay& replay, const std::string& name) {
     checking = true;
+    diverged = false;
     startReplay(replay, name);
     while (replayPlayback.on && !diverged) {
         runSlot();

@@ -14,6 +14,7 @@ namespace {
 constexpr long long checkpointSteps = 60;
 
 std::FILE* recording = nullptr;
+long long firstStep = 0; // the recording counts its steps from its start
 long long lastCheckpoint = 0;
 
 void writeLine(const std::string& line) {
@@ -31,6 +32,9 @@ void recordQuit() {
 } // namespace
 
 void startRecording(const std::string& path) {
+    if (recording)
+        std::fclose(recording);
+    recording = nullptr;
     if (path.empty()) {
         std::fprintf(stderr, "ruko: playing unrecorded: no folder for last.replay\n");
         return;
@@ -41,9 +45,12 @@ void startRecording(const std::string& path) {
                      std::strerror(errno));
         return;
     }
+    firstStep = stepsRun();
+    lastCheckpoint = 0;
     writeLine(replayHeader());
     recordKeysInEffect();
-    std::atexit(recordQuit);
+    static const bool quitRecorded = std::atexit(recordQuit) == 0;
+    (void)quitRecorded;
 }
 
 void recordKeysInEffect() {
@@ -56,12 +63,12 @@ void recordKeysInEffect() {
 void recordInput(ReplayEvent event) {
     if (!recording)
         return;
-    event.step = stepsRun();
+    event.step = stepsRun() - firstStep;
     writeLine(formatReplayEvent(event));
 }
 
 void recordCheckpoint() {
-    const long long step = stepsRun();
+    const long long step = stepsRun() - firstStep;
     if (!recording || step == 0 || step % checkpointSteps != 0 || step == lastCheckpoint)
         return;
     lastCheckpoint = step;

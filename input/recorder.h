@@ -8,7 +8,8 @@
 // it reaches the game, a checkpoint every 60 steps, and `quit` when the game ends. Every line
 // is flushed as it is written, so a crash loses at most the line it cut.
 
-// Starts writing into the file at `path`, emptied, with the keys in effect. Says on stderr why it
+// Starts writing into the file at `path`, emptied, with the keys in effect (a recording
+// under way ends). Says on stderr why it
 // cannot, and the game plays on unrecorded.
 void startRecording(const std::string& path);
 

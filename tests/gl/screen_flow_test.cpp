@@ -1,3 +1,4 @@
+#include "app/idle_pacing.h"
 #include "app/screen.h"
 #include "app/startup.h"
 #include "app/window.h"
@@ -5,6 +6,10 @@
 #include "game/fight_screen.h"
 #include "game/state.h"
 #include "game/training_screen.h"
+#include "input/game_state.h"
+#include "input/inputs.h"
+#include "input/playback.h"
+#include "input/recorder.h"
 #include "menus/decor_menu.h"
 #include "menus/menu_state.h"
 #include "menus/menus.h"
@@ -67,7 +72,61 @@ class ScreenFlow : public testing::Test {
     }
 };
 
+void runSlots(int slots) {
+    for (int i = 0; i < slots; ++i)
+        runSlot();
+}
+
+// The scoring rule one distance too far: a punch that turns back at 1.5 scores too.
+void stepWithPlantedFault() {
+    static Flag wasExtending = 0;
+    beforeStep();
+    if (wasExtending && !rightPunchExtending && opponentDistance == 1.5f)
+        ++fightPoints;
+    wasExtending = rightPunchExtending;
+}
+
 } // namespace
+
+// A game played through its inputs is recorded, and the recording checks against the game;
+// with a fault planted in the rules, the check fails.
+TEST_F(ScreenFlow, ARecordingChecksAndAFaultInTheRulesFailsIt) {
+    const SavedState start = saveGameState();
+    const std::string path = testing::TempDir() + "flow.replay";
+    setIdlePoll(pollInputs);
+    setStepHook(beforeStep);
+    enterTitleScreen();
+    startRecording(path);
+    for (int screen = 0; screen < 4; ++screen) { // title, COMBAT, Radov Eze, Amical
+        keyboardInput(enter, 0, 0);
+        runSlots(25);
+    }
+    specialInput(GLUT_KEY_UP, 0, 0);
+    specialInput(GLUT_KEY_UP, 0, 0);
+    for (int punch = 0; punch < 3; ++punch) { // at 1.5: no point
+        keyboardInput('x', 0, 0);
+        runSlots(20);
+    }
+    specialInput(GLUT_KEY_UP, 0, 0);
+    keyboardInput('x', 0, 0);
+    runSlots(70);
+    ASSERT_EQ(fightPoints, 1);
+    Replay replay;
+    std::string problem;
+    ASSERT_TRUE(readReplayFile(path, replay, problem)) << problem;
+    startRecording(path + ".again");
+
+    restoreGameState(start);
+    enterTitleScreen();
+    EXPECT_EQ(checkReplay(replay, path), 0);
+    EXPECT_EQ(fightPoints, 1);
+    restoreGameState(start);
+    enterTitleScreen();
+    setStepHook(stepWithPlantedFault);
+    EXPECT_EQ(checkReplay(replay, path), 1);
+    setStepHook(nullptr);
+    setIdlePoll(nullptr);
+}
 
 TEST_F(ScreenFlow, TitleLeadsToTheModeMenuOnEnterOnly) {
     enterTitleScreen();

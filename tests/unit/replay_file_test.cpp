@@ -1,0 +1,72 @@
+#include "input/replay_file.h"
+
+#include <GL/glut.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string header = "ruko-replay 1 ruko 1.0\n";
+
+TEST(ReplayFile, EveryEventAndEveryKeyReadsBackAsWritten) {
+    std::string text = header + "0 keys w x up down left right i k l m t\n";
+    for (KeyCode key = 0; key < specialKeyBase + 256; ++key)
+        text += "7 key " + replayKeyName(key) + "\n";
+    text += "8 menu 5\n9 click\n9 pad\n10 hidden\n10 shown\n11 size 1920 1080\n"
+            "60 check screen=fight menus=0123abcd view=ffffffff\n61 quit\n";
+    Replay replay;
+    int line = 0;
+    std::string error;
+    ASSERT_TRUE(parseReplay(text, replay, line, error)) << line << ": " << error;
+    EXPECT_EQ(replay.gameVersion, "1.0");
+    std::string written = header;
+    for (std::size_t i = 0; i < replay.events.size(); ++i) {
+        written += formatReplayEvent(replay.events[i]) + "\n";
+        if (i > 0 && i <= static_cast<std::size_t>(specialKeyBase + 256)) {
+            EXPECT_EQ(replay.events[i].value, static_cast<int>(i - 1));
+        }
+    }
+    EXPECT_EQ(written, text);
+    EXPECT_EQ(replayKeyName(13), "return");
+    EXPECT_EQ(replayKeyName(specialKeyBase + GLUT_KEY_UP), "up");
+}
+
+TEST(ReplayFile, ABadFileIsNamedByItsLineAndAFinalCutLineLeftOut) {
+    struct Bad {
+        std::string text;
+        int line;
+        const char* says;
+    };
+    const Bad bads[] = {
+        {"", 1, "not a recording of RUKO"},
+        {"P6\n640 480\n", 1, "not a recording of RUKO"},
+        {"ruko-replay 2 ruko 9.9\n5 key x\n", 1, "format '2'"},
+        {header + "5 key x\n\n# seen\n3 key x\n", 5, "steps go backwards"},
+        {header + "5 jump\n", 2, "unknown event 'jump'"},
+        {header + "5 key \x1b[2J\n", 2, "unknown key '\\x1b[2J'"},
+        {header + "-5 key x\n", 2, "not a step number"},
+        {header + "99999999999999 key x\n", 2, "not a step number"},
+        {header + "5 key x y\n", 2, "one key"},
+        {header + "5 keys w x up\n", 2, "11 actions"},
+        {header + "5 keys w w up down left right i k l m t\n", 2, "two actions"},
+        {header + "5 menu 6\n", 2, "from 1 to 5"},
+        {header + "5 size 0 480\n", 2, "from 1 to 65535"},
+        {header + "5 check screen\n", 2, "name=value"},
+        {header + "5 quit now\n", 2, "unexpected 'now'"},
+    };
+    for (const Bad& bad : bads) {
+        Replay replay;
+        int line = 0;
+        std::string error;
+        EXPECT_FALSE(parseReplay(bad.text, replay, line, error)) << bad.text;
+        EXPECT_EQ(line, bad.line) << bad.text;
+        EXPECT_NE(error.find(bad.says), std::string::npos) << error;
+    }
+    Replay replay;
+    int line = 0;
+    std::string error;
+    ASSERT_TRUE(parseReplay(header + "5 key x\r\n6 key w\n7 ke", replay, line, error)) << error;
+    EXPECT_EQ(replay.events.size(), 2u);
+    EXPECT_TRUE(replay.lastLineCut);
+}
+
+} // namespace
