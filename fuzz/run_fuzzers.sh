@@ -11,7 +11,7 @@ runs=${3:+-runs=$3}
 here=$(cd "$(dirname "$0")" && pwd)
 
 failed=()
-for name in tga_loader bmp_loader print_text settings_parser; do
+for name in tga_loader bmp_loader print_text settings_parser replay_reader; do
     mkdir -p "$build/corpus/$name" "$build/crashes"
     echo "== ${name}_fuzzer for $seconds s"
     # Leaks are valgrind's to find: the GL driver's allocations would be reported at exit.

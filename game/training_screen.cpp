@@ -88,13 +88,8 @@ void trainingDisplay() {
         drawGloves();
         drawTarget();
         printPointCount(trainingHits);
-        if (trainingFinished) {
-            trainingPercent = trainingPercentOf(trainingHits, trainingPunches);
+        if (trainingFinished)
             printResults();
-            // The run is over: nothing ticks until the window is shown again, and then the
-            // first frame stops it once more.
-            installIdle(nullptr);
-        }
     }
     glPopMatrix();
     finishFrame();
@@ -102,6 +97,12 @@ void trainingDisplay() {
 
 void trainingIdle() {
     advanceTraining();
+    if (trainingFinished) {
+        trainingPercent = trainingPercentOf(trainingHits, trainingPunches);
+        // The run is over: nothing ticks until the window is shown again, and then the first
+        // step stops it once more.
+        installIdle(nullptr);
+    }
     glutPostRedisplay();
 }
 

@@ -263,26 +263,26 @@ TEST_F(ScreenFlow, TrainingStartsFreshAndItsPunchKeysRaiseTheFlags) {
     EXPECT_EQ(ballAngle, -20);
 }
 
-TEST_F(ScreenFlow, FinishedTrainingFrameComputesThePercentAndStopsTheIdle) {
+TEST_F(ScreenFlow, FinishedTrainingStepComputesThePercentAndStopsTheIdle) {
     enterTrainingScreen(punchingBallTraining);
     EXPECT_EQ(installedIdle(), trainingIdle);
+    trainingIdle();
     trainingDisplay();
-    EXPECT_EQ(installedIdle(), trainingIdle); // running: the frame leaves the idle alone
+    EXPECT_EQ(installedIdle(), trainingIdle); // running: the idle stays
     trainingHits = 20;
     trainingPunches = 41;
     trainingFinished = 1;
-    trainingDisplay();
+    trainingIdle();
     EXPECT_EQ(trainingPercent, 48);
     EXPECT_EQ(installedIdle(), nullptr);
     EXPECT_EQ(textInColour(trainingDisplay, 0, 0, 1), "POURCENTAGE = 48APPUYER SUR ECHAP");
     EXPECT_EQ(textInColour(trainingDisplay, 1, 1, 0), "POINT = 20");
-    // Shown again, the window gets the training's idle back; its ticks move nothing and the
-    // next frame stops it again.
+    // Shown again, the window gets the training's idle back; its next step moves nothing and
+    // stops it again.
     onTrainingVisibility(GLUT_VISIBLE);
     EXPECT_EQ(installedIdle(), trainingIdle);
     const int angle = ballAngle;
     trainingIdle();
     EXPECT_EQ(ballAngle, angle);
-    trainingDisplay();
     EXPECT_EQ(installedIdle(), nullptr);
 }
