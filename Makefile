@@ -136,8 +136,9 @@ windows:
 # The zip unpacked and played under Wine, in a Wine prefix of its own (tests/windows/); the
 # recordings of its sound are read by a tool of the Linux build.
 test-windows: windows tests-on
-	cmake --build $(BUILD) -j $(JOBS) --target sound_onsets
+	cmake --build $(BUILD) -j $(JOBS) --target sound_onsets ruko
 	cd $(WINDOWS_GAME_BUILD) && RUKO_SOUND_ONSETS=$(CURDIR)/$(BUILD)/tests/sound_onsets \
+		RUKO_NATIVE_BINARY=$(CURDIR)/$(BUILD)/ruko \
 		xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure --no-tests=error
 
 # A fight's frame rate, the native build against the Windows one under Wine, in one run and

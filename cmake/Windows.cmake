@@ -58,7 +58,7 @@ set(RUKO_UNZIPPED ${RUKO_WINE_DIR}/unzipped/${RUKO_ZIP_FOLDER})
 set(RUKO_UNDER_WINE bash ${CMAKE_SOURCE_DIR}/tests/windows/under_wine.sh ${RUKO_WINE_DIR}/prefix)
 add_test(NAME wine.prefix COMMAND ${RUKO_UNDER_WINE} bash ${CMAKE_SOURCE_DIR}/tests/windows/wine_prefix.sh
     ${RUKO_ZIP_OUTPUT}/${RUKO_ZIP_NAME}.zip ${RUKO_WINE_DIR}/unzipped)
-foreach(test windows/zip_test e2e/menus_test e2e/fight_test)
+foreach(test windows/zip_test e2e/menus_test e2e/fight_test e2e/replay_test)
     get_filename_component(name ${test} NAME)
     add_test(NAME wine.${name} COMMAND ${RUKO_UNDER_WINE} bash ${CMAKE_SOURCE_DIR}/tests/${test}.sh
         ${RUKO_UNZIPPED}/ruko.exe ${RUKO_UNZIPPED} ${RUKO_WINE_DIR}/${name})
