@@ -89,8 +89,11 @@ void playInput(const ReplayEvent& event, InputSource source) {
          (event.kind == ReplayEventKind::menu && event.value == fullScreenEntry)))
         return; // the window is the viewer's
     if (source != InputSource::demo && demoPlaying() && isPress(event)) {
-        endDemo(); // and nothing more: the press only ends it
-        recordInput(event);
+        endDemo(); // and nothing more: the press only ends it, but for the window's entries
+        if (event.kind == ReplayEventKind::menu && windowEntry(event.value))
+            apply(event, source);
+        else
+            recordInput(event);
         return;
     }
     apply(event, source);

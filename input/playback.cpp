@@ -41,14 +41,16 @@ void stopReplay(const std::string& why) {
 void playDueEvents(Playback& playback) {
     while (playback.on && playback.next < playback.events.size()) {
         const ReplayEvent& event = playback.events[playback.next];
-        if (event.kind == ReplayEventKind::check || gameStep(playback, event) != stepsRun())
-            return;
-        const bool endsGame = playback.next + 1 < playback.events.size() &&
-                              playback.events[playback.next + 1].kind == ReplayEventKind::quit;
+        const bool last = playback.next + 1 == playback.events.size();
+        const ReplayEvent* following = last ? nullptr : &playback.events[playback.next + 1];
+        const bool endsGame =
+            following && following->kind == ReplayEventKind::quit && following->step == event.step;
         if (event.kind == ReplayEventKind::quit || endsGame) {
-            playback.next = playback.events.size();
+            playback.next = playback.events.size(); // nothing after the game's end
             return;
         }
+        if (event.kind == ReplayEventKind::check || gameStep(playback, event) != stepsRun())
+            return;
         ++playback.next;
         playInput(event, playback.source);
     }

@@ -1,6 +1,7 @@
 #include "input/replay_file.h"
 
 #include "input/key_names.h"
+#include "platform/platform.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -249,20 +250,23 @@ bool parseReplay(const std::string& text, Replay& replay, int& errorLine, std::s
 }
 
 bool readReplayFile(const std::string& path, Replay& replay, std::string& message) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    constexpr std::size_t largest = 64 << 20; // a day of play takes about 10 MiB
+    bool regular = true;
+    std::FILE* file = openRegularFile(path, regular);
     if (!file) {
-        message = "cannot read " + path + ": " + std::strerror(errno);
+        message =
+            "cannot read " + path + ": " + (regular ? std::strerror(errno) : "not a regular file");
         return false;
     }
     std::string text;
     char block[4096];
     std::size_t got = 0;
-    while ((got = std::fread(block, 1, sizeof block, file)) > 0)
+    while (text.size() <= largest && (got = std::fread(block, 1, sizeof block, file)) > 0)
         text.append(block, got);
     const bool readError = std::ferror(file);
     std::fclose(file);
-    if (readError) {
-        message = "cannot read " + path;
+    if (readError || text.size() > largest) {
+        message = "cannot read " + path + (readError ? "" : ": larger than 64 MiB");
         return false;
     }
     int line = 0;
