@@ -1,5 +1,6 @@
 #include "input/settings.h"
 
+#include "input/key_names.h"
 #include "platform/platform.h"
 
 #include <GL/glut.h>
@@ -33,61 +34,16 @@ constexpr ActionEntry actionEntries[actionCount] = {
     {"turn", 't'},
 };
 
-struct KeyName {
-    const char* name;
-    KeyCode key;
-};
-
-// Keys without a character of their own. Enter and Escape stay the menus' and are not offered.
-constexpr KeyName keyNames[] = {
-    {"space", ' '},
-    {"up", specialKey(GLUT_KEY_UP)},
-    {"down", specialKey(GLUT_KEY_DOWN)},
-    {"left", specialKey(GLUT_KEY_LEFT)},
-    {"right", specialKey(GLUT_KEY_RIGHT)},
-    {"page_up", specialKey(GLUT_KEY_PAGE_UP)},
-    {"page_down", specialKey(GLUT_KEY_PAGE_DOWN)},
-    {"home", specialKey(GLUT_KEY_HOME)},
-    {"end", specialKey(GLUT_KEY_END)},
-    {"insert", specialKey(GLUT_KEY_INSERT)},
-    {"f1", specialKey(GLUT_KEY_F1)},
-    {"f2", specialKey(GLUT_KEY_F2)},
-    {"f3", specialKey(GLUT_KEY_F3)},
-    {"f4", specialKey(GLUT_KEY_F4)},
-    {"f5", specialKey(GLUT_KEY_F5)},
-    {"f6", specialKey(GLUT_KEY_F6)},
-    {"f7", specialKey(GLUT_KEY_F7)},
-    {"f8", specialKey(GLUT_KEY_F8)},
-    {"f9", specialKey(GLUT_KEY_F9)},
-    {"f10", specialKey(GLUT_KEY_F10)},
-    {"f11", specialKey(GLUT_KEY_F11)},
-    {"f12", specialKey(GLUT_KEY_F12)},
-};
-
 constexpr int maximumVolume = 100;
 
 // Enough for every setting many times over; /dev/zero is never read to its end.
 constexpr std::size_t maximumFileSize = 64 * 1024;
 
-// A key from its name in the file: one visible character as typed, or one of keyNames.
-bool keyFromName(const std::string& name, KeyCode& key) {
-    if (name.size() == 1 && name[0] > ' ' && name[0] < 127) {
-        key = static_cast<unsigned char>(name[0]);
-        return true;
-    }
-    for (const KeyName& entry : keyNames)
-        if (name == entry.name) {
-            key = entry.key;
-            return true;
-        }
-    return false;
-}
-
-std::string nameOfKey(KeyCode key) {
-    for (const KeyName& entry : keyNames)
-        if (entry.key == key)
-            return entry.name;
-    return std::string(1, static_cast<char>(key));
+// A key from its name in the file (input/key_names.h). Enter and Escape stay the menus', and
+// the other keys without a character of their own but space (tab, backspace, delete) are not
+// offered either.
+bool settingsKeyFromName(const std::string& name, KeyCode& key) {
+    return keyFromName(name, key) && ((key >= ' ' && key < 127) || key >= specialKeyBase);
 }
 
 bool volumeFromText(const std::string& text, int& volume) {
@@ -167,7 +123,7 @@ void bindKeys(std::vector<KeyLine> lines, Settings& settings,
             std::memcpy(settings.keys, keys, sizeof keys);
             return;
         }
-        problems.push_back({clash->line, "key '" + nameOfKey(clash->key) + "' is already " +
+        problems.push_back({clash->line, "key '" + keyName(clash->key) + "' is already " +
                                              actionEntries[holder].name + "'s"});
         lines.erase(clash);
     }
@@ -256,7 +212,7 @@ Settings parseSettings(const std::string& text, std::vector<SettingsProblem>& pr
             KeyCode key = 0;
             if (action == actionCount)
                 problems.push_back({number, "unknown name '" + shown(name) + "' in [keys]"});
-            else if (!keyFromName(value, key))
+            else if (!settingsKeyFromName(value, key))
                 problems.push_back({number, "'" + shown(value) + "' is not a key"});
             else
                 keyLines.push_back({action, key, number});
@@ -272,7 +228,7 @@ std::string formatSettings(const Settings& settings) {
                        "# right, page_up, page_down, home, end, insert, f1 to f12.\n"
                        "[keys]\n";
     for (int a = 0; a < actionCount; ++a)
-        text += std::string(actionEntries[a].name) + " = " + nameOfKey(settings.keys[a]) + "\n";
+        text += std::string(actionEntries[a].name) + " = " + keyName(settings.keys[a]) + "\n";
     text += "\n[sound]\n# 0 (silent) to 100\nvolume = " + std::to_string(settings.volume) + "\n";
     return text;
 }
