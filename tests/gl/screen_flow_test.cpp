@@ -3,9 +3,12 @@
 #include "app/window.h"
 #include "game/controls.h"
 #include "game/fight_screen.h"
+#include "game/knockout.h"
 #include "game/state.h"
 #include "game/training_screen.h"
+#include "input/settings.h"
 #include "menus/decor_menu.h"
+#include "menus/menu_layout.h"
 #include "menus/menu_state.h"
 #include "menus/menus.h"
 #include "menus/mode_menu.h"
@@ -15,11 +18,15 @@
 #include "menus/training_menu.h"
 #include "tests/support/gl_harness.h"
 #include "tests/support/glyph_quads.h"
+#include "text/print_text.h"
 
 #include <GL/glut.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <chrono>
+#include <thread>
 
 // The screens' keys driven through their real callbacks in a real window: which screen is
 // active is told by the idle step it installed.
@@ -47,6 +54,42 @@ void expectClearColour(float grey, float alpha) {
 double projectionAspect() {
     const std::array<float, 16> m = currentMatrix(GL_PROJECTION_MATRIX);
     return static_cast<double>(m[5]) / m[0];
+}
+
+// The window at a new size once X has made it so, and the screen's reshape done.
+void resizeWindow(int width, int height) {
+    glutReshapeWindow(width, height);
+    for (int pass = 0; pass < 500 && (glutGet(GLUT_WINDOW_WIDTH) != width ||
+                                      glutGet(GLUT_WINDOW_HEIGHT) != height);
+         ++pass) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        pumpEvents();
+    }
+    ASSERT_EQ(glutGet(GLUT_WINDOW_WIDTH), width);
+    reshapeScreen30(width, height);
+}
+
+// Where a text's pure yellow lies in the frame: left and right, and its top and bottom as
+// distances from the window's top.
+struct YellowBox {
+    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+};
+
+YellowBox yellowIn(void (*display)()) {
+    display();
+    const std::vector<std::uint8_t> frame = readFrame();
+    YellowBox box;
+    for (int y = 0; y < windowHeight; ++y)
+        for (int x = 0; x < windowWidth; ++x) {
+            const std::uint8_t* p = &frame[(static_cast<std::size_t>(y) * windowWidth + x) * 3];
+            if (p[0] < 220 || p[1] < 220 || p[2] > 60)
+                continue;
+            box.left = std::min(box.left, x);
+            box.right = std::max(box.right, x);
+            box.top = std::min(box.top, windowHeight - 1 - y);
+            box.bottom = std::max(box.bottom, windowHeight - 1 - y);
+        }
+    return box;
 }
 
 class ScreenFlow : public testing::Test {
@@ -226,4 +269,101 @@ TEST_F(ScreenFlow, FinishedTrainingFrameComputesThePercentAndStopsTheIdle) {
     EXPECT_EQ(ballAngle, angle);
     trainingDisplay();
     EXPECT_EQ(installedIdle(), nullptr);
+}
+
+// Twice the window, twice the text: the mode menu's heading as tall again, centred, as far from
+// the top in its own height; the training's points in their corner likewise. 1920x1080 holds
+// 640x480 twice over only, not three times.
+TEST_F(ScreenFlow, TextGrowsByTheWholeFactorTheWindowHolds) {
+    enterTrainingScreen(punchBagTraining);
+    trainingHits = 7;
+    const YellowBox points = yellowIn(trainingDisplay);
+    enterModeMenu();
+    const YellowBox heading = yellowIn(modeMenuDisplay);
+    ASSERT_GT(heading.bottom - heading.top, 10);
+    EXPECT_LT(points.right, 200);
+    for (const auto& size : {std::array<int, 2>{1280, 960}, std::array<int, 2>{1920, 1080}}) {
+        resizeWindow(size[0], size[1]);
+        const YellowBox big = yellowIn(modeMenuDisplay);
+        saveFrame("mode_menu_" + std::to_string(size[0]));
+        EXPECT_NEAR(big.bottom - big.top, 2 * (heading.bottom - heading.top), 2) << size[0];
+        EXPECT_NEAR(big.top, 2 * heading.top, 2) << size[0];
+        EXPECT_NEAR(big.left + big.right - size[0], 2 * (heading.left + heading.right - 640), 4)
+            << size[0];
+        enterTrainingScreen(punchBagTraining);
+        trainingHits = 7;
+        const YellowBox corner = yellowIn(trainingDisplay);
+        EXPECT_NEAR(corner.left, 2 * points.left, 2) << size[0];
+        EXPECT_NEAR(corner.right, 2 * points.right + 1, 2) << size[0];
+        EXPECT_NEAR(corner.top, 2 * points.top, 2) << size[0];
+        EXPECT_NEAR(corner.bottom, 2 * points.bottom + 1, 2) << size[0];
+        enterModeMenu();
+    }
+    textScaleChoice = 1; // the setting over the window: 640x480's text in the large window
+    const YellowBox asSet = yellowIn(modeMenuDisplay);
+    EXPECT_EQ(asSet.bottom - asSet.top, heading.bottom - heading.top);
+    textScaleChoice = 0;
+    resizeWindow(startWindowWidth, startWindowHeight);
+}
+
+// Every screen in English: its words from the table, every glyph inside the 640x480 window. The
+// menus' texts are taken one by one: feedback mode over their turning arrows crashes llvmpipe.
+TEST_F(ScreenFlow, EveryScreenInEnglishFitsTheWindow) {
+    settingsInEffect.language = Language::en;
+    const auto expectInside = [](const std::vector<GlyphQuad>& quads, const std::string& what) {
+        EXPECT_FALSE(quads.empty()) << what;
+        for (const GlyphQuad& quad : quads) {
+            EXPECT_GE(quad.left, 0.0f) << what;
+            EXPECT_LE(quad.topLeft + quad.right - quad.left, 640.0f) << what;
+            EXPECT_GE(quad.bottom, 0.0f) << what;
+            EXPECT_LE(quad.top, 480.0f) << what;
+        }
+    };
+    enterModeMenu();
+    for (const MenuText& text :
+         {modeHeading, combatEntry, trainingEntry, opponentHeading, opponentNames[0],
+          opponentNames[1], opponentNames[2], decorHeading, decorNames[0], decorNames[1],
+          trainingHeading, trainingNames[0], trainingNames[1]})
+        expectInside(captureGlyphQuads([&] { printMenuText(text); }), word(text.word));
+    // The screens drawn over a scene, by the colours of their texts.
+    struct Shown {
+        const char* name;
+        void (*show)();
+        void (*display)();
+        std::array<float, 3> colours[3];
+    };
+    const Shown screens[] = {
+        {"title",
+         [] { enterTitleScreen(), titleBlinkOn = 1; },
+         titleDisplay,
+         {{1, 1, 0}, {1, 0, 0}}},
+        {"fight", [] { enterFightScreen(1, 1); }, fightDisplay, {{1, 1, 0}}},
+        {"knock-out",
+         [] { enterFightScreen(1, 2), fightPoints = 41, knockOutTest(); },
+         koDisplay,
+         {{1, 1, 0}, {0, 0, 1}}},
+        {"training",
+         [] {
+             enterTrainingScreen(1), trainingHits = 20, trainingPunches = 41, trainingFinished = 1;
+         },
+         trainingDisplay,
+         {{0, 0, 1}, {0, 1, 0}, {1, 1, 0}}},
+    };
+    for (const Shown& screen : screens) {
+        screen.show();
+        for (const std::array<float, 3>& colour : screen.colours)
+            if (colour != std::array<float, 3>{})
+                expectInside(glyphQuadsInColour(screen.display, colour[0], colour[1], colour[2]),
+                             screen.name);
+    }
+    EXPECT_EQ(textInColour(trainingDisplay, 0, 0, 1), "ACCURACY = 48PRESS ESCAPE");
+    EXPECT_EQ(textInColour(trainingDisplay, 0, 1, 0), "BOO, YOU BIG SOFTIE");
+    EXPECT_EQ(textInColour(trainingDisplay, 1, 1, 0), "POINTS = 20");
+    enterFightScreen(1, 1);
+    fightPoints = 41;
+    knockOutTest();
+    EXPECT_EQ(textInColour(koDisplay, 0, 0, 1), "PRESS ESCAPE");
+    enterModeMenu();
+    EXPECT_EQ(textInColour([] { printMenuText(decorNames[1]); }, 1, 0, 0), "Tavelin Cup");
+    settingsInEffect.language = Language::fr;
 }
