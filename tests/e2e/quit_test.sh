@@ -47,15 +47,11 @@ press_keys Escape
 wait_game_exit
 
 export XDG_CONFIG_HOME="$SCRATCH/config"
-mkdir -p "$XDG_CONFIG_HOME/ruko"
-printf '[display]\nfull_screen = yes\n' >"$XDG_CONFIG_HOME/ruko/ruko.conf"
+mkdir -p "$XDG_CONFIG_HOME/ruko" && printf '[display]\nfull_screen = yes\n' >"$XDG_CONFIG_HOME/ruko/ruko.conf"
 start_game
-geometry=$(window_geometry "$GAME_WINDOW")
-rm -r "$XDG_CONFIG_HOME"
+geometry=$(window_geometry "$GAME_WINDOW") && rm -r "$XDG_CONFIG_HOME" && press_keys Escape && wait_game_exit
 [ "$geometry" = "$(xwininfo -root | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {print "0,0 " w "x" h}')" ] ||
     fail "full_screen = yes: the window is at $geometry"
-press_keys Escape
-wait_game_exit
 
 # "Plein ecran" fills the X screen, and the next pick gives back the window, twice over.
 start_game

@@ -1,4 +1,3 @@
-#include "input/settings.h"
 #include "menus/menu_layout.h"
 #include "menus/menu_state.h"
 #include "sound/sound.h"
@@ -77,18 +76,13 @@ TEST(MenuTexts, HeadingsAndNamesAreCentredOnTheWindowsMiddle) {
                                 opponentNames[0], opponentNames[1], opponentNames[2],
                                 decorNames[0],    decorNames[1],    trainingNames[0],
                                 trainingNames[1], combatEntry};
-    for (const Language language : {Language::fr, Language::en}) {
-        settingsInEffect.language = language;
-        for (const MenuText& text : centred)
-            EXPECT_EQ(menuTextX(text, 640) - 320, -visibleLength(word(text.word)) * text.size / 2)
-                << word(text.word);
-        // The decor heading has always stood 10 pixels right of the centred place.
-        EXPECT_EQ(menuTextX(decorHeading, 640) - 320,
-                  -visibleLength(word(decorHeading.word)) * 20 / 2 + 10);
-        EXPECT_EQ(menuTextX(trainingEntry, 640), menuTextX(combatEntry, 640));
-    }
-    settingsInEffect.language = Language::fr;
-    EXPECT_EQ(menuTextX(combatEntry, 640), 320 - 48);
+    for (const MenuText& text : centred)
+        EXPECT_EQ(menuTextX(text, 640) - 320, -visibleLength(word(text.word)) * text.size / 2)
+            << word(text.word);
+    // The decor heading has always stood 10 pixels right of the centred place.
+    EXPECT_EQ(menuTextX(decorHeading, 640) - 320,
+              -visibleLength(word(decorHeading.word)) * 20 / 2 + 10);
+    EXPECT_EQ(menuTextX(trainingEntry, 640), menuTextX(combatEntry, 640));
 }
 
 TEST(MenuTexts, StylesAndRowsFollowTheLayout) {
