@@ -12,6 +12,7 @@
 #include "menus/view_menu.h"
 #include "platform/platform.h"
 #include "sound/sound.h"
+#include "text/print_text.h"
 
 #include <GL/glut.h>
 
@@ -32,7 +33,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     loadSettings(settingsFilePath());
+    textScaleChoice = settingsInEffect.textScale;
     openGameWindow(&argc, argv);
+    if (settingsInEffect.fullScreen)
+        glutFullScreen();
     createViewMenu();
     glutMouseFunc(mouseInput);
     initResources();

@@ -12,5 +12,15 @@ extern int windowHeight;
 extern unsigned char whiteLightOn; // the view menu's light switch
 extern float piConstant;           // pi in single precision, read by the limb drawing
 
-// glutInit, display mode, size, position and the window itself; sets the size globals.
+// The window as it opened, 640x480 at 0,0 unless -geometry said otherwise: where leaving full
+// screen goes back to.
+extern int openedWidth, openedHeight, openedX, openedY;
+
+// glutInit, display mode, size, position and the window itself; sets the size globals. GLUT
+// reads -geometry over the usual size and place.
 void openGameWindow(int* argc, char** argv);
+
+// The window in text units (text/print_text.h), where the screens place their texts: 640x480
+// in the 640x480 window, and in one twice as large.
+int textAreaWidth();
+int textAreaHeight();

@@ -10,9 +10,12 @@
 #include "sound/sound.h"
 #include "text/bitmap_font.h"
 #include "text/print_text.h"
+#include "text/words.h"
 
 #include <GL/glu.h>
 #include <GL/glut.h>
+
+#include <cstring>
 
 namespace {
 
@@ -40,13 +43,17 @@ void printKnockOutTexts() {
     enableTextShadow();
     setShadowColor3f(0, 0, 0);
     setTextColor3f(1, 1, 0);
-    printText(windowWidth / 2 - 50, windowHeight / 2 - 25, "KO");
+    const char* knockOut = word(Word::knockOut);
+    printText(centredTextX(textAreaWidth(), static_cast<int>(std::strlen(knockOut)), 50),
+              textAreaHeight() / 2 - 25, "%s", knockOut);
 
     setFontSize(20);
     enableTextShadow();
     setShadowColor3f(1, 1, 1);
     setTextColor3f(0, 0, 1);
-    printText(windowWidth / 2 - 170, 30, "APPUYER SUR ECHAP");
+    const char* prompt = word(Word::pressEscape);
+    printText(centredTextX(textAreaWidth(), static_cast<int>(std::strlen(prompt)), 20), 30, "%s",
+              prompt);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #pragma once
 
-// "POINT = n" in the top-left corner, yellow on a black shadow: the fight's points and the
-// training's counted hits.
+// "POINT = n" (or "POINTS = n") in the top-left corner, yellow on a black shadow: the fight's
+// points and the training's counted hits.
 void printPointCount(int points);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/words.h"
+
 // The training's counting, the ball's swing and the rating, apart from any drawing.
 
 inline constexpr int trainingHitsToFinish = 20;
@@ -17,14 +19,15 @@ void swingBall();
 // Counted hits among the punches that reached full extension, in whole percent.
 int trainingPercentOf(int hits, int punches);
 
+// Centred, and `nudge` pixels right of that.
 struct TrainingRating {
-    const char* text;
-    int xFromCentre;
+    Word word;
+    int nudge;
 };
 
-inline constexpr TrainingRating excellentRating{"EXCELLENT", -120};
-inline constexpr TrainingRating averageRating{"MOYEN", -75};
-inline constexpr TrainingRating poorRating{"OU LE GROS MAUVAIS", -270};
+inline constexpr TrainingRating excellentRating{Word::excellent, 15};
+inline constexpr TrainingRating averageRating{Word::average, 0};
+inline constexpr TrainingRating poorRating{Word::poor, 0};
 
 // 90 and above, 50 to 89, below 50.
 const TrainingRating& trainingRating(int percent);

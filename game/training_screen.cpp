@@ -14,9 +14,12 @@
 #include "scene/list_numbers.h"
 #include "text/bitmap_font.h"
 #include "text/print_text.h"
+#include "text/words.h"
 
 #include <GL/glu.h>
 #include <GL/glut.h>
+
+#include <cstring>
 
 namespace {
 
@@ -55,25 +58,38 @@ void drawTarget() {
     glPopMatrix();
 }
 
+// Centred as a line of that many characters at 20 pixels.
+int centredAt20(const char* text, int extraCharacters = 0) {
+    return centredTextX(textAreaWidth(), static_cast<int>(std::strlen(text)) + extraCharacters, 20);
+}
+
+// " = 48": the percentage is centred as if it had two digits.
+constexpr int percentageTail = 5;
+
 void printResults() {
+    const int width = textAreaWidth(), height = textAreaHeight();
     setFontSize(20);
     enableTextShadow();
     setShadowColor3f(0.0f, 0.0f, 0.0f);
     setTextColor3f(0.0f, 0.0f, 1.0f);
-    printText(windowWidth / 2 - 160, windowHeight / 2 - 20, "POURCENTAGE = %d", trainingPercent);
+    const char* percentage = word(Word::percentage);
+    printText(centredAt20(percentage, percentageTail), height / 2 - 20, "%s = %d", percentage,
+              trainingPercent);
 
     setFontSize(20);
     enableTextShadow();
     setShadowColor3f(1.0f, 1.0f, 1.0f);
     setTextColor3f(0.0f, 0.0f, 1.0f);
-    printText(windowWidth / 2 - 170, 20, "APPUYER SUR ECHAP");
+    printText(centredAt20(word(Word::pressEscape)), 20, "%s", word(Word::pressEscape));
 
     const TrainingRating& rating = trainingRating(trainingPercent);
     setFontSize(30);
     enableTextShadow();
     setShadowColor3f(0.0f, 0.0f, 0.0f);
     setTextColor3f(0.0f, 1.0f, 0.0f);
-    printText(windowWidth / 2 + rating.xFromCentre, windowHeight / 2 - 60, "%s", rating.text);
+    const char* ratingText = word(rating.word);
+    printText(centredTextX(width, static_cast<int>(std::strlen(ratingText)), 30) + rating.nudge,
+              height / 2 - 60, "%s", ratingText);
 }
 
 } // namespace

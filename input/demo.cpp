@@ -10,6 +10,7 @@
 #include "sound/sound.h"
 #include "text/bitmap_font.h"
 #include "text/print_text.h"
+#include "text/words.h"
 
 #include <cstdio>
 
@@ -35,7 +36,7 @@ void drawDemoMark() {
     enableTextShadow();
     setShadowColor3f(0.0f, 0.0f, 0.0f);
     setTextColor3f(1.0f, 1.0f, 1.0f);
-    printText(windowWidth - 90, 12, "DEMO");
+    printText(textAreaWidth() - 90, 12, "%s", word(Word::demo));
 }
 
 void startDemo() {

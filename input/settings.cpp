@@ -129,7 +129,36 @@ void bindKeys(std::vector<KeyLine> lines, Settings& settings,
     }
 }
 
-enum class Section { none, keys, sound, unknown };
+enum class Section { none, keys, sound, display, unknown };
+
+// A [display] line into the settings, a bad value told; false for a name [display] has not.
+bool readDisplayValue(const std::string& name, const std::string& value, Settings& settings,
+                      std::vector<SettingsProblem>& problems, int line) {
+    if (name == "text_scale") {
+        if (value == "auto")
+            settings.textScale = autoTextScale;
+        else if (value.size() == 1 && value[0] >= '1' && value[0] < '1' + largestTextScale)
+            settings.textScale = value[0] - '0';
+        else
+            problems.push_back({line, "text_scale '" + shown(value) + "' is not auto or 1 to 4"});
+    } else if (name == "language") {
+        int language = 0;
+        while (language < languageCount && value != languageNames[language])
+            ++language;
+        if (language == languageCount)
+            problems.push_back({line, "language '" + shown(value) + "' is not fr or en"});
+        else
+            settings.language = static_cast<Language>(language);
+    } else if (name == "full_screen") {
+        if (value == "yes" || value == "no")
+            settings.fullScreen = value == "yes";
+        else
+            problems.push_back({line, "full_screen '" + shown(value) + "' is not yes or no"});
+    } else {
+        return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -138,6 +167,9 @@ Settings defaultSettings() {
     for (int a = 0; a < actionCount; ++a)
         settings.keys[a] = actionEntries[a].usualKey;
     settings.volume = maximumVolume;
+    settings.textScale = autoTextScale;
+    settings.language = Language::fr;
+    settings.fullScreen = false;
     return settings;
 }
 
@@ -178,9 +210,10 @@ Settings parseSettings(const std::string& text, std::vector<SettingsProblem>& pr
             const bool wellFormed =
                 close != std::string::npos && (after.empty() || after[0] == '#' || after[0] == ';');
             const std::string name = wellFormed ? line.substr(1, close - 1) : "";
-            section = name == "keys"    ? Section::keys
-                      : name == "sound" ? Section::sound
-                                        : Section::unknown;
+            section = name == "keys"      ? Section::keys
+                      : name == "sound"   ? Section::sound
+                      : name == "display" ? Section::display
+                                          : Section::unknown;
             if (section == Section::unknown)
                 problems.push_back(
                     {number, "unknown section " +
@@ -205,6 +238,9 @@ Settings parseSettings(const std::string& text, std::vector<SettingsProblem>& pr
             else if (!volumeFromText(value, settings.volume))
                 problems.push_back(
                     {number, "volume '" + shown(value) + "' is not a number from 0 to 100"});
+        } else if (section == Section::display) {
+            if (!readDisplayValue(name, value, settings, problems, number))
+                problems.push_back({number, "unknown name '" + shown(name) + "' in [display]"});
         } else {
             int action = 0;
             while (action < actionCount && name != actionEntries[action].name)
@@ -230,6 +266,14 @@ std::string formatSettings(const Settings& settings) {
     for (int a = 0; a < actionCount; ++a)
         text += std::string(actionEntries[a].name) + " = " + keyName(settings.keys[a]) + "\n";
     text += "\n[sound]\n# 0 (silent) to 100\nvolume = " + std::to_string(settings.volume) + "\n";
+    text +=
+        "\n[display]\n# auto (the largest whole factor of 640x480 the window holds) or 1 to 4\n"
+        "text_scale = " +
+        (settings.textScale == autoTextScale ? std::string("auto")
+                                             : std::to_string(settings.textScale)) +
+        "\n# fr or en\nlanguage = " + languageNames[static_cast<int>(settings.language)] +
+        "\n# yes to start in full screen\nfull_screen = " + (settings.fullScreen ? "yes" : "no") +
+        "\n";
     return text;
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "text/words.h"
+
 #include <string>
 #include <vector>
 
-// The player's own keys and volume, from the settings file (platform/platform.h says where): plain
-// `name = value` lines under [keys] and [sound], with # or ; comment lines. No file means the
-// usual keys and full volume; the game never writes the file.
+// The player's own keys, volume and display, from the settings file (platform/platform.h says
+// where): plain `name = value` lines under [keys], [sound] and [display], with # or ; comment
+// lines. No file means the usual keys, full volume, French text at the size the window holds, in
+// a window; the game never writes the file.
 
 // A key as GLUT hands it over: a character, or specialKeyBase plus a GLUT_KEY_ code.
 using KeyCode = int;
@@ -31,12 +34,19 @@ enum class Action {
 };
 inline constexpr int actionCount = static_cast<int>(Action::none);
 
+// text_scale = auto: the largest whole factor of 640x480 that the window holds.
+inline constexpr int autoTextScale = 0;
+inline constexpr int largestTextScale = 4;
+
 struct Settings {
     KeyCode keys[actionCount];
-    int volume; // percent, 0 to 100
+    int volume;    // percent, 0 to 100
+    int textScale; // autoTextScale, or 1 to largestTextScale
+    Language language;
+    bool fullScreen; // start in full screen
 };
 
-// The keys the game has always had, and full volume.
+// The keys the game has always had, full volume, French, text scaled to the window, a window.
 Settings defaultSettings();
 
 // What the game plays with: the defaults until loadSettings.

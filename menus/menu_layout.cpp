@@ -7,6 +7,8 @@
 #include "text/bitmap_font.h"
 #include "text/print_text.h"
 
+#include <cstring>
+
 #include <GL/glut.h>
 
 void printMenuText(const MenuText& text) {
@@ -14,7 +16,15 @@ void printMenuText(const MenuText& text) {
     enableTextShadow();
     setShadowColor3f(0.0f, 0.0f, 0.0f);
     setTextColor3f(text.colour.red, text.colour.green, text.colour.blue);
-    printText(menuTextX(text, windowWidth), menuTextY(text, windowHeight), "%s", text.text);
+    printText(menuTextX(text, textAreaWidth()), menuTextY(text, textAreaHeight()),
+              text.italic ? "\\i+%s\\i-" : "%s", word(text.word));
+}
+
+int menuTextX(const MenuText& text, int width) {
+    if (text.place == MenuPlace::underFightEntry)
+        return menuTextX(combatEntry, width) + text.nudge;
+    const int length = static_cast<int>(std::strlen(word(text.word)));
+    return centredTextX(width, length, text.size) + text.nudge;
 }
 
 void setArrowMaterial() {

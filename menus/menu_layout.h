@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/words.h"
+
 // What the four menus share: their texts with size, colour and place, and the red arrows.
 
 struct TextColour {
@@ -18,44 +20,52 @@ enum class MenuRow {
     selectedName, // 20 above the bottom
 };
 
+// How a text's left end follows the window's middle.
+enum class MenuPlace {
+    centred,         // half its width at one text size per character left of the middle
+    underFightEntry, // where the fight entry starts, whatever its own length
+};
+
 struct MenuText {
-    const char* text;
+    Word word;
     int size;
     TextColour colour;
-    int xFromCentre; // offset from the window's middle
+    bool italic;
+    MenuPlace place;
+    int nudge; // pixels right of the place
     MenuRow row;
 };
 
-// Headings and names are centred: half their width at one text size per character. The
-// decor heading stands 10 pixels right of that, as it always has.
-inline constexpr MenuText modeHeading{"\\i+CHOISIR UN MODE DE JEUX\\i-", 20, headingYellow, -230,
-                                      MenuRow::heading};
-inline constexpr MenuText combatEntry{"COMBAT", 16, entryBlue, -48, MenuRow::upperEntry};
-inline constexpr MenuText trainingEntry{"ENTRAINEMENT", 14, entryBlue, -48, MenuRow::lowerEntry};
-inline constexpr MenuText opponentHeading{"\\i+CHOISIR UN ADVERSAIRE\\i-", 20, headingYellow, -210,
-                                          MenuRow::heading};
+// The decor heading stands 10 pixels right of the centred place, as it always has.
+inline constexpr MenuText modeHeading{Word::modeHeading,  20, headingYellow,   true,
+                                      MenuPlace::centred, 0,  MenuRow::heading};
+inline constexpr MenuText combatEntry{Word::fightEntry,   16, entryBlue,          false,
+                                      MenuPlace::centred, 0,  MenuRow::upperEntry};
+inline constexpr MenuText trainingEntry{Word::trainingEntry,        14, entryBlue,          false,
+                                        MenuPlace::underFightEntry, 0,  MenuRow::lowerEntry};
+inline constexpr MenuText opponentHeading{Word::opponentHeading, 20, headingYellow,   true,
+                                          MenuPlace::centred,    0,  MenuRow::heading};
 inline constexpr MenuText opponentNames[] = {
-    {"Radov Eze", 14, nameRed, -63, MenuRow::selectedName},
-    {"Radov Eze Black", 14, nameRed, -105, MenuRow::selectedName},
-    {"Dida Vud", 14, nameRed, -56, MenuRow::selectedName},
+    {Word::radovEze, 14, nameRed, false, MenuPlace::centred, 0, MenuRow::selectedName},
+    {Word::radovEzeBlack, 14, nameRed, false, MenuPlace::centred, 0, MenuRow::selectedName},
+    {Word::didaVud, 14, nameRed, false, MenuPlace::centred, 0, MenuRow::selectedName},
 };
-inline constexpr MenuText decorHeading{"\\i+CHOISIR UN DECOR\\i-", 20, headingYellow, -150,
-                                       MenuRow::heading};
+inline constexpr MenuText decorHeading{Word::decorHeading, 20, headingYellow,   true,
+                                       MenuPlace::centred, 10, MenuRow::heading};
 inline constexpr MenuText decorNames[] = {
-    {"Amical", 14, nameRed, -42, MenuRow::selectedName},
-    {"Coupe Tavelin", 14, nameRed, -91, MenuRow::selectedName},
+    {Word::friendlyDecor, 14, nameRed, false, MenuPlace::centred, 0, MenuRow::selectedName},
+    {Word::cupDecor, 14, nameRed, false, MenuPlace::centred, 0, MenuRow::selectedName},
 };
-inline constexpr MenuText trainingHeading{"\\i+CHOISIR UN ENTRAINEMENT\\i-", 20, headingYellow,
-                                          -230, MenuRow::heading};
+inline constexpr MenuText trainingHeading{Word::trainingHeading, 20, headingYellow,   true,
+                                          MenuPlace::centred,    0,  MenuRow::heading};
 inline constexpr MenuText trainingNames[] = {
-    {"Sac de Frappe", 14, nameRed, -91, MenuRow::selectedName},
-    {"Punching Ball", 14, nameRed, -91, MenuRow::selectedName},
+    {Word::punchBag, 14, nameRed, false, MenuPlace::centred, 0, MenuRow::selectedName},
+    {Word::punchingBall, 14, nameRed, false, MenuPlace::centred, 0, MenuRow::selectedName},
 };
 
-// The text's place in a window of the given size (halves by integer division).
-constexpr int menuTextX(const MenuText& text, int width) {
-    return width / 2 + text.xFromCentre;
-}
+// The text's place in an area of the given size, in the language in effect (halves by integer
+// division).
+int menuTextX(const MenuText& text, int width);
 
 constexpr int menuTextY(const MenuText& text, int height) {
     switch (text.row) {
@@ -71,7 +81,8 @@ constexpr int menuTextY(const MenuText& text, int height) {
     return 20;
 }
 
-// Prints the text in its style, with a black shadow, at its place in the current window.
+// Prints the text in its style, with a black shadow, at its place in the current window's text
+// area.
 void printMenuText(const MenuText& text);
 
 // The pair of red arrows below the preview, turned by the menu's spin about their long axis.

@@ -9,10 +9,12 @@
 #include "sound/sound.h"
 #include "text/bitmap_font.h"
 #include "text/print_text.h"
+#include "text/words.h"
 
 #include <GL/glut.h>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -39,7 +41,7 @@ void printCredit() {
     enableTextShadow();
     setShadowColor3f(0.0f, 0.0f, 0.0f);
     setTextColor3f(1.0f, 1.0f, 0.0f);
-    printText(windowWidth - 240, windowHeight / 2 + 40, "By Tavelin");
+    printText(textAreaWidth() - 240, textAreaHeight() / 2 + 40, "%s", word(Word::credit));
 }
 
 void printPrompt() {
@@ -47,7 +49,10 @@ void printPrompt() {
     enableTextShadow();
     setShadowColor3f(1.0f, 1.0f, 1.0f);
     setTextColor3f(1.0f, 0.0f, 0.0f);
-    printText(windowWidth / 2 - 170, 30, "APPUYER SUR ENTREE");
+    // Centred, 10 pixels right of that.
+    const char* prompt = word(Word::pressEnter);
+    printText(centredTextX(textAreaWidth(), static_cast<int>(std::strlen(prompt)), 20) + 10, 30,
+              "%s", prompt);
 }
 
 // Drawn after the text and with the matrix of the frame: where the ring covers a letter of

@@ -2,6 +2,7 @@
 
 #include "app/window.h"
 #include "input/inputs.h"
+#include "text/words.h"
 
 #include <GL/freeglut.h>
 
@@ -11,15 +12,15 @@ namespace {
 
 struct MenuItem {
     ViewMenuEntry entry;
-    const char* label;
+    Word label;
 };
 
 constexpr MenuItem viewMenuItems[] = {
-    {toggleWhiteLightEntry, "Lumiere blanche on/off"},
-    {fullScreenEntry, "Plein ecran"},
-    {wireframeEntry, "Mode fil de fer"},
-    {filledEntry, "Mode normale"},
-    {quitEntry, "Quitter"},
+    {toggleWhiteLightEntry, Word::whiteLightEntry},
+    {fullScreenEntry, Word::fullScreenEntry},
+    {wireframeEntry, Word::wireframeEntry},
+    {filledEntry, Word::filledEntry},
+    {quitEntry, Word::quitEntry},
 };
 
 } // namespace
@@ -27,7 +28,7 @@ constexpr MenuItem viewMenuItems[] = {
 void createViewMenu() {
     glutCreateMenu(menuInput);
     for (const MenuItem& item : viewMenuItems)
-        glutAddMenuEntry(item.label, item.entry);
+        glutAddMenuEntry(word(item.label), item.entry);
     glutAttachMenu(GLUT_RIGHT_BUTTON);
 }
 
@@ -45,8 +46,8 @@ void onViewMenu(int entry) {
         // Asked of freeglut rather than kept here: its flag turns only once the window has,
         // so two picks before the next event pass cannot set the two apart.
         if (glutGet(GLUT_FULL_SCREEN)) {
-            glutPositionWindow(0, 0);
-            glutReshapeWindow(startWindowWidth, startWindowHeight); // leaves full screen first
+            glutPositionWindow(openedX, openedY);
+            glutReshapeWindow(openedWidth, openedHeight); // leaves full screen first
         } else {
             glutFullScreen();
         }

@@ -13,5 +13,5 @@ enum ViewMenuEntry {
 // Creates the menu with its five entries and attaches it to the right button.
 void createViewMenu();
 
-// The GLUT menu callback. "Plein ecran" goes full screen, and back to the 640x480 window.
+// The GLUT menu callback. "Plein ecran" goes full screen, and back to the window as it opened.
 void onViewMenu(int entry);

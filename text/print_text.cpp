@@ -2,6 +2,7 @@
 
 #include "text/bitmap_font.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -15,6 +16,7 @@ GLboolean savedBlend = GL_FALSE;
 GLint savedMatrixMode = GL_MODELVIEW;
 GLint savedBlendSrc = GL_ONE;
 GLint savedBlendDst = GL_ZERO;
+int textScaleChoice = 0;
 
 namespace {
 
@@ -25,6 +27,7 @@ constexpr int tabAdvances = 4; // a tab adds four empty advances to its own
 constexpr float colourScale = 1.0f / 255.0f;
 
 char textBuffer[textBufferSize];
+int printScale = 1; // the scale of the print under way
 
 // Records whether `capability` is on and sets it to `wanted`.
 GLboolean switchCapability(GLenum capability, bool wanted) {
@@ -84,6 +87,12 @@ int signOf(const char* letter) {
 }
 
 } // namespace
+
+int textScaleFor(int width, int height) {
+    if (textScaleChoice > 0)
+        return textScaleChoice;
+    return std::max(1, std::min(width / textBaseWidth, height / textBaseHeight));
+}
 
 int countChar(const char* text, char c) {
     int count = 0;
@@ -160,11 +169,14 @@ int parseEscape(const char* p, int* penX, int* penY) {
 }
 
 void scissorTextBlock(int x, int y, int size, int length, int newlines, int tabFactor) {
-    glScissor(x, y - newlines * size, size * length * tabFactor, size * (newlines + 1));
+    const int s = printScale;
+    glScissor(s * x, s * (y - newlines * size), s * size * length * tabFactor,
+              s * size * (newlines + 1));
 }
 
 void scissorClipBox() {
-    glScissor(clipBox[0], clipBox[1], clipBox[2], clipBox[3]);
+    const int s = printScale;
+    glScissor(s * clipBox[0], s * clipBox[1], s * clipBox[2], s * clipBox[3]);
 }
 
 void drawTextBlock(const char* text, int x, int y, const GLint viewport[4]) {
@@ -229,6 +241,9 @@ void printText(int x, int y, const char* format, ...) {
 
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
+    printScale = textScaleFor(viewport[2], viewport[3]);
+    const GLint units[4] = {viewport[0] / printScale, viewport[1] / printScale,
+                            viewport[2] / printScale, viewport[3] / printScale};
     textRenderState(TEXT_STATE_BEGIN);
 
     glMatrixMode(GL_PROJECTION);
@@ -238,9 +253,11 @@ void printText(int x, int y, const char* format, ...) {
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
+    // Whole factors keep every glyph edge on a pixel edge.
+    glScalef(static_cast<float>(printScale), static_cast<float>(printScale), 1.0f);
     {
         glBindTexture(GL_TEXTURE_2D, fontTexture);
-        drawTextBlock(textBuffer, x, y, viewport);
+        drawTextBlock(textBuffer, x, y, units);
     }
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();

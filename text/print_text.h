@@ -24,9 +24,26 @@ extern GLint savedMatrixMode;
 extern GLint savedBlendSrc;
 extern GLint savedBlendDst;
 
-// (x, y): the lower-left corner of the first glyph, in pixels from the viewport's lower left.
+// The text scale: every text drawn whole times larger, its place and size given in text units
+// of that many pixels, so that a window twice 640x480 shows every screen's text as 640x480
+// does, twice the size. textScaleChoice is 0 (auto: the largest whole factor of 640x480 that
+// the size holds, at least 1) or the factor itself.
+inline constexpr int textBaseWidth = 640;
+inline constexpr int textBaseHeight = 480;
+extern int textScaleChoice;
+int textScaleFor(int width, int height);
+
+// The x that centres `length` plain characters of `size` in `width`, halves rounded down.
+constexpr int centredTextX(int width, int length, int size) {
+    return width / 2 - length * size / 2;
+}
+
+// (x, y): the lower-left corner of the first glyph, in text units from the viewport's lower
+// left (pixels at scale 1).
 void printText(int x, int y, const char* format, ...) __attribute__((format(printf, 3, 4)));
 
+// Draws in text units: `viewport` is the viewport in them; the scissor boxes are scaled back to
+// pixels by the scale of the print.
 void drawTextBlock(const char* text, int x, int y, const GLint viewport[4]);
 void textRenderState(int mode);
 void scissorTextBlock(int x, int y, int size, int length, int newlines, int tabFactor);

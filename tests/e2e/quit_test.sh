@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The 640x480 window, full screen and back through the right-button menu's "Plein ecran", and
-# the two ways out: Escape on the title and the menu's "Quitter", both with status 0.
+# the two ways out: Escape on the title and the menu's "Quitter", both with status 0. The
+# window that -geometry asks for, and full screen from the start by the settings.
 source "$(dirname "$0")/game_driver.sh"
 
 # The window's real place and size on the X screen: "X,Y WxH".
@@ -33,6 +34,24 @@ press_keys Escape
 wait_game_exit
 [ "$GAME_STATUS" = 0 ] || fail "Escape on the title did not end with status 0"
 expect_stdout "" "Escape on the title"
+
+# -geometry: that size at that place, and back to it from full screen.
+start_game -geometry 1280x960+40+30
+for round in start "after full screen"; do
+    geometry=$(window_geometry "$GAME_WINDOW")
+    [ "$geometry" = "40,30 1280x960" ] || fail "-geometry 1280x960+40+30 ($round): $geometry"
+    view_menu 2
+    view_menu 2
+done
+press_keys Escape
+wait_game_exit
+
+export XDG_CONFIG_HOME="$SCRATCH/config"
+mkdir -p "$XDG_CONFIG_HOME/ruko" && printf '[display]\nfull_screen = yes\n' >"$XDG_CONFIG_HOME/ruko/ruko.conf"
+start_game
+geometry=$(window_geometry "$GAME_WINDOW") && rm -r "$XDG_CONFIG_HOME" && press_keys Escape && wait_game_exit
+[ "$geometry" = "$(xwininfo -root | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {print "0,0 " w "x" h}')" ] ||
+    fail "full_screen = yes: the window is at $geometry"
 
 # "Plein ecran" fills the X screen, and the next pick gives back the window, twice over.
 start_game

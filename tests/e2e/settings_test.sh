@@ -64,6 +64,9 @@ settings_told() {
 rmdir "$conf" && printf '\xff\xfe[\0k\0]\0\n\0x\0' >"$conf"
 settings_told "ruko: $conf: UTF-16 text, save it as UTF-8: ignored"
 printf '[keys]\nturn = \033[2J\n' >"$conf" && settings_told "ruko: $conf:2: '\\x1b[2J' is not a key: ignored"
+printf '[display]\nlanguage = en\ntext_scale = 5\n' >"$conf" &&
+    settings_told "ruko: $conf:3: text_scale '5' is not auto or 1 to 4: ignored"
+grep -qx "language = en" "$SCRATCH/told.conf" || fail "--settings printed: $(cat "$SCRATCH/told.conf")"
 head -c 65537 /dev/zero >"$conf" && settings_told "ruko: cannot read $conf: larger than 64 KiB"
 rm "$conf" && ln -s /dev/zero "$conf" && settings_told "ruko: cannot read $conf: not a regular file"
 rm "$conf" && mkfifo "$conf"

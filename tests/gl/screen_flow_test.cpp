@@ -4,13 +4,16 @@
 #include "app/window.h"
 #include "game/controls.h"
 #include "game/fight_screen.h"
+#include "game/knockout.h"
 #include "game/state.h"
 #include "game/training_screen.h"
 #include "input/game_state.h"
 #include "input/inputs.h"
 #include "input/playback.h"
 #include "input/recorder.h"
+#include "input/settings.h"
 #include "menus/decor_menu.h"
+#include "menus/menu_layout.h"
 #include "menus/menu_state.h"
 #include "menus/menus.h"
 #include "menus/mode_menu.h"
@@ -20,11 +23,16 @@
 #include "menus/training_menu.h"
 #include "tests/support/gl_harness.h"
 #include "tests/support/glyph_quads.h"
+#include "text/print_text.h"
 
 #include <GL/glut.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <chrono>
+#include <string>
+#include <thread>
 
 // The screens' keys driven through their real callbacks in a real window: which screen is
 // active is told by the idle step it installed.
@@ -52,6 +60,40 @@ void expectClearColour(float grey, float alpha) {
 double projectionAspect() {
     const std::array<float, 16> m = currentMatrix(GL_PROJECTION_MATRIX);
     return static_cast<double>(m[5]) / m[0];
+}
+
+// The window at a new size once X has made it so, and the screen's reshape done.
+void resizeWindow(int width, int height) {
+    glutReshapeWindow(width, height);
+    for (int pass = 0; pass < 500 && glutGet(GLUT_WINDOW_WIDTH) != width; ++pass) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        pumpEvents();
+    }
+    ASSERT_EQ(glutGet(GLUT_WINDOW_WIDTH), width);
+    reshapeScreen30(width, height);
+}
+
+// Where a text's pure yellow lies in the frame: left and right, and its top and bottom as
+// distances from the window's top.
+struct YellowBox {
+    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+};
+
+YellowBox yellowIn(void (*display)()) {
+    display();
+    const std::vector<std::uint8_t> frame = readFrame();
+    YellowBox box;
+    for (int y = 0; y < windowHeight; ++y)
+        for (int x = 0; x < windowWidth; ++x) {
+            const std::uint8_t* p = &frame[(static_cast<std::size_t>(y) * windowWidth + x) * 3];
+            if (p[0] < 220 || p[1] < 220 || p[2] > 60)
+                continue;
+            box.left = std::min(box.left, x);
+            box.right = std::max(box.right, x);
+            box.top = std::min(box.top, windowHeight - 1 - y);
+            box.bottom = std::max(box.bottom, windowHeight - 1 - y);
+        }
+    return box;
 }
 
 class ScreenFlow : public testing::Test {
@@ -285,4 +327,81 @@ TEST_F(ScreenFlow, FinishedTrainingStepComputesThePercentAndStopsTheIdle) {
     trainingIdle();
     EXPECT_EQ(ballAngle, angle);
     EXPECT_EQ(installedIdle(), nullptr);
+}
+
+// Twice the window, twice the text: the mode menu's heading as tall again, centred, as far from
+// the top in its own height; the training's points in their corner likewise. 1920x1080 holds
+// 640x480 twice over only, not three times.
+TEST_F(ScreenFlow, TextGrowsByTheWholeFactorTheWindowHolds) {
+    enterTrainingScreen(punchBagTraining);
+    trainingHits = 7;
+    const YellowBox points = yellowIn(trainingDisplay);
+    enterModeMenu();
+    const YellowBox heading = yellowIn(modeMenuDisplay);
+    ASSERT_GT(heading.bottom - heading.top, 10);
+    EXPECT_LT(points.right, 200);
+    for (const auto& size : {std::array<int, 2>{1280, 960}, std::array<int, 2>{1920, 1080}}) {
+        resizeWindow(size[0], size[1]);
+        const YellowBox big = yellowIn(modeMenuDisplay);
+        EXPECT_NEAR(big.bottom - big.top, 2 * (heading.bottom - heading.top), 2) << size[0];
+        EXPECT_NEAR(big.top, 2 * heading.top, 2) << size[0];
+        EXPECT_NEAR(big.left + big.right - size[0], 2 * (heading.left + heading.right - 640), 4)
+            << size[0];
+        enterTrainingScreen(punchBagTraining);
+        trainingHits = 7;
+        const YellowBox corner = yellowIn(trainingDisplay);
+        EXPECT_NEAR(corner.left, 2 * points.left, 2) << size[0];
+        EXPECT_NEAR(corner.right, 2 * points.right + 1, 2) << size[0];
+        EXPECT_NEAR(corner.top, 2 * points.top, 2) << size[0];
+        EXPECT_NEAR(corner.bottom, 2 * points.bottom + 1, 2) << size[0];
+        enterModeMenu();
+    }
+    textScaleChoice = 1; // the setting over the window: 640x480's text in the large window
+    const YellowBox asSet = yellowIn(modeMenuDisplay);
+    EXPECT_EQ(asSet.bottom - asSet.top, heading.bottom - heading.top);
+    textScaleChoice = 0;
+    resizeWindow(startWindowWidth, startWindowHeight);
+}
+
+// Every screen in English: its words from the table, every glyph inside the 640x480 window (the
+// menus' texts one by one: feedback mode over their turning arrows crashes llvmpipe).
+TEST_F(ScreenFlow, EveryScreenInEnglishFitsTheWindow) {
+    settingsInEffect.language = Language::en;
+    std::string words;
+    const auto read = [&](const std::function<void()>& draw, float r, float g, float b) {
+        for (const GlyphQuad& quad : glyphQuadsInColour(draw, r, g, b)) {
+            words += static_cast<char>(quad.code);
+            EXPECT_TRUE(quad.left >= 0 && quad.topLeft + quad.right - quad.left <= 640 &&
+                        quad.bottom >= 0 && quad.top <= 480)
+                << words;
+        }
+        words += '|';
+    };
+    enterModeMenu();
+    for (const MenuText& text :
+         {modeHeading, combatEntry, trainingEntry, opponentHeading, opponentNames[1], decorHeading,
+          decorNames[0], decorNames[1], trainingHeading, trainingNames[0], trainingNames[1]})
+        read([&] { printMenuText(text); }, text.colour.red, text.colour.green, text.colour.blue);
+    enterTitleScreen();
+    titleBlinkOn = 1;
+    read(titleDisplay, 1, 1, 0);
+    read(titleDisplay, 1, 0, 0);
+    enterFightScreen(1, 1);
+    fightPoints = 41;
+    knockOutTest();
+    read(koDisplay, 1, 1, 0);
+    read(koDisplay, 0, 0, 1);
+    enterTrainingScreen(1);
+    trainingHits = 20;
+    trainingPunches = 41;
+    trainingFinished = 1;
+    trainingIdle();
+    read(trainingDisplay, 0, 0, 1);
+    read(trainingDisplay, 0, 1, 0);
+    read(trainingDisplay, 1, 1, 0);
+    EXPECT_EQ(words, "CHOOSE A GAME MODE|FIGHT|TRAINING|CHOOSE AN OPPONENT|Radov Eze Black|"
+                     "CHOOSE AN ARENA|Friendly|Tavelin Cup|CHOOSE A WORKOUT|Punch Bag|"
+                     "Punching Ball|By Tavelin|PRESS ENTER|KO|PRESS ESCAPE|"
+                     "ACCURACY = 48PRESS ESCAPE|BOO, YOU BIG SOFTIE|POINTS = 20|");
+    settingsInEffect.language = Language::fr;
 }

@@ -68,17 +68,26 @@ inline std::vector<GlyphQuad> captureGlyphQuads(const std::function<void()>& dra
     return quads;
 }
 
-// The text a drawing prints in one colour: its glyph quads picked out of everything else drawn
-// (shadows, figures, scenery) by that colour.
-inline std::string textInColour(const std::function<void()>& draw, float r, float g, float b) {
+// The glyph quads a drawing prints in one colour, picked out of everything else drawn (shadows,
+// figures, scenery) by that colour and by the text's depth, halfway, and the text they spell.
+inline std::vector<GlyphQuad> glyphQuadsInColour(const std::function<void()>& draw, float r,
+                                                 float g, float b) {
     std::vector<FeedbackItem> triangles;
     for (const FeedbackItem& item : polygonsOf(captureFeedback(draw)))
         if (std::all_of(item.vertices.begin(), item.vertices.end(), [&](const FeedbackVertex& v) {
-                return std::fabs(v.r - r) + std::fabs(v.g - g) + std::fabs(v.b - b) < 1e-3f;
+                return std::fabs(v.r - r) + std::fabs(v.g - g) + std::fabs(v.b - b) < 1e-3f &&
+                       std::fabs(v.z - 0.5f) < 1e-6f;
             }))
             triangles.push_back(item);
-    std::string text;
+    std::vector<GlyphQuad> quads;
     for (std::size_t i = 0; i + 1 < triangles.size(); i += 2)
-        text += static_cast<char>(glyph_quads_detail::quadOf(triangles[i], triangles[i + 1]).code);
+        quads.push_back(glyph_quads_detail::quadOf(triangles[i], triangles[i + 1]));
+    return quads;
+}
+
+inline std::string textInColour(const std::function<void()>& draw, float r, float g, float b) {
+    std::string text;
+    for (const GlyphQuad& quad : glyphQuadsInColour(draw, r, g, b))
+        text += static_cast<char>(quad.code);
     return text;
 }

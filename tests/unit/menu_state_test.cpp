@@ -77,17 +77,20 @@ TEST(MenuTexts, HeadingsAndNamesAreCentredOnTheWindowsMiddle) {
                                 decorNames[0],    decorNames[1],    trainingNames[0],
                                 trainingNames[1], combatEntry};
     for (const MenuText& text : centred)
-        EXPECT_EQ(text.xFromCentre, -visibleLength(text.text) * text.size / 2) << text.text;
+        EXPECT_EQ(menuTextX(text, 640) - 320, -visibleLength(word(text.word)) * text.size / 2)
+            << word(text.word);
     // The decor heading has always stood 10 pixels right of the centred place.
-    EXPECT_EQ(decorHeading.xFromCentre, -visibleLength(decorHeading.text) * 20 / 2 + 10);
-    EXPECT_EQ(trainingEntry.xFromCentre, combatEntry.xFromCentre);
+    EXPECT_EQ(menuTextX(decorHeading, 640) - 320,
+              -visibleLength(word(decorHeading.word)) * 20 / 2 + 10);
+    EXPECT_EQ(menuTextX(trainingEntry, 640), menuTextX(combatEntry, 640));
 }
 
 TEST(MenuTexts, StylesAndRowsFollowTheLayout) {
     for (const MenuText& heading : {modeHeading, opponentHeading, decorHeading, trainingHeading}) {
         EXPECT_EQ(heading.size, 20);
         EXPECT_EQ(heading.colour.blue, 0.0f);
-        EXPECT_EQ(std::strncmp(heading.text, "\\i+CHOISIR UN ", 14), 0) << heading.text;
+        EXPECT_TRUE(heading.italic);
+        EXPECT_EQ(std::strncmp(word(heading.word), "CHOISIR UN ", 11), 0) << word(heading.word);
         EXPECT_EQ(menuTextY(heading, 480), 460);
     }
     EXPECT_EQ(combatEntry.size, 16);

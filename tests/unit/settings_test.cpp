@@ -35,13 +35,21 @@ TEST(SettingsTest, BadLinesAreToldAndTheRestApplies) {
                                      "volume = 101\n"       // 15: out of range
                                      "volume = 40\n"        // 16
                                      "volume = -1\n"        // 17: not a number
-                                     "volume = 300\n",      // 18: out of range, 40 kept
+                                     "volume = 300\n"       // 18: out of range, 40 kept
+                                     "[display]\n"          // 19
+                                     "text_scale = 5\n"     // 20: out of range
+                                     "language = de\n"      // 21: not a language
+                                     "full_screen = oui\n"  // 22: not yes or no
+                                     "contrast = 2\n"       // 23: unknown name
+                                     "text_scale = 2\n"     // 24
+                                     "language = en\n"      // 25
+                                     "full_screen = yes\n", // 26
                                      problems);
     std::vector<int> lines;
     for (const SettingsProblem& problem : problems)
         lines.push_back(problem.line);
     std::sort(lines.begin(), lines.end());
-    EXPECT_EQ(lines, (std::vector<int>{1, 6, 7, 8, 11, 12, 15, 17, 18}));
+    EXPECT_EQ(lines, (std::vector<int>{1, 6, 7, 8, 11, 12, 15, 17, 18, 20, 21, 22, 23}));
     EXPECT_EQ(keyOf(s, Action::leftPunch), 'z');
     EXPECT_EQ(keyOf(s, Action::rightPunch), 'x');
     EXPECT_EQ(keyOf(s, Action::eyeUp), 'i');
@@ -49,6 +57,9 @@ TEST(SettingsTest, BadLinesAreToldAndTheRestApplies) {
     EXPECT_EQ(keyOf(s, Action::turn), 'w');
     EXPECT_EQ(keyOf(s, Action::stepIn), specialKey(GLUT_KEY_PAGE_UP));
     EXPECT_EQ(s.volume, 40);
+    EXPECT_EQ(s.textScale, 2);
+    EXPECT_EQ(s.language, Language::en);
+    EXPECT_TRUE(s.fullScreen);
 }
 
 // Swapping two keys is no clash; taking the usual key of an action the file leaves alone is,
@@ -95,7 +106,8 @@ TEST(SettingsTest, FilesAsEditorsSaveThem) {
 TEST(SettingsTest, PrintedSettingsReadBackTheSame) {
     std::vector<SettingsProblem> problems;
     const Settings s = parseSettings("[keys]\nleft_punch = space\nright_punch = ;\n"
-                                     "eye_up = f12\nturn = #\n[sound]\nvolume = 0\n",
+                                     "eye_up = f12\nturn = #\n[sound]\nvolume = 0\n"
+                                     "[display]\ntext_scale = 3\nlanguage = en\n",
                                      problems);
     ASSERT_TRUE(problems.empty());
     const Settings back = parseSettings(formatSettings(s), problems);
@@ -104,6 +116,8 @@ TEST(SettingsTest, PrintedSettingsReadBackTheSame) {
     EXPECT_EQ(keyOf(back, Action::rightPunch), ';');
     EXPECT_EQ(keyOf(back, Action::turn), '#');
     EXPECT_EQ(back.volume, 0);
+    EXPECT_EQ(back.textScale, 3);
+    EXPECT_EQ(back.language, Language::en);
     EXPECT_EQ(formatSettings(parseSettings("", problems)), formatSettings(defaultSettings()));
 }
 

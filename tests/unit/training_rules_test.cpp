@@ -1,6 +1,7 @@
 #include "game/state.h"
 #include "game/training_rules.h"
 #include "sound/sound.h"
+#include "text/print_text.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +47,7 @@ TEST_F(TrainingRules, BagCountsEveryPunchAndEndsAtTwenty) {
     EXPECT_EQ(ballAngle, -25);
     const int percent = trainingPercentOf(trainingHits, trainingPunches);
     EXPECT_EQ(percent, 100);
-    EXPECT_STREQ(trainingRating(percent).text, "EXCELLENT");
+    EXPECT_STREQ(word(trainingRating(percent).word), "EXCELLENT");
 }
 
 TEST_F(TrainingRules, FullExtensionIsCountedOnTheThirdTick) {
@@ -135,11 +136,13 @@ TEST(TrainingRatings, PercentTruncatesAndRatesAtNinetyAndFifty) {
     for (const Case& c : cases) {
         const int percent = trainingPercentOf(c.hits, c.punches);
         EXPECT_EQ(percent, c.percent) << c.hits << "/" << c.punches;
-        EXPECT_STREQ(trainingRating(percent).text, c.rating);
-        EXPECT_EQ(trainingRating(percent).xFromCentre, c.xFromCentre);
+        EXPECT_STREQ(word(trainingRating(percent).word), c.rating);
+        EXPECT_EQ(centredTextX(0, static_cast<int>(std::strlen(c.rating)), 30) +
+                      trainingRating(percent).nudge,
+                  c.xFromCentre);
     }
-    EXPECT_STREQ(trainingRating(89).text, "MOYEN");
-    EXPECT_STREQ(trainingRating(49).text, "OU LE GROS MAUVAIS");
+    EXPECT_STREQ(word(trainingRating(89).word), "MOYEN");
+    EXPECT_STREQ(word(trainingRating(49).word), "OU LE GROS MAUVAIS");
 }
 
 TEST_F(TrainingRules, CountedHitsThudOnTheBagSlapOnTheBallAndTheEndRingsOnce) {

@@ -1,0 +1,47 @@
+#include "text/words.h"
+
+#include "input/settings.h"
+
+namespace {
+
+// In the order of Word; French first, as the game was written.
+constexpr const char* words[wordCount][languageCount] = {
+    {"CHOISIR UN MODE DE JEUX", "CHOOSE A GAME MODE"},
+    {"COMBAT", "FIGHT"},
+    {"ENTRAINEMENT", "TRAINING"},
+    {"CHOISIR UN ADVERSAIRE", "CHOOSE AN OPPONENT"},
+    {"Radov Eze", "Radov Eze"},
+    {"Radov Eze Black", "Radov Eze Black"},
+    {"Dida Vud", "Dida Vud"},
+    {"CHOISIR UN DECOR", "CHOOSE AN ARENA"},
+    {"Amical", "Friendly"},
+    {"Coupe Tavelin", "Tavelin Cup"},
+    {"CHOISIR UN ENTRAINEMENT", "CHOOSE A WORKOUT"},
+    {"Sac de Frappe", "Punch Bag"},
+    {"Punching Ball", "Punching Ball"},
+    {"By Tavelin", "By Tavelin"},
+    {"APPUYER SUR ENTREE", "PRESS ENTER"},
+    {"APPUYER SUR ECHAP", "PRESS ESCAPE"},
+    {"KO", "KO"},
+    {"POINT", "POINTS"},
+    {"POURCENTAGE", "ACCURACY"},
+    {"EXCELLENT", "EXCELLENT"},
+    {"MOYEN", "AVERAGE"},
+    {"OU LE GROS MAUVAIS", "BOO, YOU BIG SOFTIE"},
+    {"DEMO", "DEMO"},
+    {"Lumiere blanche on/off", "White light on/off"},
+    {"Plein ecran", "Full screen"},
+    {"Mode fil de fer", "Wireframe"},
+    {"Mode normale", "Filled"},
+    {"Quitter", "Quit"},
+};
+
+} // namespace
+
+const char* word(Word which, Language language) {
+    return words[static_cast<int>(which)][static_cast<int>(language)];
+}
+
+const char* word(Word which) {
+    return word(which, settingsInEffect.language);
+}

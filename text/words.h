@@ -1,0 +1,47 @@
+#pragma once
+
+// Every word the game draws or shows in its right-button menu, in each language: one table,
+// one column a language. The lines it prints on standard output stay in French, as scripts
+// read them.
+
+enum class Language { fr, en };
+inline constexpr int languageCount = 2;
+// As the settings file names them, in the order of Language.
+inline constexpr const char* languageNames[languageCount] = {"fr", "en"};
+
+enum class Word {
+    modeHeading,
+    fightEntry,
+    trainingEntry,
+    opponentHeading,
+    radovEze,
+    radovEzeBlack,
+    didaVud,
+    decorHeading,
+    friendlyDecor,
+    cupDecor,
+    trainingHeading,
+    punchBag,
+    punchingBall,
+    credit,
+    pressEnter,
+    pressEscape,
+    knockOut,
+    points,
+    percentage,
+    excellent,
+    average,
+    poor,
+    demo,
+    whiteLightEntry,
+    fullScreenEntry,
+    wireframeEntry,
+    filledEntry,
+    quitEntry,
+    count,
+};
+inline constexpr int wordCount = static_cast<int>(Word::count);
+
+// The word in the language of the settings in effect, and in a given one.
+const char* word(Word which);
+const char* word(Word which, Language language);
