@@ -109,6 +109,68 @@ toggle_view_menu() {
     sleep 0.4
 }
 
+# Plays tests/e2e/recordings/NAME.replay in the window, recording the session as it goes into
+# $LIVE_REPLAY: its lines, each event as it is played and a checkpoint every 60 steps, tell
+# how far the game has got.
+start_replay() {
+    REPLAY_FILE="$RUKO_SOURCE/tests/e2e/recordings/$1.replay"
+    LIVE_REPLAY="$SCRATCH/live.replay"
+    rm -f "$LIVE_REPLAY"
+    start_game --replay "$(game_path "$REPLAY_FILE")" --record "$(game_path "$LIVE_REPLAY")"
+}
+
+# Waits until the game has run step N of the recording and the next, so that the step's frame
+# is drawn: a line at step N + 2 or later in the live recording.
+wait_step() {
+    for _ in $(seq 1 1200); do
+        awk -v n=$(($1 + 2)) '$1 + 0 >= n { found = 1 } END { exit !found }' "$LIVE_REPLAY" &&
+            return 0
+        sleep 0.05
+    done
+    fail "the playback did not reach step $1: $(cat "$SCRATCH/stderr")"
+}
+
+# shoot_at STEP NAME: the window's picture once STEP is drawn, before the recording's next key
+# plays (else the machine was too slow for the recording's pause); prints its path.
+shoot_at() {
+    wait_step "$1"
+    shoot "$2"
+    before_next_key "$1" "$2"
+}
+
+# before_next_key STEP WHAT: fails unless the recording's keys played so far are those up to
+# STEP.
+before_next_key() {
+    [ "$(grep -c '^[0-9]* key ' "$LIVE_REPLAY")" = "$(awk -v n="$1" '$2 == "key" && $1 <= n' \
+        "$REPLAY_FILE" | grep -c .)" ] || fail "$2 came after the key that follows step $1"
+}
+
+# shoot_grey NAME X Y LEVEL WHAT: the window's picture once the pixel is that grey (a screen's
+# clear colour), after the player's keys; prints its path.
+shoot_grey() {
+    for _ in $(seq 1 50); do
+        shoot "$1" >/dev/null
+        (expect_grey "$SCRATCH/$1.png" "$2" "$3" "$4" "$5") 2>/dev/null && break
+    done
+    expect_grey "$SCRATCH/$1.png" "$2" "$3" "$4" "$5"
+    echo "$SCRATCH/$1.png"
+}
+
+# The steps of the recording's keys that match the pattern (x|w), from step FROM to TO.
+key_steps() {
+    awk -v key="^($1)\$" -v from="${2:-0}" -v to="${3:-1e18}" \
+        '$2 == "key" && $3 ~ key && $1 >= from && $1 <= to { printf "%s ", $1 }' "$REPLAY_FILE"
+}
+
+# Waits for the playback to end by itself, the game handed over to the player's keys.
+wait_handover() {
+    for _ in $(seq 1 1200); do
+        grep -q 'played to its end; the game is yours' "$SCRATCH/stderr" && return 0
+        sleep 0.05
+    done
+    fail "the playback did not end: $(cat "$SCRATCH/stderr")"
+}
+
 # Waits for the game to end by itself and sets GAME_STATUS to its exit status. Not to be
 # called in a subshell: only this shell can wait for the game.
 wait_game_exit() {
@@ -235,6 +297,27 @@ expect_sounds() {
     onsets=$("$SOUND_ONSETS" "$RECORDING" $@)
     [ "$(echo -n "$onsets" | grep -c .)" = "$count" ] ||
         fail "$count $what expected in the recording, heard at (s, dB): $(echo $onsets)"
+}
+
+# The times at which a sound starts in the band, in seconds of the recording, one a line.
+sounds_heard() {
+    "$SOUND_ONSETS" "$RECORDING" "$@" | awk '{ print $1 }'
+}
+
+# expect_spacings WHAT TIMES STEPS: sounds heard at these times (seconds), one for each of the
+# recording's steps, lie as far apart as the steps (within 40 ms); the mix does not start at
+# the game's step 0, so only the spacings compare.
+expect_spacings() {
+    echo "$2" | awk -v steps="$3" '
+        BEGIN { n = split(steps, step, " ") }
+        NF { time[++heard] = $1 }
+        END {
+            if (heard != n) exit 1
+            for (i = 2; i <= n; i++) {
+                off = time[i] - time[1] - (step[i] - step[1]) / 60
+                if (off > 0.04 || off < -0.04) exit 1
+            }
+        }' || fail "$1 heard at $(echo $2) (s), not spaced as the steps $3"
 }
 
 # sides_heard BAND: the side of each sound started in the band, in order: L, R, or C within
