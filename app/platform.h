@@ -29,3 +29,8 @@ void reportDataProblem(const char* format, ...) __attribute__((format(printf, 1,
 // ~/.config/ruko/ruko.conf; %APPDATA%\ruko\ruko.conf on Windows. Empty when there is no such
 // place.
 std::string settingsFilePath();
+
+// Whether the game's window (that of the current GL context) has the keyboard focus, so that
+// keys reach it: X11's input focus (with none set, the window under the pointer has it), the
+// foreground window on Windows.
+bool gameWindowFocused();
