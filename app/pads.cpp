@@ -143,6 +143,7 @@ void onAxis(const SDL_ControllerAxisEvent& event, double now) {
 }
 
 void stopPads() {
+    stopPadRumbles();
     for (const Pad& pad : pads)
         SDL_GameControllerClose(pad.controller);
     pads.clear();
@@ -202,4 +203,9 @@ void rumblePads(PadRumble rumble) {
     const RumbleShape& shape = rumble == PadRumble::hit ? hitRumble : knockOutRumble;
     for (const Pad& pad : pads)
         SDL_GameControllerRumble(pad.controller, shape.low, shape.high, shape.milliseconds);
+}
+
+void stopPadRumbles() {
+    for (const Pad& pad : pads)
+        SDL_GameControllerRumble(pad.controller, 0, 0, 0);
 }

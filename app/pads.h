@@ -16,3 +16,7 @@ bool pollPads();
 // Shakes every pad that can be shaken.
 enum class PadRumble { hit, knockOut };
 void rumblePads(PadRumble rumble);
+
+// Stops every rumble: SDL ends a timed one only when it next reads the pads, which a hidden
+// window does not.
+void stopPadRumbles();

@@ -1,5 +1,6 @@
 #include "app/screen.h"
 
+#include "app/pads.h"
 #include "app/window.h"
 #include "sound/sound.h"
 
@@ -98,6 +99,7 @@ void onScreenVisibility(int state, VisibilityMessages messages) {
             printLine(hiddenMessage);
         installIdle(nullptr);
         pauseCrowdMurmur();
+        stopPadRumbles();
     }
 }
 

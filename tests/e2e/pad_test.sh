@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # A whole game with the virtual pad alone: the title to a fight, 41 scoring punches to the
 # knock-out (a short rumble for each point, a long one at the knock-out), B back; the punch bag
-# to its end with buttons held down. Then a pad unplugged while it holds a punch, the keyboard
-# playing on, a pad plugged in again. And with SDL's controllers refusing to start: one line on
-# stderr, the keyboard as ever.
+# to its end with buttons held down. A hide stops the rumble. Then a pad unplugged while it holds
+# a punch, the keyboard playing on, a pad plugged in again. And with SDL's controllers refusing
+# to start: one line on stderr, the keyboard as ever.
 source "$(dirname "$0")/game_driver.sh"
 
 ko_letters() { count_colour "$1" 160x70+240+205 255 255 0; }
@@ -22,14 +22,24 @@ pad axis lefty -30000
 pad polls 2
 pad axis lefty 0
 pad polls 2
+# Punches until the knock-out's long rumble, then the window hidden within it: the rumble stops
+# then, not once the window is back and the pads are read again.
+knocked_out() { [ "$(rumbles 65535 65535)" != 0 ]; }
+stopped_after_ko() {
+    awk '/^rumble 65535 65535$/ { ko = 1 } ko && /^rumble 0 0$/ { s = 1 } END { exit !s }' "$PAD_LOG"
+}
 for _ in $(seq 1 21); do
-    pad tap x
-    pad wait 150
-    pad tap rightshoulder
-    pad wait 150
+    for punch in x rightshoulder; do
+        pad tap "$punch"
+        knocked_out && break 2
+        pad wait 150
+    done
 done
-sleep 0.5
-[ "$(ko_letters "$(shoot pad_knockout)")" -gt 200 ] || fail "no KO after 42 pad punches"
+hide_game
+for _ in $(seq 1 14); do stopped_after_ko && break || sleep 0.05; done
+stopped_after_ko || fail "the knock-out's rumble went on while hidden"
+show_game
+[ "$(ko_letters "$(shoot pad_knockout)")" -gt 200 ] || fail "no KO after the pad punches"
 [ "$(rumbles 20480 36864)" = 40 ] || fail "$(rumbles 20480 36864) short rumbles for 40 points"
 [ "$(rumbles 65535 65535)" = 1 ] || fail "$(rumbles 65535 65535) long rumbles at the knock-out"
 pad tap b
@@ -68,7 +78,7 @@ sleep 0.3
 press_keys Escape
 wait_game_exit
 [ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS"
-expect_stdout "" "the pads print nothing"
+expect_stdout "$HIDDEN$VISIBLE" "the pads print nothing; the hide its lines"
 [ ! -s "$SCRATCH/stderr" ] || fail "stderr with a pad: $(cat "$SCRATCH/stderr")"
 
 RUKO_PAD_FAIL=1 start_pad_game --mute
