@@ -19,10 +19,10 @@ void installIdle(IdleStep step);
 IdleStep installedIdle();
 
 // Work done just before every step (the pads, read there so that the step that follows at once
-// carries out their press). While no step is installed, it runs at every slot still as long as
-// it returns true (a pad is there); otherwise the game waits for events alone. nullptr, as at
-// the start, for none.
-using IdlePoll = bool (*)();
+// carries out their press). While no step is installed, it runs again after the seconds it
+// returns (0: at the next slot); when it returns a negative number, the game waits for events
+// alone until the next install. nullptr, as at the start, for none.
+using IdlePoll = double (*)();
 void setIdlePoll(IdlePoll poll);
 
 // The clock the steps are paced by, in seconds (steady: never set back).

@@ -20,6 +20,9 @@ struct Pad {
 
 std::vector<Pad> pads;
 
+// With no pad and no step, how often to look for one plugged in.
+constexpr double plugLookSeconds = 1.0;
+
 struct ButtonInput {
     SDL_GameControllerButton button;
     PadInput input;
@@ -164,7 +167,7 @@ void startPads() {
 }
 
 // Hidden, the game stands still: pads change nothing, and their repeats start afresh.
-bool pollPads() {
+double pollPads() {
     const double now = secondsNow();
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
@@ -196,7 +199,9 @@ bool pollPads() {
             else if (pad.inputs[i].repeatDue(now))
                 sendKey(static_cast<PadInput>(i));
         }
-    return !pads.empty() && screenShown();
+    if (!screenShown())
+        return -1.0;
+    return pads.empty() ? plugLookSeconds : 0.0;
 }
 
 void rumblePads(PadRumble rumble) {

@@ -9,9 +9,10 @@
 void startPads();
 
 // Reads the pads and sends what they did to the current screen; startPads has the pacer call
-// it before every step (app/idle_pacing.h). Returns whether a pad is there to read while no
-// step is (the window shown).
-bool pollPads();
+// it before every step (app/idle_pacing.h). Returns when to read them again while no step
+// runs: at the next slot with a pad, in a while without (to see one plugged in), never while
+// hidden.
+double pollPads();
 
 // Shakes every pad that can be shaken.
 enum class PadRumble { hit, knockOut };

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # A whole game with the virtual pad alone: the title to a fight, 41 scoring punches to the
 # knock-out (a short rumble for each point, a long one at the knock-out), B back; the punch bag
-# to its end with buttons held down. A hide stops the rumble. Then a pad unplugged while it holds
-# a punch, the keyboard playing on, a pad plugged in again. And with SDL's controllers refusing
-# to start: one line on stderr, the keyboard as ever.
+# to its end with buttons held down, a pad plugged in again on its results. A hide stops the
+# rumble. Then a pad unplugged while it holds a punch, the keyboard playing on, a pad plugged in
+# again. And with SDL's controllers refusing to start: one line on stderr, the keyboard as ever.
 source "$(dirname "$0")/game_driver.sh"
 
 ko_letters() { count_colour "$1" 160x70+240+205 255 255 0; }
@@ -56,6 +56,10 @@ pad wait 5000
 pad release a
 pad release leftshoulder
 [ "$(rating_letters "$(shoot pad_bag_finished)")" -gt 200 ] || fail "held punches did not end the training"
+# Pulled out on the results and plugged in again (a wireless pad gone to sleep): B still leaves.
+pad unplug
+pad polls 1
+pad plug
 pad tap b
 expect_grey "$(shoot pad_training_menu)" 5 240 128 "training menu after the bag"
 
