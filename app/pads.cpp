@@ -2,6 +2,7 @@
 
 #include "app/idle_pacing.h"
 #include "app/pad_layout.h"
+#include "app/platform.h"
 #include "app/screen.h"
 
 #include <SDL2/SDL.h>
@@ -19,6 +20,9 @@ struct Pad {
 };
 
 std::vector<Pad> pads;
+
+// Whether the pads' inputs counted at the last read: a pad there, the window shown and in front.
+bool counting = false;
 
 // With no pad and no step, how often to look for one plugged in.
 constexpr double plugLookSeconds = 1.0;
@@ -166,14 +170,17 @@ void startPads() {
     setIdlePoll(pollPads);
 }
 
-// Hidden, the game stands still: pads change nothing, and their repeats start afresh.
+// Hidden or behind another window, the game cannot be played: pads change nothing, and their
+// repeats start afresh. The queue read first once it can be played again holds what they did
+// meanwhile: dropped too.
 double pollPads() {
     const double now = secondsNow();
+    const bool countedBefore = counting;
+    // The focus is asked of the window system only when a pad could have done something.
+    counting = screenShown() && !pads.empty() && gameWindowFocused();
+    const bool count = counting && countedBefore;
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
-        if (!screenShown() &&
-            (event.type == SDL_CONTROLLERBUTTONDOWN || event.type == SDL_CONTROLLERAXISMOTION))
-            continue;
         switch (event.type) {
         case SDL_CONTROLLERDEVICEADDED:
             addPad(event.cdevice.which);
@@ -183,10 +190,12 @@ double pollPads() {
             break;
         case SDL_CONTROLLERBUTTONDOWN:
         case SDL_CONTROLLERBUTTONUP:
-            onButton(event.cbutton, now);
+            if (count)
+                onButton(event.cbutton, now);
             break;
         case SDL_CONTROLLERAXISMOTION:
-            onAxis(event.caxis, now);
+            if (count)
+                onAxis(event.caxis, now);
             break;
         default:
             break;
@@ -194,7 +203,7 @@ double pollPads() {
     }
     for (Pad& pad : pads)
         for (int i = 0; i < padInputCount; ++i) {
-            if (!screenShown())
+            if (!count)
                 pad.inputs[i].release();
             else if (pad.inputs[i].repeatDue(now))
                 sendKey(static_cast<PadInput>(i));

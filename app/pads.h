@@ -2,7 +2,8 @@
 
 // Gamepads through SDL2's game controllers: any pad SDL knows, plugged in before the start or
 // during play, several at once. They play through the current screen's own keyboard handlers
-// (app/pad_layout.h says which key each button stands for), read once per step.
+// (app/pad_layout.h says which key each button stands for), read once per step, and only while
+// the window is shown and has the keyboard focus, as keys reach it only then.
 
 // Starts SDL's game-controller subsystem alone (no window, no sound). When it cannot start,
 // says so in one line on stderr; the keyboard plays as ever.
@@ -11,7 +12,7 @@ void startPads();
 // Reads the pads and sends what they did to the current screen; startPads has the pacer call
 // it before every step (app/idle_pacing.h). Returns when to read them again while no step
 // runs: at the next slot with a pad, in a while without (to see one plugged in), never while
-// hidden.
+// hidden. What they did while the game could not be played is dropped, not carried out later.
 double pollPads();
 
 // Shakes every pad that can be shaken.

@@ -1,15 +1,32 @@
 #!/usr/bin/env bash
 # A whole game with the virtual pad alone: the title to a fight, 41 scoring punches to the
 # knock-out (a short rumble for each point, a long one at the knock-out), B back; the punch bag
-# to its end with buttons held down, a pad plugged in again on its results. A hide stops the
-# rumble. Then a pad unplugged while it holds a punch, the keyboard playing on, a pad plugged in
-# again. And with SDL's controllers refusing to start: one line on stderr, the keyboard as ever.
+# to its end with buttons held down, a pad plugged in again on its results. Presses behind
+# another window or while hidden do nothing; a hide stops the rumble. Then a pad unplugged while
+# it holds a punch, the keyboard playing on, a pad plugged in again. And with SDL's controllers
+# refusing to start: one line on stderr, the keyboard as ever.
 source "$(dirname "$0")/game_driver.sh"
 
 ko_letters() { count_colour "$1" 160x70+240+205 255 255 0; }
 rating_letters() { count_colour "$1" 560x40+40+265 0 255 0; }
 
 start_pad_game --mute
+# A pressed while another window has the focus, then while hidden: nothing, then or later.
+xmessage -geometry +700+0 elsewhere &
+MESSAGE_PID=$!
+trap 'kill "$MESSAGE_PID" 2>/dev/null || true; stop_game' EXIT
+message=$(timeout 10 xdotool search --sync --onlyvisible --name '^xmessage$' | head -n 1) ||
+    fail "no xmessage window"
+timeout 5 xdotool windowfocus --sync "$message" || fail "cannot focus xmessage"
+pad tap a
+expect_grey "$(shoot pad_title_behind)" 5 240 153 "title after A pressed behind another window"
+hide_game
+pad press a
+show_game
+pad polls 2
+pad release a
+pad polls 2
+expect_grey "$(shoot pad_title_shown)" 5 240 153 "title after A pressed while hidden"
 pad tap a # title
 pad tap start # mode menu: COMBAT
 pad tap a # opponent menu: Radov Eze
@@ -82,7 +99,7 @@ sleep 0.3
 press_keys Escape
 wait_game_exit
 [ "$GAME_STATUS" = 0 ] || fail "exit status $GAME_STATUS"
-expect_stdout "$HIDDEN$VISIBLE" "the pads print nothing; the hide its lines"
+expect_stdout "$HIDDEN$HIDDEN$VISIBLE" "the pads print nothing; the hides their lines"
 [ ! -s "$SCRATCH/stderr" ] || fail "stderr with a pad: $(cat "$SCRATCH/stderr")"
 
 RUKO_PAD_FAIL=1 start_pad_game --mute
