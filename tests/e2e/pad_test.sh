@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # A whole game with the virtual pad alone: the title to a fight, 41 scoring punches to the
 # knock-out (a short rumble for each point, a long one at the knock-out), B back; the punch bag
-# to its end with buttons held down, a pad plugged in again on its results. Presses behind
-# another window or while hidden do nothing; a hide stops the rumble. Then a pad unplugged while
-# it holds a punch, the keyboard playing on, a pad plugged in again. And with SDL's controllers
-# refusing to start: one line on stderr, the keyboard as ever.
+# to its end with buttons held down. Then a pad unplugged while it holds a punch, the keyboard
+# playing on, a pad plugged in again. And with SDL's controllers refusing to start: one line on
+# stderr, the keyboard as ever. Also: A behind another window or hidden, a hide in a rumble.
 source "$(dirname "$0")/game_driver.sh"
 
 ko_letters() { count_colour "$1" 160x70+240+205 255 255 0; }
@@ -12,12 +11,10 @@ rating_letters() { count_colour "$1" 560x40+40+265 0 255 0; }
 
 start_pad_game --mute
 # A pressed while another window has the focus, then while hidden: nothing, then or later.
-xmessage -geometry +700+0 elsewhere &
-MESSAGE_PID=$!
+xmessage -geometry +700+0 elsewhere & MESSAGE_PID=$!
 trap 'kill "$MESSAGE_PID" 2>/dev/null || true; stop_game' EXIT
-message=$(timeout 10 xdotool search --sync --onlyvisible --name '^xmessage$' | head -n 1) ||
-    fail "no xmessage window"
-timeout 5 xdotool windowfocus --sync "$message" || fail "cannot focus xmessage"
+timeout 5 xdotool windowfocus --sync "$(timeout 10 xdotool search --sync --onlyvisible \
+    --name '^xmessage$' | head -n 1)" || fail "cannot focus xmessage"
 pad tap a
 expect_grey "$(shoot pad_title_behind)" 5 240 153 "title after A pressed behind another window"
 hide_game
@@ -39,22 +36,17 @@ pad axis lefty -30000
 pad polls 2
 pad axis lefty 0
 pad polls 2
-# Punches until the knock-out's long rumble, then the window hidden within it: the rumble stops
-# then, not once the window is back and the pads are read again.
-knocked_out() { [ "$(rumbles 65535 65535)" != 0 ]; }
-stopped_after_ko() {
-    awk '/^rumble 65535 65535$/ { ko = 1 } ko && /^rumble 0 0$/ { s = 1 } END { exit !s }' "$PAD_LOG"
-}
 for _ in $(seq 1 21); do
-    for punch in x rightshoulder; do
-        pad tap "$punch"
-        knocked_out && break 2
-        pad wait 150
-    done
+    pad tap x
+    pad wait 150
+    pad tap rightshoulder
+    [ "$(rumbles 65535 65535)" = 0 ] || break # hidden within the knock-out's rumble: it stops
+    pad wait 150
 done
 hide_game
-for _ in $(seq 1 14); do stopped_after_ko && break || sleep 0.05; done
-stopped_after_ko || fail "the knock-out's rumble went on while hidden"
+stopped() { awk '/^rumble 65535 65535$/{k=1} k&&/^rumble 0 0$/{s=1} END{exit !s}' "$PAD_LOG"; }
+for _ in $(seq 1 14); do stopped && break || sleep 0.05; done
+stopped || fail "the knock-out's rumble went on while hidden"
 show_game
 [ "$(ko_letters "$(shoot pad_knockout)")" -gt 200 ] || fail "no KO after the pad punches"
 [ "$(rumbles 20480 36864)" = 40 ] || fail "$(rumbles 20480 36864) short rumbles for 40 points"
@@ -73,8 +65,7 @@ pad wait 5000
 pad release a
 pad release leftshoulder
 [ "$(rating_letters "$(shoot pad_bag_finished)")" -gt 200 ] || fail "held punches did not end the training"
-# Pulled out on the results and plugged in again (a wireless pad gone to sleep): B still leaves.
-pad unplug
+pad unplug # on the results, then back (a wireless pad waking up): B still leaves them
 pad polls 1
 pad plug
 pad tap b

@@ -45,8 +45,7 @@ class Pads : public testing::Test {
         index = SDL_JoystickAttachVirtualEx(&desc);
         pad = SDL_JoystickOpen(index);
         ASSERT_NE(pad, nullptr) << SDL_GetError();
-        // Pads count only while the window has the keyboard focus, as keys do: with no window
-        // manager, the window under the pointer has it.
+        // Pads count only with the focus: here, with no window manager, the pointer's.
         glutWarpPointer(startWindowWidth / 2, startWindowHeight / 2);
         settingsInEffect = defaultSettings();
         enterTitleScreen();
