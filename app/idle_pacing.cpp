@@ -17,11 +17,25 @@ IdlePacer pacer;
 // the finished training).
 unsigned generation = 0;
 
+// With no step, a poll that asks to run again only after a while gets one timer at a time:
+// GLUT's timers cannot be taken back, and every install (one a key on a finished training)
+// would leave one more behind, each waking the game for nothing.
+bool lookSet = false;     // that timer is set
+bool lookAwaited = false; // the loop waits for it alone: nothing installed since
+
 void stepWhenDue();
 
 void onSlot(int setIn) {
     if (setIn == static_cast<int>(generation))
         stepWhenDue();
+}
+
+void onLook(int) {
+    lookSet = false;
+    if (lookAwaited) {
+        lookAwaited = false;
+        stepWhenDue();
+    }
 }
 
 // Runs the step if its slot has come, then leaves the wait for the next slot to a GLUT timer
@@ -36,11 +50,18 @@ void stepWhenDue() {
     if (pacer.waitBefore(now) <= 0.0) {
         pacer.stepped(now);
         const unsigned stepGeneration = generation;
-        const bool pollOn = runSlot();
+        const double pollAgain = runSlot();
         if (generation != stepGeneration)
             return; // another idle installed (the knock-out's, a new screen's) or removed
-        if (!currentStep && !pollOn) {
+        if (!currentStep && pollAgain != 0.0) {
             glutIdleFunc(nullptr);
+            if (pollAgain > 0.0) {
+                lookAwaited = true;
+                if (!lookSet) {
+                    lookSet = true;
+                    glutTimerFunc(static_cast<unsigned>(std::ceil(pollAgain * 1000.0)), onLook, 0);
+                }
+            }
             return;
         }
     }
@@ -56,16 +77,16 @@ void stepWhenDue() {
 
 } // namespace
 
-bool runSlot() {
+double runSlot() {
     const unsigned stepGeneration = generation;
-    const bool pollOn = currentPoll && currentPoll();
+    const double pollAgain = currentPoll ? currentPoll() : -1.0;
     if (currentStep && generation == stepGeneration && stepHook)
         stepHook();
     if (currentStep && generation == stepGeneration) {
         currentStep();
         ++stepCount;
     }
-    return pollOn;
+    return pollAgain;
 }
 
 void setStepHook(IdleStep hook) {
@@ -84,6 +105,7 @@ double secondsNow() {
 void installIdle(IdleStep step) {
     currentStep = step;
     ++generation;
+    lookAwaited = false;
     glutIdleFunc(step || currentPoll ? stepWhenDue : nullptr);
 }
 

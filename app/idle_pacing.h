@@ -19,10 +19,10 @@ void installIdle(IdleStep step);
 IdleStep installedIdle();
 
 // Work done just before every step (the pads, read there so that the step that follows at once
-// carries out their press). While no step is installed, it runs at every slot still as long as
-// it returns true (a pad is there); otherwise the game waits for events alone. nullptr, as at
-// the start, for none.
-using IdlePoll = bool (*)();
+// carries out their press). While no step is installed, it runs again after the seconds it
+// returns (0: at the next slot); when it returns a negative number, the game waits for events
+// alone until the next install. nullptr, as at the start, for none.
+using IdlePoll = double (*)();
 void setIdlePoll(IdlePoll poll);
 
 // Work done right before every step, once the poll has run and the step is to run (the
@@ -33,9 +33,9 @@ void setStepHook(IdleStep hook);
 long long stepsRun();
 
 // One slot's work, unpaced: the poll, then the step if one is installed and the poll did not
-// replace it. Returns whether the poll asks to be run again (see setIdlePoll). Checking a
+// replace it. Returns when the poll asks to be run again (see setIdlePoll). Checking a
 // recording runs the game through this alone, as fast as it goes.
-bool runSlot();
+double runSlot();
 
 // The clock the steps are paced by, in seconds (steady: never set back).
 double secondsNow();

@@ -2,6 +2,7 @@
 
 #include "app/window.h"
 #include "input/inputs.h"
+#include "input/pads.h"
 #include "sound/sound.h"
 
 #include <GL/glu.h>
@@ -116,6 +117,7 @@ void onScreenVisibility(int state, VisibilityMessages messages) {
             printLine(hiddenMessage);
         installIdle(nullptr);
         pauseCrowdMurmur();
+        stopPadRumbles();
     }
 }
 

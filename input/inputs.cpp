@@ -130,11 +130,11 @@ void padInput(KeyCode key) {
               InputSource::player);
 }
 
-bool pollInputs() {
+double pollInputs() {
     playReplayEvents();
     playDemoEvents();
-    const bool padsOn = pollPads();
-    return replayPlaying() || demoPlaying() || padsOn;
+    const double padsAgain = pollPads();
+    return replayPlaying() || demoPlaying() ? 0.0 : padsAgain;
 }
 
 void beforeStep() {

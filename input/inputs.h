@@ -25,5 +25,5 @@ void playInput(const ReplayEvent& event, InputSource source);
 
 // The pacer's poll (app/idle_pacing.h): the recordings' events due before this step, then the
 // pads. And its step hook: the checkpoints, written and compared.
-bool pollInputs();
+double pollInputs();
 void beforeStep();

@@ -4,6 +4,7 @@
 #include "app/screen.h"
 #include "input/inputs.h"
 #include "input/pad_layout.h"
+#include "platform/platform.h"
 
 #include <SDL2/SDL.h>
 
@@ -21,6 +22,12 @@ struct Pad {
 
 std::vector<Pad> pads;
 bool padsStarted = false;
+
+// Whether the pads' inputs counted at the last read: a pad there, the window shown and in front.
+bool counting = false;
+
+// With no pad and no step, how often to look for one plugged in.
+constexpr double plugLookSeconds = 1.0;
 
 struct ButtonInput {
     SDL_GameControllerButton button;
@@ -140,6 +147,7 @@ void onAxis(const SDL_ControllerAxisEvent& event, double now) {
 }
 
 void stopPads() {
+    stopPadRumbles();
     for (const Pad& pad : pads)
         SDL_GameControllerClose(pad.controller);
     pads.clear();
@@ -159,16 +167,19 @@ void startPads() {
     padsStarted = true;
 }
 
-// Hidden, the game stands still: pads change nothing, and their repeats start afresh.
-bool pollPads() {
+// Hidden or behind another window, the game cannot be played: pads change nothing, and their
+// repeats start afresh. The queue read first once it can be played again holds what they did
+// meanwhile: dropped too.
+double pollPads() {
     if (!padsStarted)
-        return false;
+        return -1.0;
     const double now = secondsNow();
+    const bool countedBefore = counting;
+    // The focus is asked of the window system only when a pad could have done something.
+    counting = screenShown() && !pads.empty() && gameWindowFocused();
+    const bool count = counting && countedBefore;
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
-        if (!screenShown() &&
-            (event.type == SDL_CONTROLLERBUTTONDOWN || event.type == SDL_CONTROLLERAXISMOTION))
-            continue;
         switch (event.type) {
         case SDL_CONTROLLERDEVICEADDED:
             addPad(event.cdevice.which);
@@ -178,10 +189,12 @@ bool pollPads() {
             break;
         case SDL_CONTROLLERBUTTONDOWN:
         case SDL_CONTROLLERBUTTONUP:
-            onButton(event.cbutton, now);
+            if (count)
+                onButton(event.cbutton, now);
             break;
         case SDL_CONTROLLERAXISMOTION:
-            onAxis(event.caxis, now);
+            if (count)
+                onAxis(event.caxis, now);
             break;
         default:
             break;
@@ -189,16 +202,23 @@ bool pollPads() {
     }
     for (Pad& pad : pads)
         for (int i = 0; i < padInputCount; ++i) {
-            if (!screenShown())
+            if (!count)
                 pad.inputs[i].release();
             else if (pad.inputs[i].repeatDue(now))
                 sendKey(static_cast<PadInput>(i), false);
         }
-    return !pads.empty() && screenShown();
+    if (!screenShown())
+        return -1.0;
+    return pads.empty() ? plugLookSeconds : 0.0;
 }
 
 void rumblePads(PadRumble rumble) {
     const RumbleShape& shape = rumble == PadRumble::hit ? hitRumble : knockOutRumble;
     for (const Pad& pad : pads)
         SDL_GameControllerRumble(pad.controller, shape.low, shape.high, shape.milliseconds);
+}
+
+void stopPadRumbles() {
+    for (const Pad& pad : pads)
+        SDL_GameControllerRumble(pad.controller, 0, 0, 0);
 }

@@ -48,3 +48,8 @@ std::string lastReplayPath();
 
 // fopen for a path in UTF-8, whatever the system's code page.
 std::FILE* openFile(const std::string& path, const char* mode);
+
+// Whether the game's window (that of the current GL context) has the keyboard focus, so that
+// keys reach it: X11's input focus (with none set, the window under the pointer has it), the
+// foreground window on Windows.
+bool gameWindowFocused();

@@ -1,4 +1,5 @@
 #include "app/screen.h"
+#include "app/window.h"
 #include "game/fight_screen.h"
 #include "game/state.h"
 #include "input/pad_layout.h"
@@ -44,6 +45,8 @@ class Pads : public testing::Test {
         index = SDL_JoystickAttachVirtualEx(&desc);
         pad = SDL_JoystickOpen(index);
         ASSERT_NE(pad, nullptr) << SDL_GetError();
+        // Pads count only with the focus: here, with no window manager, the pointer's.
+        glutWarpPointer(startWindowWidth / 2, startWindowHeight / 2);
         settingsInEffect = defaultSettings();
         enterTitleScreen();
         run(0.05);
@@ -85,6 +88,12 @@ class Pads : public testing::Test {
 };
 
 TEST_F(Pads, ButtonsAndSticksAreTheScreensKeys) {
+    // Start pressed while the keys go to another window: nothing, then or once they come back.
+    glutWarpPointer(startWindowWidth + 100, 100);
+    tap(SDL_CONTROLLER_BUTTON_START);
+    glutWarpPointer(startWindowWidth / 2, startWindowHeight / 2);
+    run(0.1);
+    EXPECT_EQ(screenPadLayout(), PadLayout::title);
     tap(SDL_CONTROLLER_BUTTON_START);
     EXPECT_EQ(screenPadLayout(), PadLayout::menu);
     modeChoice = fightMode;
