@@ -38,7 +38,7 @@ hide_game
 show_game
 [ "$(idle_activity 1)" -le 3 ] || fail "the finished training ticks again once shown"
 press_keys x w
-for _ in $(seq 1 50); do grep -q ' key w$' "$LIVE_REPLAY" && break; sleep 0.05; done
+for _ in $(seq 1 50); do grep -q ' key w' "$LIVE_REPLAY" && break; sleep 0.05; done
 [ "$(pixels_differing "$bag_done" "$(shoot bag_keys_after_end)")" = 0 ] ||
     fail "punches moved the gloves after the end"
 press_keys Escape
