@@ -41,10 +41,13 @@ all:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD) -j $(JOBS)
 
-# On a fresh machine: installs what building and playing need (as root; otherwise names it).
-run: deps-run
+# Builds and plays: make run ARGS="--mute". When CMake does not find what the build needs,
+# tools/install-deps.sh installs it (Debian, as root) or names it, and CMake says what is missing.
+ARGS ?=
+run:
+	@cmake -S . -B $(BUILD) >/dev/null 2>&1 || { $(MAKE) deps-run && cmake -S . -B $(BUILD); }
 	$(MAKE) all
-	./$(BUILD)/ruko
+	$(BUILD)/ruko $(ARGS)
 
 deps-run:
 	./tools/install-deps.sh run
