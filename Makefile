@@ -41,10 +41,13 @@ all:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD) -j $(JOBS)
 
-# On a fresh machine: installs what building and playing need (as root; otherwise names it).
-run: deps-run
+# Builds and plays: make run ARGS="--mute". When CMake does not find what the build needs,
+# tools/install-deps.sh installs it (Debian, as root) or names it, and CMake says what is missing.
+ARGS ?=
+run:
+	@cmake -S . -B $(BUILD) >/dev/null 2>&1 || { $(MAKE) deps-run && cmake -S . -B $(BUILD); }
 	$(MAKE) all
-	./$(BUILD)/ruko
+	$(BUILD)/ruko $(ARGS)
 
 deps-run:
 	./tools/install-deps.sh run
@@ -95,7 +98,7 @@ test-fuzz:
 	$(MAKE) fuzz SECONDS=$(FUZZ_SMOKE_SECONDS)
 
 # Frame rates, start-up time and peak memory against a bare GLUT window, then the latency and
-# pacing figures below (see the README).
+# pacing figures below (see docs/PERFORMANCE.md).
 bench: all
 	cmake --build $(BUILD) -j $(JOBS) --target ruko_bench bare_window swap_probe
 	$(WITH_DISPLAY) ./$(BUILD)/bench/ruko_bench ./$(BUILD)/ruko ./$(BUILD)/bench/bare_window \
@@ -142,7 +145,7 @@ test-windows: windows tests-on
 		xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure --no-tests=error
 
 # A fight's frame rate, the native build against the Windows one under Wine, in one run and
-# one X display (see the README's Windows section).
+# one X display (see docs/DEVELOPING.md, Windows).
 bench-windows: windows all
 	cmake --build $(BUILD) -j $(JOBS) --target fight_frames
 	cmake --build $(WINDOWS_GAME_BUILD) -j $(JOBS) --target fight_frames

@@ -1,6 +1,8 @@
 #include "app/command_line.h"
 
+#include "input/pad_list.h"
 #include "input/settings.h"
+#include "input/settings_writer.h"
 #include "platform/platform.h"
 
 #include <cstdlib>
@@ -25,7 +27,8 @@ constexpr GlutOption glutOptions[] = {
 
 constexpr char usageText[] =
     "Usage: ruko [--mute] [--record FILE] [--replay FILE] [GLUT options]\n"
-    "       ruko --check FILE | --help | --version | --settings\n"
+    "       ruko --check FILE | --help | --version | --settings | --write-settings\n"
+    "       ruko --pads\n"
     "\n"
     "RUKO is a small 3D boxing game for one player: fight one of three computer\n"
     "opponents in first person, or train on a punch bag and a punching ball.\n"
@@ -44,6 +47,9 @@ constexpr char usageText[] =
     "  --help      print this help and exit\n"
     "  --version   print the version and exit\n"
     "  --settings  print the settings in effect, in the settings file's format\n"
+    "  --write-settings  make the settings file with the usual settings, where there\n"
+    "              is none (never over one), and say where it is\n"
+    "  --pads      list the pads SDL sees and whether each can play, or why none is seen\n"
     "  -display DISPLAY, -geometry WxH+X+Y, -iconic, -direct, -indirect, -gldebug, -sync\n"
     "              passed on to GLUT; the word after -display or -geometry is its\n"
     "              value, whatever it is (ruko -geometry --help starts the game).\n"
@@ -116,6 +122,14 @@ bool readCommandLine(int* argc, char** argv, int* exitStatus) {
         if (std::strcmp(argument, "--settings") == 0) {
             loadSettings(settingsFilePath());
             std::fputs(formatSettings(settingsInEffect).c_str(), stdout);
+            return false;
+        }
+        if (std::strcmp(argument, "--write-settings") == 0) {
+            *exitStatus = writeNewSettingsFile();
+            return false;
+        }
+        if (std::strcmp(argument, "--pads") == 0) {
+            *exitStatus = listPads();
             return false;
         }
         if (std::strcmp(argument, "--mute") == 0) {

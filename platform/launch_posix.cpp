@@ -1,11 +1,55 @@
 #include "platform/platform.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdarg>
 #include <cstdio>
+#include <string>
 
-// Nothing to do: the launcher chose the working directory, and the terminal or the desktop's
-// log has the output.
-void adoptLaunchConventions() {}
+namespace {
+
+bool holdsData(const std::string& folder) {
+    struct stat status {};
+    return stat((folder + "/Data").c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+std::string currentFolder() {
+    char path[4096];
+    return getcwd(path, sizeof path) ? path : ".";
+}
+
+// The folder that holds the running binary, or empty.
+std::string programFolder() {
+    char path[4096];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0)
+        return {};
+    const std::string binary(path, static_cast<std::size_t>(length));
+    return binary.substr(0, binary.find_last_of('/'));
+}
+
+} // namespace
+
+// The launcher has chosen the working directory, and the terminal or the desktop's log has the
+// output. A binary started from a build folder of the clone (build/ruko, or cd build &&
+// ./ruko) finds Data/ beside that folder.
+void adoptLaunchConventions() {
+    if (holdsData("."))
+        return;
+    const std::string program = programFolder();
+    for (const std::string& folder : {program, program + "/.."})
+        if (!program.empty() && holdsData(folder) && chdir(folder.c_str()) == 0)
+            return;
+}
+
+void reportMissingDataFolder() {
+    if (holdsData("."))
+        return;
+    const std::string program = programFolder();
+    std::fprintf(stderr, "ruko: no Data/ folder in %s, nor in %s or its parent\n",
+                 currentFolder().c_str(), program.empty() ? "the game's folder" : program.c_str());
+}
 
 void reportDataProblem(const char* format, ...) {
     std::va_list arguments;

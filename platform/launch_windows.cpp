@@ -1,4 +1,5 @@
 #include "platform/platform.h"
+#include "platform/utf16_windows.h"
 
 #include <windows.h>
 
@@ -49,6 +50,15 @@ void enterProgramFolder() {
 void adoptLaunchConventions() {
     attachParentConsole();
     enterProgramFolder();
+}
+
+void reportMissingDataFolder() {
+    const DWORD data = GetFileAttributesW(L"Data");
+    if (data != INVALID_FILE_ATTRIBUTES && (data & FILE_ATTRIBUTE_DIRECTORY))
+        return;
+    wchar_t folder[MAX_PATH] = L"";
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    std::fprintf(stderr, "ruko: no Data/ folder in %s\n", utf8(folder).c_str());
 }
 
 void reportDataProblem(const char* format, ...) {

@@ -19,8 +19,13 @@ void atExitWithStatus(void (*handler)(int status));
 // Called first in main. On Windows, where the game is a program without a console, it prints
 // into the command prompt that started it (its output redirected stays so), and it makes the
 // folder of ruko.exe the working directory, so that Data/ is found however it was started.
-// On Linux the `ruko` launcher starts the game in its data folder.
+// On Linux the `ruko` launcher starts the game in its data folder; a binary started elsewhere
+// goes to the folder holding Data/ among its own folder and that folder's parent (a build
+// folder of the clone).
 void adoptLaunchConventions();
+
+// Says on stderr, in one line, where Data/ was looked for when the working directory has none.
+void reportMissingDataFolder();
 
 // Says why a file of Data/ cannot be loaded, on standard output; on Windows, where the game
 // has no output to print on (started by a double-click), in a message box.
@@ -45,6 +50,10 @@ void reportSettingsProblems(const std::string& lines);
 // ~/.local/state/ruko/last.replay; %LOCALAPPDATA%\ruko\last.replay on Windows. Makes the folder
 // when missing. Empty when there is no such place or the folder cannot be made.
 std::string lastReplayPath();
+
+// Makes a file at `path` to write, and its missing folders; a file that is there already is
+// never opened (null, errno EEXIST). Null with errno set when it cannot be made.
+std::FILE* createNewFile(const std::string& path);
 
 // fopen for a path in UTF-8, whatever the system's code page.
 std::FILE* openFile(const std::string& path, const char* mode);

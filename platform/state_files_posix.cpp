@@ -1,6 +1,8 @@
 #include "platform/platform.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -32,6 +34,23 @@ std::string lastReplayPath() {
     if (folder.empty() || !makeFolders(folder))
         return {};
     return folder + "/last.replay";
+}
+
+// O_EXCL: a file made meanwhile by another program is not emptied either.
+std::FILE* createNewFile(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash != std::string::npos && slash > 0 && !makeFolders(path.substr(0, slash)))
+        return nullptr;
+    const int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (descriptor < 0)
+        return nullptr;
+    std::FILE* file = fdopen(descriptor, "w");
+    if (!file) {
+        const int error = errno;
+        close(descriptor);
+        errno = error;
+    }
+    return file;
 }
 
 std::FILE* openFile(const std::string& path, const char* mode) {

@@ -1,6 +1,10 @@
 #include "platform/platform.h"
 #include "platform/utf16_windows.h"
 
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+
 std::string lastReplayPath() {
     const wchar_t* localAppData = _wgetenv(L"LOCALAPPDATA");
     if (!localAppData || !*localAppData)
@@ -9,6 +13,17 @@ std::string lastReplayPath() {
     if (!CreateDirectoryW(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
         return {};
     return utf8(folder.c_str()) + "\\last.replay";
+}
+
+// %APPDATA% is there: only the game's own folder may be missing.
+std::FILE* createNewFile(const std::string& path) {
+    const std::wstring wide = utf16(path);
+    const std::size_t separator = wide.find_last_of(L"\\/");
+    if (separator != std::wstring::npos)
+        CreateDirectoryW(wide.substr(0, separator).c_str(), nullptr);
+    const int descriptor =
+        _wopen(wide.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    return descriptor < 0 ? nullptr : _fdopen(descriptor, "wb");
 }
 
 std::FILE* openFile(const std::string& path, const char* mode) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs, when run as root, the Debian packages that this machine lacks: `run` for what
 # building and playing need (make run), `test` for those and what the tests add (make test).
-# Without root it names what is missing and fails.
+# Without root it names what is missing and fails; without dpkg and apt it names the libraries.
 set -euo pipefail
 
 # The default build: the game, the icon and the asset generators (FreeType) under tools/.
@@ -29,6 +29,14 @@ test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
     ;;
 esac
 
+# Elsewhere, the build's own checks (CMake) say what is missing: this names the libraries.
+if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
+    echo "No Debian packages here: the game needs freeglut, GLU, OpenAL Soft, libsndfile, SDL2 and" \
+        "FreeType (with their headers), CMake, pkg-config and a C++17 compiler; install them with" \
+        "this system's own packages. The build checks for them (CMake says what it cannot find)."
+    exit 0
+fi
+
 missing=()
 for package in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
@@ -37,7 +45,8 @@ done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
 if [[ $(id -u) -ne 0 ]]; then
-    echo "Missing packages (install them as root, or run this as root): ${missing[*]}" >&2
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Install them as root (sudo $0 ${1}), then build and play as yourself (make run)." >&2
     exit 1
 fi
 echo "Installing: ${missing[*]}"

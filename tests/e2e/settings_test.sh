@@ -3,6 +3,7 @@
 # in silence, its bad lines told on stderr with their numbers; `--settings` prints what is in
 # effect, which read back gives the same; an unreadable file is told once, and so are UTF-16,
 # a FIFO, /dev/zero, a file too large; ~/.config is the place when XDG_CONFIG_HOME is unset.
+# `--write-settings` makes the file and its folders where there is none, and never over one.
 source "$(dirname "$0")/game_driver.sh"
 record_sound
 
@@ -80,4 +81,16 @@ mkdir -p "$SCRATCH/home/.config/ruko"
 printf '[keys]\nturn = space\n' >"$SCRATCH/home/.config/ruko/ruko.conf"
 env -u XDG_CONFIG_HOME HOME="$SCRATCH/home" "$RUKO_BINARY" --settings | grep -qx "turn = space" ||
     fail "~/.config/ruko/ruko.conf not read"
+
+rm -rf "$XDG_CONFIG_HOME"
+"$RUKO_BINARY" --write-settings >"$SCRATCH/write.out" || fail "--write-settings: status $?"
+grep -qF "$conf" "$SCRATCH/write.out" || fail "not said where: $(cat "$SCRATCH/write.out")"
+"$RUKO_BINARY" --settings 2>&1 | cmp -s - "$conf" || fail "the file written is not the usual settings"
+for kept in '[keys]\nturn = space\n' '# mine\n'; do
+    printf "$kept" >"$conf"
+    "$RUKO_BINARY" --write-settings 2>"$SCRATCH/write.err" && fail "--write-settings over a file"
+    [ "$(cat "$conf")" = "$(printf "$kept")" ] || fail "the file was changed: $(cat "$conf")"
+done
+[ "$(cat "$SCRATCH/write.err")" = "ruko: $conf is there already: left as it is" ] ||
+    fail "a file kept told: $(cat "$SCRATCH/write.err")"
 echo "PASS"

@@ -7,6 +7,7 @@ binary=$(realpath "$1")
 source_dir=$(realpath "$2")
 scratch=$3
 rm -rf "$scratch" && mkdir -p "$scratch"
+scratch=$(realpath "$scratch")
 failures=0
 
 fresh_data() {
@@ -37,17 +38,18 @@ expect_exit() {
     fi
 }
 
-# Runs the game in $scratch/run; it must still be running after a while (it loaded fine).
+# Runs the game in $scratch/run (or the folder given); it must still be running after a while,
+# having printed `expected` and nothing more.
 expect_running() {
-    local name=$1
-    (cd "$scratch/run" && exec "$binary" >"$scratch/stdout" 2>"$scratch/stderr") &
+    local name=$1 expected=${2:-} folder=${3:-$scratch/run}
+    (cd "$folder" && exec "$binary" >"$scratch/stdout" 2>"$scratch/stderr") &
     local pid=$!
     sleep 2
     if kill -0 "$pid" 2>/dev/null; then
         kill "$pid"
         wait "$pid" 2>/dev/null
-        if grep -q -e "Not Found" -e "Error" -e "is not" "$scratch/stdout"; then
-            echo "FAIL $name: a loading message was printed"
+        if [[ "$(cat "$scratch/stdout")" != "$(printf "$expected")" ]]; then
+            echo "FAIL $name: stdout: $(cat "$scratch/stdout")"
             failures=$((failures + 1))
         else
             echo "ok   $name"
@@ -65,7 +67,20 @@ expect_running "our own Data/ loads"
 
 fresh_data
 rm "$scratch/run/Data/fontGray.tga"
-expect_running "a missing font leaves text blank, nothing more"
+expect_running "a missing font leaves text blank, said in one line" \
+    'File Not Found : Data/fontGray.tga'
+
+# A clone's build folder: Data/ is found beside it; nowhere, stderr says where it looked.
+fresh_data
+mkdir "$scratch/run/build"
+cp "$binary" "$scratch/run/build/ruko"
+binary=$scratch/run/build/ruko
+expect_running "Data/ found from a build folder" "" "$scratch/run/build"
+rm -r "$scratch/run/Data"
+expect_exit "no Data/ anywhere" 1 'File Not Found : Data/fontGray.tga\nFile Not Found : Data/ring1.bmp\n'
+grep -qxF "ruko: no Data/ folder in $scratch/run, nor in $scratch/run/build or its parent" \
+    "$scratch/stderr" || { echo "FAIL where Data/ was looked for: $(cat "$scratch/stderr")"; failures=$((failures + 1)); }
+binary=$(realpath "$1")
 
 fresh_data
 chmod 0444 "$scratch/run/Data/"*
