@@ -139,7 +139,7 @@ bool readCommandLine(int* argc, char** argv, int* exitStatus) {
         if (std::string* path = fileOption(argument)) {
             if (i + 1 >= *argc)
                 return badUsage("missing file for", argument, exitStatus);
-            *path = argv[++i];
+            *path = pathFromStartFolder(argv[++i]);
             continue;
         }
         const GlutOption* glutOption = findGlutOption(argument);

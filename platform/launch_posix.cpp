@@ -29,18 +29,25 @@ std::string programFolder() {
     return binary.substr(0, binary.find_last_of('/'));
 }
 
+std::string startFolder;
+
 } // namespace
 
 // The launcher has chosen the working directory, and the terminal or the desktop's log has the
 // output. A binary started from a build folder of the clone (build/ruko, or cd build &&
 // ./ruko) finds Data/ beside that folder.
 void adoptLaunchConventions() {
+    startFolder = currentFolder();
     if (holdsData("."))
         return;
     const std::string program = programFolder();
     for (const std::string& folder : {program, program + "/.."})
         if (!program.empty() && holdsData(folder) && chdir(folder.c_str()) == 0)
             return;
+}
+
+std::string pathFromStartFolder(const std::string& path) {
+    return path.empty() || path[0] == '/' || startFolder.empty() ? path : startFolder + "/" + path;
 }
 
 void reportMissingDataFolder() {

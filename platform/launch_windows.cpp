@@ -45,11 +45,28 @@ void enterProgramFolder() {
         SetCurrentDirectoryW(path.substr(0, separator).c_str());
 }
 
+std::wstring startFolder;
+
+// An absolute path (C:\..., \\host\...) or one on a drive of its own (C:foo) is left as it
+// is.
+bool fromStartFolder(const std::string& path) {
+    return !path.empty() && path[0] != '\\' && path[0] != '/' &&
+           !(path.size() > 1 && path[1] == ':');
+}
+
 } // namespace
 
 void adoptLaunchConventions() {
     attachParentConsole();
+    std::wstring folder(MAX_PATH, L'\0');
+    folder.resize(GetCurrentDirectoryW(MAX_PATH, folder.data()));
+    startFolder = folder;
     enterProgramFolder();
+}
+
+std::string pathFromStartFolder(const std::string& path) {
+    return fromStartFolder(path) && !startFolder.empty() ? utf8(startFolder.c_str()) + "\\" + path
+                                                         : path;
 }
 
 void reportMissingDataFolder() {

@@ -24,6 +24,10 @@ void atExitWithStatus(void (*handler)(int status));
 // folder of the clone).
 void adoptLaunchConventions();
 
+// A path given on the command line as the player meant it: from the folder the game was
+// started in, which adoptLaunchConventions may have left.
+std::string pathFromStartFolder(const std::string& path);
+
 // Says on stderr, in one line, where Data/ was looked for when the working directory has none.
 void reportMissingDataFolder();
 
