@@ -57,12 +57,13 @@ press_keys Escape
 wait_game_exit
 ((GAME_STATUS == 0)) || fail "Escape on the title ended with status $GAME_STATUS"
 
-# Data/ renamed in a copy of the folder: the first texture is named, status 1.
+# Data/ renamed in a copy of the folder: the font is named (the game would play on without it),
+# then the first texture, status 1.
 rm -rf "$SCRATCH/copy" && cp -r "$folder" "$SCRATCH/copy"
 mv "$SCRATCH/copy/Data" "$SCRATCH/copy/Data.away"
 status=0
 timeout 60 wine "$SCRATCH/copy/ruko.exe" >"$SCRATCH/missing" 2>/dev/null || status=$?
-[[ $status == 1 && $(cat "$SCRATCH/missing") == $'File Not Found : Data/ring1.bmp\r' ]] ||
+[[ $status == 1 && $(cat "$SCRATCH/missing") == $'File Not Found : Data/fontGray.tga\r\nFile Not Found : Data/ring1.bmp\r' ]] ||
     fail "without Data/: status $status, '$(cat "$SCRATCH/missing")'"
 
 # Started as by a double-click, with no output, and bad settings in an APPDATA named in Greek
