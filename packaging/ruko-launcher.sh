@@ -11,6 +11,9 @@ case $here in
 esac
 game_dir="$here/../share/$own"
 binary="$here/../lib/$own/ruko"
+# Files named on the command line (--replay FILE) are the caller's, from where it stood.
+RUKO_START_FOLDER=$PWD
+export RUKO_START_FOLDER
 
 if ! cd "$game_dir" 2>/dev/null; then
     echo "ruko: the game's data folder $game_dir is missing" >&2

@@ -5,6 +5,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -33,11 +34,13 @@ std::string startFolder;
 
 } // namespace
 
-// The launcher has chosen the working directory, and the terminal or the desktop's log has the
+// The launcher has chosen the working directory (and says in RUKO_START_FOLDER where it was
+// called from), and the terminal or the desktop's log has the
 // output. A binary started from a build folder of the clone (build/ruko, or cd build &&
 // ./ruko) finds Data/ beside that folder.
 void adoptLaunchConventions() {
-    startFolder = currentFolder();
+    const char* launcherStart = std::getenv("RUKO_START_FOLDER");
+    startFolder = launcherStart && launcherStart[0] == '/' ? launcherStart : currentFolder();
     if (holdsData("."))
         return;
     const std::string program = programFolder();

@@ -82,6 +82,10 @@ status=0
 env -u DISPLAY "$root/bin/ruko" "two words" >"$scratch/usage.log" 2>&1 || status=$?
 [[ $status == 2 ]] && grep -qx "ruko: unknown option: two words" "$scratch/usage.log" ||
     fail "a bad option ended with status $status: $(cat "$scratch/usage.log")"
+# A file named from where the command is called, though the game runs in its data folder.
+cp "$source_dir/Data/demo.replay" mine.replay
+"$root/bin/ruko" --check mine.replay >"$scratch/check.log" 2>&1 ||
+    fail "--check of a file named from here: $(cat "$scratch/check.log")"
 
 PATH="$root/bin:$PATH" read_only ruko -display "$DISPLAY" --mute >"$scratch/game.log" 2>&1 &
 game_pid=$!
