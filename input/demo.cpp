@@ -22,7 +22,6 @@ constexpr int demoVolumeShare = 4; // a quarter of the player's volume
 constexpr int markBlinkSteps = 30;
 
 Playback demoPlayback;
-bool demoLoaded = false;
 SavedState startState;
 SavedState titleState;
 Settings playerSettings;
@@ -62,13 +61,12 @@ void loadDemo() {
         return;
     }
     demoPlayback = {replay.events, 0, 0, InputSource::demo, false};
-    demoLoaded = true;
 }
 
 // Counted during the demo too, as when it was recorded.
 void countTitleStep() {
     ++titleStepsUntouched;
-    if (demoLoaded && !demoPlayback.on && titleStepsUntouched >= demoAfterSteps)
+    if (!demoPlayback.events.empty() && !demoPlayback.on && titleStepsUntouched >= demoAfterSteps)
         startDemo();
 }
 

@@ -16,6 +16,7 @@ constexpr long long checkpointSteps = 60;
 std::FILE* recording = nullptr;
 long long firstStep = 0; // the recording counts its steps from its start
 long long lastCheckpoint = 0;
+bool quitHandlerSet = false; // once, however many recordings are started
 
 void writeLine(const std::string& line) {
     std::fputs(line.c_str(), recording);
@@ -49,8 +50,8 @@ void startRecording(const std::string& path) {
     lastCheckpoint = 0;
     writeLine(replayHeader());
     recordKeysInEffect();
-    static const bool quitRecorded = std::atexit(recordQuit) == 0;
-    (void)quitRecorded;
+    if (!quitHandlerSet)
+        quitHandlerSet = std::atexit(recordQuit) == 0;
 }
 
 void recordKeysInEffect() {
