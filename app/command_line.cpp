@@ -12,6 +12,8 @@ bool muteRequested = false;
 std::string recordPath;
 std::string replayPath;
 std::string checkPath;
+WindowGeometry askedGeometry;
+std::string displayName;
 
 namespace {
 
@@ -21,7 +23,7 @@ struct GlutOption {
 };
 
 constexpr GlutOption glutOptions[] = {
-    {"-display", true},   {"-geometry", true}, {"-iconic", false}, {"-direct", false},
+    {"-display", true},   {"-iconic", false},  {"-direct", false},
     {"-indirect", false}, {"-gldebug", false}, {"-sync", false},
 };
 
@@ -50,12 +52,14 @@ constexpr char usageText[] =
     "  --write-settings  make the settings file with the usual settings, where there\n"
     "              is none (never over one), and say where it is\n"
     "  --pads      list the pads SDL sees and whether each can play, or why none is seen\n"
-    "  -display DISPLAY, -geometry WxH+X+Y, -iconic, -direct, -indirect, -gldebug, -sync\n"
+    "  -geometry WxH+X+Y  the window's size and place, or one alone (WxH, +X+Y;\n"
+    "              -X and -Y count from the screen's right and bottom edges):\n"
+    "              1280x960+0+0 opens it at that size and place; what is not\n"
+    "              given stays 640x480 at 0,0. The texts grow by the whole factor\n"
+    "              of 640x480 that the window holds\n"
+    "  -display DISPLAY, -iconic, -direct, -indirect, -gldebug, -sync\n"
     "              passed on to GLUT; the word after -display or -geometry is its\n"
-    "              value, whatever it is (ruko -geometry --help starts the game).\n"
-    "              -geometry 1280x960+0+0 opens the window at that size and place\n"
-    "              (else 640x480 at 0,0); the texts grow by the whole factor of\n"
-    "              640x480 that the window holds\n"
+    "              value, whatever it is\n"
     "\n"
     "The controls are listed in ruko(6) and in the README; the right mouse button\n"
     "opens the view menu on every screen.\n";
@@ -72,6 +76,40 @@ bool badUsage(const char* complaint, const char* argument, int* exitStatus) {
     printUsage(stderr);
     *exitStatus = 2;
     return false;
+}
+
+// A whole number from 0 to 32767 (X11's coordinates), moving `text` past it.
+bool readNumber(const char*& text, int& value) {
+    if (*text < '0' || *text > '9')
+        return false;
+    value = 0;
+    for (; *text >= '0' && *text <= '9'; ++text)
+        if ((value = value * 10 + (*text - '0')) > 32767)
+            return false;
+    return true;
+}
+
+// {+-}N, moving `text` past it.
+bool readOffset(const char*& text, int& value, bool& fromEnd) {
+    if (*text != '+' && *text != '-')
+        return false;
+    fromEnd = *text++ == '-';
+    return readNumber(text, value);
+}
+
+bool readGeometry(const char* text, WindowGeometry& geometry) {
+    WindowGeometry read;
+    if (*text == '=')
+        ++text;
+    if (*text != '+' && *text != '-' &&
+        !(readNumber(text, read.width) && (*text == 'x' || *text == 'X') &&
+          readNumber(++text, read.height) && read.width > 0 && read.height > 0))
+        return false;
+    if (*text && !(readOffset(text, read.x, read.fromRight) &&
+                   readOffset(text, read.y, read.fromBottom) && !*text))
+        return false;
+    geometry = read;
+    return true;
 }
 
 bool muteFromEnvironment() {
@@ -106,6 +144,8 @@ void printUsage(std::FILE* out) {
 bool readCommandLine(int* argc, char** argv, int* exitStatus) {
     *exitStatus = 0;
     muteRequested = muteFromEnvironment();
+    askedGeometry = {};
+    displayName.clear();
     if (*argc < 1)
         return true; // started with no arguments at all, not even a name: nothing to read
     int kept = 1;
@@ -142,6 +182,13 @@ bool readCommandLine(int* argc, char** argv, int* exitStatus) {
             *path = pathFromStartFolder(argv[++i]);
             continue;
         }
+        if (std::strcmp(argument, "-geometry") == 0) {
+            if (i + 1 >= *argc)
+                return badUsage("missing value for", argument, exitStatus);
+            if (!readGeometry(argv[++i], askedGeometry))
+                return badUsage("bad -geometry (WxH, +X+Y or WxH+X+Y)", argv[i], exitStatus);
+            continue;
+        }
         const GlutOption* glutOption = findGlutOption(argument);
         if (!glutOption)
             return badUsage("unknown option", argument, exitStatus);
@@ -150,6 +197,8 @@ bool readCommandLine(int* argc, char** argv, int* exitStatus) {
             if (i + 1 >= *argc)
                 return badUsage("missing value for", argument, exitStatus);
             argv[kept++] = argv[++i];
+            if (std::strcmp(argument, "-display") == 0)
+                displayName = argv[i];
         }
     }
     if (!checkPath.empty() && (!replayPath.empty() || !recordPath.empty()))

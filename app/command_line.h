@@ -3,8 +3,11 @@
 #include <cstdio>
 
 // The game's own options, answered before GLUT starts so that --help and --version need no
-// display. GLUT's X options (-display, -geometry, -iconic, -direct, -indirect, -gldebug,
-// -sync) are left in argv for glutInit.
+// display. -geometry is read here too (GLUT leaves the size of +X+Y alone unset); GLUT's other
+// X options (-display, -iconic, -direct, -indirect, -gldebug, -sync) are left in argv for
+// glutInit.
+
+#include "app/window.h"
 
 #include <string>
 
@@ -12,6 +15,20 @@ extern bool muteRequested;     // --mute, or RUKO_MUTE=1 in the environment
 extern std::string recordPath; // --record FILE: else the last session's file
 extern std::string replayPath; // --replay FILE
 extern std::string checkPath;  // --check FILE
+
+// The window -geometry asks for, as X11 reads it: [=][WxH][{+-}X{+-}Y], 640x480 at 0,0 for what
+// it does not give. An offset after - counts from the screen's right or bottom edge to the
+// window's.
+struct WindowGeometry {
+    int width = startWindowWidth;
+    int height = startWindowHeight;
+    int x = 0;
+    int y = 0;
+    bool fromRight = false;
+    bool fromBottom = false;
+};
+extern WindowGeometry askedGeometry;
+extern std::string displayName; // -display's value (left for glutInit too), else empty
 
 // Takes the game's options out of argv. Returns true when the game is to start; otherwise it
 // has printed what was asked (help, version, or the usage on stderr for a bad option) and

@@ -1,25 +1,22 @@
 #include "app/command_line.h"
-#include "app/idle_pacing.h"
 #include "app/startup.h"
-#include "app/window.h"
-#include "input/demo.h"
-#include "input/inputs.h"
 #include "input/pads.h"
-#include "input/playback.h"
-#include "input/recorder.h"
 #include "input/settings.h"
 #include "menus/menus.h"
-#include "menus/view_menu.h"
 #include "platform/platform.h"
+#include "replay/demo.h"
+#include "replay/recorder.h"
+#include "replay/replays.h"
+#include "replay/sources.h"
 #include "sound/sound.h"
-#include "text/print_text.h"
 
 #include <GL/glut.h>
 
+#include <algorithm>
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    adoptLaunchConventions();
+    adoptLaunchConventions(&argc, &argv);
     int exitStatus = 0;
     if (!readCommandLine(&argc, argv, &exitStatus))
         return exitStatus;
@@ -32,26 +29,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "ruko: %s\n", problem.c_str());
         return 2;
     }
-    loadSettings(settingsFilePath());
-    textScaleChoice = settingsInEffect.textScale;
-    openGameWindow(&argc, argv);
-    if (settingsInEffect.fullScreen)
-        glutFullScreen();
-    createViewMenu();
-    glutMouseFunc(mouseInput);
-    initResources();
-    setIdlePoll(pollInputs);
-    setStepHook(beforeStep);
+    startGame(&argc, argv);
+    plugInSources();
     loadDemo();
     if (!checkPath.empty()) {
         enterTitleScreen();
         return checkReplay(replay, checkPath);
     }
-    setSoundVolume(settingsInEffect.volume);
     if (!muteRequested)
         startSound();
     startPads();
-    startRecording(recordPath.empty() ? lastReplayPath() : recordPath);
+    ActionKeys playerKeys{};
+    std::copy(settingsInEffect.keys, settingsInEffect.keys + actionCount, playerKeys.begin());
+    startRecording(recordPath.empty() ? lastReplayPath() : recordPath, playerKeys);
     enterTitleScreen();
     if (!replayPath.empty())
         startReplay(replay, replayPath);

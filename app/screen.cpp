@@ -17,7 +17,6 @@ KeyboardHandler currentKeyboard = nullptr;
 SpecialHandler currentSpecial = nullptr;
 PadLayout currentPadLayout = PadLayout::title;
 void (*currentVisibility)(int) = nullptr;
-void (*currentReshape)(int, int) = nullptr;
 const char* currentName = "";
 void (*frameOverlay)() = nullptr;
 bool shown = true;
@@ -35,14 +34,13 @@ void registerScreenCallbacks(const ScreenCallbacks& callbacks) {
     currentSpecial = callbacks.special;
     currentPadLayout = callbacks.padLayout;
     currentVisibility = callbacks.visibility;
-    currentReshape = callbacks.reshape;
     currentName = callbacks.name ? callbacks.name : "";
     glutDisplayFunc(callbacks.display);
     installIdle(callbacks.idle);
     glutKeyboardFunc(callbacks.keyboard ? keyboardInput : nullptr);
     glutSpecialFunc(callbacks.special ? specialInput : nullptr);
     glutVisibilityFunc(callbacks.visibility ? visibilityInput : nullptr);
-    glutReshapeFunc(callbacks.reshape ? reshapeInput : nullptr);
+    glutReshapeFunc(callbacks.reshape);
 }
 
 void finishFrame() {
@@ -160,10 +158,6 @@ void replaceScreenControls(SpecialHandler special, PadLayout padLayout) {
 
 void (*screenVisibility())(int state) {
     return currentVisibility;
-}
-
-void (*screenReshape())(int width, int height) {
-    return currentReshape;
 }
 
 const char* screenName() {

@@ -80,7 +80,6 @@ KeyboardHandler screenKeyboard();
 SpecialHandler screenSpecial();
 PadLayout screenPadLayout();
 void (*screenVisibility())(int state);
-void (*screenReshape())(int width, int height);
 const char* screenName();
 void replaceScreenControls(SpecialHandler special, PadLayout padLayout);
 

@@ -1,14 +1,19 @@
 #include "app/startup.h"
 
+#include "app/game_inputs.h"
 #include "app/window.h"
+#include "input/inputs.h"
+#include "input/settings.h"
+#include "menus/view_menu.h"
 #include "models/palette.h"
 #include "platform/platform.h"
 #include "scene/arena_textures.h"
 #include "scene/scene_lists.h"
 #include "text/bitmap_font.h"
+#include "text/print_text.h"
 #include "text/tga_loader.h"
 
-#include <GL/gl.h>
+#include <GL/glut.h>
 
 #include <cstdio>
 
@@ -28,4 +33,16 @@ void initResources() {
     glPushMatrix();
     compileSceneLists();
     glPopMatrix();
+}
+
+void startGame(int* argc, char** argv) {
+    loadSettings(settingsFilePath());
+    textScaleChoice = settingsInEffect.textScale;
+    openGameWindow(argc, argv);
+    if (settingsInEffect.fullScreen)
+        glutFullScreen();
+    createViewMenu();
+    glutMouseFunc(mouseInput);
+    initResources();
+    setInputHandler(carryOutOnScreen);
 }

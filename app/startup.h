@@ -3,3 +3,7 @@
 // Start-up work that needs the window's GL context: the font, the textures, the material
 // palette and the display lists, in that order (lists capture materials and texture names).
 void initResources();
+
+// The game up to its first screen: the settings, the window with its view menu, the resources
+// and what inputs do on the game.
+void startGame(int* argc, char** argv);

@@ -1,8 +1,12 @@
 #include "app/window.h"
 
+#include "app/command_line.h"
+#include "platform/platform.h"
 #include "text/print_text.h"
 
 #include <GL/glut.h>
+
+#include <cstdlib>
 
 int windowId = 0;
 int windowWidth = startWindowWidth;
@@ -15,17 +19,17 @@ int openedX = 0;
 int openedY = 0;
 
 void openGameWindow(int* argc, char** argv) {
-    glutInitWindowSize(startWindowWidth, startWindowHeight);
-    glutInitWindowPosition(0, 0);
+    if (!displayAvailable(displayName))
+        std::exit(2);
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_ALPHA | GLUT_DEPTH);
-    // A -geometry with a place alone, or one GLUT cannot read, leaves the size at nothing.
-    if (glutGet(GLUT_INIT_WINDOW_WIDTH) <= 0 || glutGet(GLUT_INIT_WINDOW_HEIGHT) <= 0)
-        glutInitWindowSize(startWindowWidth, startWindowHeight);
-    openedWidth = glutGet(GLUT_INIT_WINDOW_WIDTH);
-    openedHeight = glutGet(GLUT_INIT_WINDOW_HEIGHT);
-    openedX = glutGet(GLUT_INIT_WINDOW_X);
-    openedY = glutGet(GLUT_INIT_WINDOW_Y);
+    const WindowGeometry& asked = askedGeometry;
+    openedWidth = asked.width;
+    openedHeight = asked.height;
+    openedX = asked.fromRight ? glutGet(GLUT_SCREEN_WIDTH) - asked.width - asked.x : asked.x;
+    openedY = asked.fromBottom ? glutGet(GLUT_SCREEN_HEIGHT) - asked.height - asked.y : asked.y;
+    glutInitWindowSize(openedWidth, openedHeight);
+    glutInitWindowPosition(openedX, openedY);
     windowId = glutCreateWindow(windowTitle);
     windowWidth = openedWidth;
     windowHeight = openedHeight;

@@ -16,8 +16,8 @@ extern float piConstant;           // pi in single precision, read by the limb d
 // screen goes back to.
 extern int openedWidth, openedHeight, openedX, openedY;
 
-// glutInit, display mode, size, position and the window itself; sets the size globals. GLUT
-// reads -geometry over the usual size and place.
+// glutInit, display mode, size, position and the window itself, as -geometry asked; sets the
+// size globals. Without a display it says so and ends the program with status 2.
 void openGameWindow(int* argc, char** argv);
 
 // The window in text units (text/print_text.h), where the screens place their texts: 640x480

@@ -6,6 +6,7 @@
 // Run from the project root (the game reads Data/). RUKO_BENCH_SECONDS (per screen, default
 // 2) and RUKO_BENCH_RUNS (start-ups of each program, default 10) change the effort.
 
+#include "app/game_inputs.h"
 #include "app/idle_pacing.h"
 #include "app/startup.h"
 #include "app/window.h"
@@ -13,10 +14,11 @@
 #include "bench/process_probe.h"
 #include "bench/screen_frames.h"
 #include "game/fight_screen.h"
-#include "input/demo.h"
 #include "input/inputs.h"
-#include "input/recorder.h"
-#include "input/replay_file.h"
+#include "replay/demo.h"
+#include "replay/recorder.h"
+#include "replay/replay_file.h"
+#include "replay/sources.h"
 
 #include <sys/resource.h>
 
@@ -136,11 +138,13 @@ void printReplayTable(const std::string& game, int runs) {
     std::fclose(file);
 
     constexpr int steps = 200000;
-    setIdlePoll(pollInputs);
-    setStepHook(beforeStep);
+    setInputHandler(carryOutOnScreen);
+    plugInSources();
     const double unrecorded = fightStepMicroseconds(steps);
     const std::string recording = "/tmp/ruko_bench.replay";
-    startRecording(recording);
+    ActionKeys keys{};
+    std::copy(settingsInEffect.keys, settingsInEffect.keys + actionCount, keys.begin());
+    startRecording(recording, keys);
     const double recorded = fightStepMicroseconds(steps);
     std::remove(recording.c_str());
 

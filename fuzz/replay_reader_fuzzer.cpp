@@ -1,7 +1,7 @@
 // parseReplay on arbitrary text: it reads a recording or names one line of it in printable
 // ASCII, and what it reads, written out again, reads back the same.
 
-#include "input/replay_file.h"
+#include "replay/replay_file.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -22,13 +22,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::string written = replayHeader() + "\n";
     for (const ReplayEvent& event : replay.events)
-        written += formatReplayEvent(event) + "\n";
+        written += formatReplayEvent(replay, event) + "\n";
     Replay again;
     if (!parseReplay(written, again, line, error) || again.events.size() != replay.events.size() ||
         again.lastLineCut)
         std::abort();
     for (std::size_t i = 0; i < again.events.size(); ++i)
-        if (formatReplayEvent(again.events[i]) != formatReplayEvent(replay.events[i]))
+        if (formatReplayEvent(again, again.events[i]) !=
+            formatReplayEvent(replay, replay.events[i]))
             std::abort();
     return 0;
 }

@@ -1,29 +1,46 @@
 #pragma once
 
-#include "input/replay_file.h"
+#include "input/settings.h"
 
-// Every input enters the game here: GLUT's keys, mouse, right-button menu and window events,
-// and the pads' presses. From here they reach the current screen's handlers and the
-// recording; while a recording plays back, the player's own inputs do not reach the game,
-// but for Escape (a pad's B), which hands it back; during the title's demo any press ends the
-// demo and does nothing else.
+// Every input of the game takes one path: the devices (GLUT's keys, mouse, right-button menu
+// and window's visibility, and the pads) make an event, and running an event lets the
+// listener hear it (the session's recording) and then carries it out on the current screen.
+// Another source may drive the game instead of the devices (a recording plays back): while it
+// does, the devices' events go to its judge, which says whether they run. The size of the
+// window, full screen and quitting act on the window alone and never take this path.
 
-// GLUT's callbacks, for every screen (app/screen.h installs them).
+enum class InputKind { key, menu, click, pad, hidden, shown };
+
+struct InputEvent {
+    InputKind kind = InputKind::key;
+    int value = 0; // the key, the menu entry
+};
+
+// Presses: what counts as the player's touch (the title's idle count starts over).
+bool isPress(const InputEvent& event);
+
+// GLUT's callbacks, for every screen (app/screen.cpp and menus/view_menu.cpp install them).
 void keyboardInput(unsigned char key, int x, int y);
 void specialInput(int key, int x, int y);
 void mouseInput(int button, int state, int x, int y);
 void menuInput(int entry);
 void visibilityInput(int state);
-void reshapeInput(int width, int height);
 
 // A pad's press: the key it stands for on this screen, 0 where it stands for none.
 void padInput(KeyCode key);
 
-// Where the recordings' events come in: played as if they came now.
-enum class InputSource { player, replay, demo };
-void playInput(const ReplayEvent& event, InputSource source);
+// What carries an event out on the game (app/ sets it), and what hears each event run.
+using InputHandler = void (*)(const InputEvent& event);
+void setInputHandler(InputHandler handler);
+void setInputListener(InputHandler listener);
 
-// The pacer's poll (app/idle_pacing.h): the recordings' events due before this step, then the
-// pads. And its step hook: the checkpoints, written and compared.
-double pollInputs();
-void beforeStep();
+// While another source drives the game, the devices' events go to its judge: true when the
+// event is to run as well. nullptr: the devices drive.
+using InputJudge = bool (*)(const InputEvent& event);
+void setDeviceJudge(InputJudge judge);
+
+// The event heard, then carried out.
+void runInput(const InputEvent& event);
+
+// Carried out unheard: the game's own inputs, which it makes again when a recording plays.
+void carryOutInput(const InputEvent& event);

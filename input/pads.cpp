@@ -22,6 +22,7 @@ struct Pad {
 
 std::vector<Pad> pads;
 bool padsStarted = false;
+bool rumblesAllowed = true;
 
 // Whether the pads' inputs counted at the last read: a pad there, the window shown and in front.
 bool counting = false;
@@ -213,9 +214,17 @@ double pollPads() {
 }
 
 void rumblePads(PadRumble rumble) {
+    if (!rumblesAllowed)
+        return;
     const RumbleShape& shape = rumble == PadRumble::hit ? hitRumble : knockOutRumble;
     for (const Pad& pad : pads)
         SDL_GameControllerRumble(pad.controller, shape.low, shape.high, shape.milliseconds);
+}
+
+void allowPadRumbles(bool allowed) {
+    if (rumblesAllowed && !allowed)
+        stopPadRumbles();
+    rumblesAllowed = allowed;
 }
 
 void stopPadRumbles() {

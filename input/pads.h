@@ -15,9 +15,13 @@ void startPads();
 // could not be played is dropped, not carried out later.
 double pollPads();
 
-// Shakes every pad that can be shaken.
+// Shakes every pad that can be shaken, while rumbles are allowed.
 enum class PadRumble { hit, knockOut };
 void rumblePads(PadRumble rumble);
+
+// Only the player's own punches shake the pads, not a recording's or the demo's: disallowing
+// stops them at once. Allowed at the start.
+void allowPadRumbles(bool allowed);
 
 // Stops every rumble: SDL ends a timed one only when it next reads the pads, which a hidden
 // window does not.

@@ -5,6 +5,7 @@ Flag titleBlinkOn = 0;
 float titleSlide = 0.0f;
 Flag titleSlideOut = 1;
 int titleRingSpin = 0;
+int titleStepsUntouched = 0;
 
 namespace {
 

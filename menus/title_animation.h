@@ -11,6 +11,10 @@ extern float titleSlide;      // horizontal offset of the four letters, scene un
 extern Flag titleSlideOut;    // 1 while titleSlide grows
 extern int titleRingSpin;     // degrees about the vertical axis
 
+// Title steps since the last press: the title's idle counts them, every press starts them over
+// (after 30 s of them the title plays its demo).
+extern int titleStepsUntouched;
+
 inline constexpr int titleBlinkSteps = 20; // the prompt changes every 21st step
 inline constexpr double titleSlideStep = 0.01;
 inline constexpr float titleSlideLimit = 0.5f;

@@ -1,7 +1,6 @@
 #include "menus/title_screen.h"
 
 #include "app/window.h"
-#include "input/demo.h"
 #include "input/keys.h"
 #include "menus/menus.h"
 #include "menus/title_animation.h"
@@ -84,7 +83,7 @@ void titleDisplay() {
 
 void titleIdle() {
     advanceTitleAnimation();
-    countTitleStep();
+    ++titleStepsUntouched;
     glutPostRedisplay();
 }
 

@@ -23,10 +23,19 @@ constexpr MenuItem viewMenuItems[] = {
     {quitEntry, Word::quitEntry},
 };
 
+// Full screen and quitting act on the window alone: they change nothing of the game, so they
+// are neither recorded nor a press. The other entries are inputs like keys.
+void onViewMenuPick(int entry) {
+    if (entry == fullScreenEntry || entry == quitEntry)
+        onViewMenu(entry);
+    else
+        menuInput(entry);
+}
+
 } // namespace
 
 void createViewMenu() {
-    glutCreateMenu(menuInput);
+    glutCreateMenu(onViewMenuPick);
     for (const MenuItem& item : viewMenuItems)
         glutAddMenuEntry(word(item.label), item.entry);
     glutAttachMenu(GLUT_RIGHT_BUTTON);

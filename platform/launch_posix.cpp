@@ -6,13 +6,29 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
 
-bool holdsData(const std::string& folder) {
+bool holdsFolder(const std::string& path) {
     struct stat status {};
-    return stat((folder + "/Data").c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+// A Data/ is the game's when it holds the title's demo, a recording whose first line names the
+// game: a folder of some other program's Data/ has none, while one of ours with a picture or
+// the font damaged or missing still has it, and the game then names the file it cannot load.
+bool holdsGameData(const std::string& folder) {
+    bool regular = true;
+    std::FILE* demo = openRegularFile(folder + "/Data/demo.replay", regular);
+    if (!demo)
+        return false;
+    constexpr char mark[] = "ruko-replay ";
+    char start[sizeof mark] = "";
+    const bool ours = std::fgets(start, sizeof start, demo) && std::strcmp(start, mark) == 0;
+    std::fclose(demo);
+    return ours;
 }
 
 std::string currentFolder() {
@@ -35,17 +51,18 @@ std::string startFolder;
 } // namespace
 
 // The launcher has chosen the working directory (and says in RUKO_START_FOLDER where it was
-// called from), and the terminal or the desktop's log has the
-// output. A binary started from a build folder of the clone (build/ruko, or cd build &&
-// ./ruko) finds Data/ beside that folder.
-void adoptLaunchConventions() {
+// called from), and the terminal or the desktop's log has the output. A working directory with
+// the game's Data/ keeps it (a copy of Data/ being worked on plays with the built binary);
+// otherwise a binary started from a build folder of the clone (build/ruko, or cd build &&
+// ./ruko) finds Data/ beside that folder, whatever Data/ of another program is where it stands.
+void adoptLaunchConventions(int*, char***) {
     const char* launcherStart = std::getenv("RUKO_START_FOLDER");
     startFolder = launcherStart && launcherStart[0] == '/' ? launcherStart : currentFolder();
-    if (holdsData("."))
+    if (holdsGameData("."))
         return;
     const std::string program = programFolder();
     for (const std::string& folder : {program, program + "/.."})
-        if (!program.empty() && holdsData(folder) && chdir(folder.c_str()) == 0)
+        if (!program.empty() && holdsGameData(folder) && chdir(folder.c_str()) == 0)
             return;
 }
 
@@ -54,11 +71,15 @@ std::string pathFromStartFolder(const std::string& path) {
 }
 
 void reportMissingDataFolder() {
-    if (holdsData("."))
+    if (holdsGameData("."))
         return;
     const std::string program = programFolder();
-    std::fprintf(stderr, "ruko: no Data/ folder in %s, nor in %s or its parent\n",
-                 currentFolder().c_str(), program.empty() ? "the game's folder" : program.c_str());
+    const bool otherData =
+        holdsFolder("Data") ||
+        (!program.empty() && (holdsFolder(program + "/Data") || holdsFolder(program + "/../Data")));
+    std::fprintf(stderr, "ruko: no Data/ folder%s in %s, nor in %s or its parent\n",
+                 otherData ? " of the game's (with its demo.replay)" : "", currentFolder().c_str(),
+                 program.empty() ? "the game's folder" : program.c_str());
 }
 
 void reportDataProblem(const char* format, ...) {

@@ -3,9 +3,12 @@
 
 #include <windows.h>
 
+#include <shellapi.h> // after windows.h, which it needs
+
 #include <cstdarg>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -47,6 +50,26 @@ void enterProgramFolder() {
 
 std::wstring startFolder;
 
+// MinGW's main has the arguments in the ANSI code page, which turns what it lacks into '?': a
+// file named in Greek, or one under C:\Users\Ελένη, is not found. Windows keeps the command line in
+// UTF-16: its words in UTF-8, kept for the program's life as argv is.
+void readWideArguments(int* argc, char*** argv) {
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!wide)
+        return;
+    static std::vector<std::string> words;
+    static std::vector<char*> pointers;
+    for (int i = 0; i < count; ++i)
+        words.push_back(utf8(wide[i]));
+    LocalFree(wide);
+    for (std::string& word : words)
+        pointers.push_back(word.data());
+    pointers.push_back(nullptr);
+    *argc = count;
+    *argv = pointers.data();
+}
+
 // An absolute path (C:\..., \\host\...) or one on a drive of its own (C:foo) is left as it
 // is.
 bool fromStartFolder(const std::string& path) {
@@ -56,8 +79,9 @@ bool fromStartFolder(const std::string& path) {
 
 } // namespace
 
-void adoptLaunchConventions() {
+void adoptLaunchConventions(int* argc, char*** argv) {
     attachParentConsole();
+    readWideArguments(argc, argv);
     std::wstring folder(MAX_PATH, L'\0');
     folder.resize(GetCurrentDirectoryW(MAX_PATH, folder.data()));
     startFolder = folder;

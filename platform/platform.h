@@ -17,19 +17,27 @@ void quietAudioLibraries();
 void atExitWithStatus(void (*handler)(int status));
 
 // Called first in main. On Windows, where the game is a program without a console, it prints
-// into the command prompt that started it (its output redirected stays so), and it makes the
-// folder of ruko.exe the working directory, so that Data/ is found however it was started.
-// On Linux the `ruko` launcher starts the game in its data folder; a binary started elsewhere
-// goes to the folder holding Data/ among its own folder and that folder's parent (a build
-// folder of the clone).
-void adoptLaunchConventions();
+// into the command prompt that started it (its output redirected stays so), it makes the
+// folder of ruko.exe the working directory, so that Data/ is found however it was started, and
+// it replaces the arguments with the command line's own in UTF-8 (what the code page cannot
+// hold, a file named in Greek, is kept). On Linux the `ruko` launcher starts the game in its
+// data folder; a binary started where there is no Data/ of the game's goes to the one in its
+// own folder or that folder's parent (a build folder of the clone). The arguments stay as
+// they are there.
+void adoptLaunchConventions(int* argc, char*** argv);
 
 // A path given on the command line as the player meant it: from the folder the game was
 // started in, which adoptLaunchConventions may have left.
 std::string pathFromStartFolder(const std::string& path);
 
-// Says on stderr, in one line, where Data/ was looked for when the working directory has none.
+// Says on stderr, in one line, where Data/ was looked for when the working directory has none
+// of the game's.
 void reportMissingDataFolder();
+
+// Whether the game's window can open: on X11, whether the display named (by -display; else
+// $DISPLAY, with `name` empty) answers; Windows always has one. When it cannot, says so in
+// one line on stderr.
+bool displayAvailable(const std::string& name);
 
 // Says why a file of Data/ cannot be loaded, on standard output; on Windows, where the game
 // has no output to print on (started by a double-click), in a message box.
@@ -58,6 +66,10 @@ std::string lastReplayPath();
 // Makes a file at `path` to write, and its missing folders; a file that is there already is
 // never opened (null, errno EEXIST). Null with errno set when it cannot be made.
 std::FILE* createNewFile(const std::string& path);
+
+// Opens the file at `path` to write, emptied, for this process alone while it runs. Null when
+// another process has it (`taken` set) or it cannot be opened (errno set).
+std::FILE* openOwnFile(const std::string& path, bool& taken);
 
 // fopen for a path in UTF-8, whatever the system's code page.
 std::FILE* openFile(const std::string& path, const char* mode);

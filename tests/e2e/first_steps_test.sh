@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # A player's first steps from a clone: `make run` where there is no dpkg or apt (not Debian),
 # every library there, builds and plays with ARGS handed to the game; `ruko --pads` names the
-# virtual pad, and with none says so and what to look at.
+# virtual pad, and with none says so and what to look at. Without a display the game and
+# --check say so with status 2; started from a folder with some other Data/, build/ruko plays
+# with the clone's.
 # Args: ruko binary, source dir, scratch dir.
 set -euo pipefail
 binary=$(realpath "$1")
@@ -37,4 +39,31 @@ ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
 grep -qx "no pad found. If one is plugged in:" "$scratch/pads.out" || fail "$(cat "$scratch/pads.out")"
 grep -q "/dev/input/event" "$scratch/pads.out" || fail "no word on permissions"
 grep -q "SDL_GAMECONTROLLERCONFIG" "$scratch/pads.out" || fail "no word on mappings"
+
+# No display, or one that is not there: said in one line, status 2 (--check's 1 would say the
+# recording differs).
+expect_no_display() {
+    local name=$1 status=0
+    shift
+    "$@" 2>"$scratch/no_display.err" || status=$?
+    [[ $status == 2 && $(cat "$scratch/no_display.err") == "ruko: no display: cannot open display '$name'; the game and --check need one" ]] ||
+        fail "$* without a display: status $status, said: $(cat "$scratch/no_display.err")"
+}
+recording=$source_dir/tests/e2e/recordings/menus.replay
+expect_no_display "" env -u DISPLAY "$binary" --check "$recording"
+expect_no_display "" env -u DISPLAY "$binary" --mute
+expect_no_display :4095 "$binary" -display :4095 --check "$recording"
+
+# Started from a folder that holds another program's Data/ (an empty one here), build/ruko
+# plays with the clone's: the title's credit line drawn with the font, the textures loaded
+# (a missing one ends the game), nothing said missing.
+mkdir -p "$scratch/home/Data"
+source "$(dirname "$0")/game_driver.sh" "$binary" "$scratch/home" "$scratch/game"
+start_game --mute
+yellow=$(count_colour "$(shoot title)" 240x60+390+170 255 255 0)
+((yellow > 50)) || fail "beside another Data/: the title's credit line is not drawn ($yellow yellow pixels)"
+press_keys Escape
+wait_game_exit
+[[ $GAME_STATUS == 0 && ! -s $GAME_STDOUT && ! -s $SCRATCH/stderr ]] ||
+    fail "beside another Data/: status $GAME_STATUS, said: $(cat "$GAME_STDOUT" "$SCRATCH/stderr")"
 echo "PASS"

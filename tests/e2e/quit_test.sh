@@ -62,6 +62,15 @@ view_menu 2
 expect_geometry "40,30 1280x960" "-geometry 1280x960+40+30 after full screen"
 press_keys Escape
 wait_game_exit
+# A place alone keeps the usual size; -X-Y count from the right and bottom edges of the screen.
+start_game -geometry +100+100
+expect_geometry "100,100 640x480" "-geometry +100+100"
+press_keys Escape
+wait_game_exit
+start_game -geometry 320x240-0-0
+expect_geometry "$((screen_width - 320)),$((screen_height - 240)) 320x240" "-geometry 320x240-0-0"
+press_keys Escape
+wait_game_exit
 
 export XDG_CONFIG_HOME="$SCRATCH/config"
 mkdir -p "$XDG_CONFIG_HOME/ruko" && printf '[display]\nfull_screen = yes\n' >"$XDG_CONFIG_HOME/ruko/ruko.conf"

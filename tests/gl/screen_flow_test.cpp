@@ -7,10 +7,7 @@
 #include "game/knockout.h"
 #include "game/state.h"
 #include "game/training_screen.h"
-#include "input/game_state.h"
 #include "input/inputs.h"
-#include "input/playback.h"
-#include "input/recorder.h"
 #include "input/settings.h"
 #include "menus/decor_menu.h"
 #include "menus/menu_layout.h"
@@ -21,6 +18,10 @@
 #include "menus/title_animation.h"
 #include "menus/title_screen.h"
 #include "menus/training_menu.h"
+#include "replay/game_state.h"
+#include "replay/recorder.h"
+#include "replay/replays.h"
+#include "replay/sources.h"
 #include "tests/support/gl_harness.h"
 #include "tests/support/glyph_quads.h"
 #include "text/print_text.h"
@@ -122,7 +123,7 @@ void runSlots(int slots) {
 // The scoring rule one distance too far: a punch that turns back at 1.5 scores too.
 void stepWithPlantedFault() {
     static Flag wasExtending = 0;
-    beforeStep();
+    sourcesBeforeStep();
     if (wasExtending && !rightPunchExtending && opponentDistance == 1.5f)
         ++fightPoints;
     wasExtending = rightPunchExtending;
@@ -135,10 +136,11 @@ void stepWithPlantedFault() {
 TEST_F(ScreenFlow, ARecordingChecksAndAFaultInTheRulesFailsIt) {
     const SavedState start = saveGameState();
     const std::string path = testing::TempDir() + "flow.replay";
-    setIdlePoll(pollInputs);
-    setStepHook(beforeStep);
+    plugInSources();
     enterTitleScreen();
-    startRecording(path);
+    ActionKeys keys{};
+    std::copy(settingsInEffect.keys, settingsInEffect.keys + actionCount, keys.begin());
+    startRecording(path, keys);
     for (int screen = 0; screen < 4; ++screen) { // title, COMBAT, Radov Eze, Amical
         keyboardInput(enter, 0, 0);
         runSlots(25);
@@ -156,7 +158,7 @@ TEST_F(ScreenFlow, ARecordingChecksAndAFaultInTheRulesFailsIt) {
     Replay replay;
     std::string problem;
     ASSERT_TRUE(readReplayFile(path, replay, problem)) << problem;
-    startRecording(path + ".again");
+    startRecording(path + ".again", keys);
 
     restoreGameState(start);
     enterTitleScreen();

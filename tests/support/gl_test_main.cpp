@@ -1,3 +1,4 @@
+#include "app/game_inputs.h"
 #include "app/window.h"
 
 #include <GL/freeglut.h>
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     glutSetWindowTitle("RUKO tests"); // the end-to-end tests look for the game's own title
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
     glutDisplayFunc(emptyDisplay);
+    setInputHandler(carryOutOnScreen);
     glutMainLoopEvent();
     return RUN_ALL_TESTS();
 }

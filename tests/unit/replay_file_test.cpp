@@ -1,4 +1,4 @@
-#include "input/replay_file.h"
+#include "replay/replay_file.h"
 
 #include <GL/glut.h>
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ TEST(ReplayFile, EveryEventAndEveryKeyReadsBackAsWritten) {
     EXPECT_EQ(replay.gameVersion, "1.0");
     std::string written = header;
     for (std::size_t i = 0; i < replay.events.size(); ++i) {
-        written += formatReplayEvent(replay.events[i]) + "\n";
+        written += formatReplayEvent(replay, replay.events[i]) + "\n";
         if (i > 0 && i <= static_cast<std::size_t>(specialKeyBase + 256)) {
             EXPECT_EQ(replay.events[i].value, static_cast<int>(i - 1));
         }

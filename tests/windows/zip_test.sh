@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The unpacked zip under Wine: what the folder holds, ruko.exe a GUI-subsystem program whose
 # every DLL is shipped or Windows' own, the command line's answers and statuses, Data/ found
-# from another working directory, and a missing file named with status 1, in a message box
-# where there is no output, after one for the settings in a profile named in Greek.
+# from another working directory, recordings named in Greek, and a missing file named with
+# status 1, in a message box where there is no output, after one for the settings in a
+# profile named in Greek.
 source "$(dirname "$0")/../e2e/game_driver.sh"
 folder=$RUKO_SOURCE
 source_dir=$(readlink -f "$(dirname "$0")/../..")
@@ -47,15 +48,24 @@ wine "$RUKO_BINARY" --bogus 2>"$SCRATCH/bogus" || status=$?
     fail "an unknown option: status $status"
 
 # Started from another folder, it reads its own Data/: the title's credit line is drawn with
-# the font, the arena textures loaded.
+# the font, the arena textures loaded. Files named outside the code page (1252 here), in a
+# folder named in Greek, are found: a recording recorded to, and one checked. Wine reads the
+# arguments as UTF-8 under a UTF-8 locale.
 RUKO_SOURCE=$SCRATCH/elsewhere
-start_game
+greek=$SCRATCH/Ελένη
+mkdir -p "$greek" && rm -f "$greek/νίκη.replay"
+LC_ALL=C.UTF-8 start_game --record "$(game_path "$greek/νίκη.replay")"
 yellow=$(count_colour "$(shoot title)" 240x60+390+170 255 255 0)
 ((yellow > 50)) || fail "the title's credit line is not drawn ($yellow yellow pixels)"
 expect_grey "$SCRATCH/title.png" 5 240 153 "title"
 press_keys Escape
 wait_game_exit
 ((GAME_STATUS == 0)) || fail "Escape on the title ended with status $GAME_STATUS"
+tail -n 1 "$greek/νίκη.replay" | grep -q ' quit$' ||
+    fail "--record under Ελένη: $(cat "$SCRATCH/stderr" "$greek/νίκη.replay")"
+cp "$(dirname "$0")/../e2e/recordings/menus.replay" "$greek/défaite.replay"
+LC_ALL=C.UTF-8 wine "$RUKO_BINARY" --check "$(game_path "$greek/défaite.replay")" \
+    >"$SCRATCH/greek_check" 2>&1 || fail "--check under Ελένη: status $?, $(cat "$SCRATCH/greek_check")"
 
 # Data/ renamed in a copy of the folder: the font is named (the game would play on without it),
 # then the first texture, status 1.

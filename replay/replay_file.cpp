@@ -1,4 +1,4 @@
-#include "input/replay_file.h"
+#include "replay/replay_file.h"
 
 #include "input/key_names.h"
 #include "platform/platform.h"
@@ -6,14 +6,16 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 namespace {
 
 constexpr char formatName[] = "ruko-replay";
 constexpr int formatVersion = 1;
-constexpr std::int64_t maximumStep = 1'000'000'000'000; // five centuries of steps
 constexpr int maximumWindowSide = 65535;
 constexpr int menuEntries = 5;
+constexpr char boundsText[] =
+    "a recording holds at most 24 hours of play (5184000 steps) and 16 MiB";
 
 struct EventWord {
     const char* word;
@@ -27,6 +29,28 @@ constexpr EventWord eventWords[] = {
     {"shown", ReplayEventKind::shown}, {"size", ReplayEventKind::size},
     {"check", ReplayEventKind::check}, {"quit", ReplayEventKind::quit},
 };
+
+struct InputWord {
+    ReplayEventKind replayKind;
+    InputKind inputKind;
+};
+
+constexpr InputWord inputWords[] = {
+    {ReplayEventKind::key, InputKind::key},       {ReplayEventKind::menu, InputKind::menu},
+    {ReplayEventKind::click, InputKind::click},   {ReplayEventKind::pad, InputKind::pad},
+    {ReplayEventKind::hidden, InputKind::hidden}, {ReplayEventKind::shown, InputKind::shown},
+};
+
+const char* wordOf(ReplayEventKind kind) {
+    for (const EventWord& entry : eventWords)
+        if (entry.kind == kind)
+            return entry.word;
+    return "";
+}
+
+std::string stepWord(std::int64_t step, ReplayEventKind kind) {
+    return std::to_string(step) + " " + wordOf(kind);
+}
 
 std::vector<std::string> wordsOf(const std::string& line) {
     std::vector<std::string> words;
@@ -85,9 +109,13 @@ bool checkField(const std::string& word) {
 }
 
 // What is wrong with an event's words, or empty when they make one.
-std::string readEvent(const std::vector<std::string>& words, ReplayEvent& event) {
-    if (!readNumber(words[0], maximumStep, event.step))
+std::string readEvent(const std::vector<std::string>& words, ReplayEvent& event, Replay& replay) {
+    std::int64_t step = 0;
+    if (!readNumber(words[0], std::numeric_limits<std::int64_t>::max() / 2, step))
         return "not a step number: " + quoted(words[0]);
+    if (step > replayLongestSteps)
+        return "step " + words[0] + " is past the end: " + boundsText;
+    event.step = static_cast<std::int32_t>(step);
     if (words.size() < 2)
         return "no event after the step";
     const EventWord* found = nullptr;
@@ -98,44 +126,57 @@ std::string readEvent(const std::vector<std::string>& words, ReplayEvent& event)
         return "unknown event " + quoted(words[1]);
     event.kind = found->kind;
     const std::size_t arguments = words.size() - 2;
+    int number = 0;
     switch (event.kind) {
-    case ReplayEventKind::keys:
+    case ReplayEventKind::keys: {
         if (arguments != actionCount)
             return "the keys of the " + std::to_string(actionCount) + " actions expected";
-        for (std::size_t i = 2; i < words.size(); ++i) {
-            KeyCode key = 0;
-            if (!replayKeyFromName(words[i], key))
-                return "unknown key " + quoted(words[i]);
-            for (KeyCode other : event.keys)
-                if (other == key)
-                    return "key " + quoted(words[i]) + " given to two actions";
-            event.keys.push_back(key);
+        ActionKeys keys{};
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (!replayKeyFromName(words[i + 2], keys[i]))
+                return "unknown key " + quoted(words[i + 2]);
+            for (std::size_t other = 0; other < i; ++other)
+                if (keys[other] == keys[i])
+                    return "key " + quoted(words[i + 2]) + " given to two actions";
         }
+        event.value = static_cast<std::int32_t>(replay.keySets.size());
+        replay.keySets.push_back(keys);
         return {};
+    }
     case ReplayEventKind::key:
         if (arguments != 1)
             return "a key event names one key";
-        if (!replayKeyFromName(words[2], event.value))
+        if (!replayKeyFromName(words[2], number))
             return "unknown key " + quoted(words[2]);
+        event.value = number;
         return {};
     case ReplayEventKind::menu:
-        if (arguments != 1 || !readInt(words[2], 1, menuEntries, event.value))
+        if (arguments != 1 || !readInt(words[2], 1, menuEntries, number))
             return "a menu event names an entry from 1 to 5";
+        event.value = number;
         return {};
-    case ReplayEventKind::size:
-        if (arguments != 2 || !readInt(words[2], 1, maximumWindowSide, event.value) ||
-            !readInt(words[3], 1, maximumWindowSide, event.height))
+    case ReplayEventKind::size: {
+        int height = 0;
+        if (arguments != 2 || !readInt(words[2], 1, maximumWindowSide, number) ||
+            !readInt(words[3], 1, maximumWindowSide, height))
             return "a size event gives a width and a height from 1 to 65535";
+        event.value = number;
+        event.height = static_cast<std::uint16_t>(height);
         return {};
-    case ReplayEventKind::check:
+    }
+    case ReplayEventKind::check: {
         if (arguments == 0)
             return "a checkpoint with no field";
+        std::string fields;
         for (std::size_t i = 2; i < words.size(); ++i) {
             if (!checkField(words[i]))
                 return "not a checkpoint field (name=value): " + quoted(words[i]);
-            event.check += (i > 2 ? " " : "") + words[i];
+            fields += (i > 2 ? " " : "") + words[i];
         }
+        event.value = static_cast<std::int32_t>(replay.checks.size());
+        replay.checks.push_back(fields);
         return {};
+    }
     default:
         if (arguments != 0)
             return "unexpected " + quoted(words[2]) + " after the event";
@@ -152,6 +193,53 @@ std::string readHeader(const std::vector<std::string>& words, Replay& replay) {
     replay.gameVersion = words[3];
     return {};
 }
+
+// Reads a recording a line at a time, so that a file is never held whole and a bad line
+// stops it at once.
+struct LineReader {
+    Replay& replay;
+    int number = 0;
+    std::string error;
+
+    // One line without its end; `finished` when an end of line followed it.
+    bool read(std::string line, bool finished) {
+        ++number;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        const std::vector<std::string> words = wordsOf(line);
+        if (number == 1) {
+            error = readHeader(words, replay);
+        } else if (words.empty() || words[0][0] == '#') {
+            return true;
+        } else if (!finished) {
+            replay.lastLineCut = true; // every line written ends with one
+        } else {
+            ReplayEvent event;
+            event.line = number;
+            error = readEvent(words, event, replay);
+            if (error.empty() && !replay.events.empty() && event.step < replay.events.back().step)
+                error = "step " + words[0] + " after step " +
+                        std::to_string(replay.events.back().step) + ": steps go backwards";
+            if (error.empty())
+                replay.events.push_back(event);
+        }
+        return error.empty();
+    }
+
+    // The text's whole lines read; what is left is the start of a line to come.
+    bool readLines(std::string& text) {
+        std::size_t at = 0;
+        for (std::size_t end; (end = text.find('\n', at)) != std::string::npos; at = end + 1)
+            if (!read(text.substr(at, end - at), true))
+                return false;
+        text.erase(0, at);
+        return true;
+    }
+
+    bool finish(const std::string& rest) {
+        return (rest.empty() && number > 0) || read(rest, false);
+    }
+};
 
 } // namespace
 
@@ -187,70 +275,70 @@ bool replayKeyFromName(const std::string& name, KeyCode& key) {
     return false;
 }
 
-std::string formatReplayEvent(const ReplayEvent& event) {
-    std::string line = std::to_string(event.step) + " ";
-    for (const EventWord& entry : eventWords)
-        if (entry.kind == event.kind)
-            line += entry.word;
+std::string keysLine(std::int64_t step, const ActionKeys& keys) {
+    std::string line = stepWord(step, ReplayEventKind::keys);
+    for (KeyCode key : keys)
+        line += " " + replayKeyName(key);
+    return line;
+}
+
+std::string inputLine(std::int64_t step, const InputEvent& event) {
+    for (const InputWord& entry : inputWords) {
+        if (entry.inputKind != event.kind)
+            continue;
+        const std::string line = stepWord(step, entry.replayKind);
+        if (event.kind == InputKind::key)
+            return line + " " + replayKeyName(event.value);
+        if (event.kind == InputKind::menu)
+            return line + " " + std::to_string(event.value);
+        return line;
+    }
+    return {};
+}
+
+std::string checkLine(std::int64_t step, const std::string& fields) {
+    return stepWord(step, ReplayEventKind::check) + " " + fields;
+}
+
+std::string quitLine(std::int64_t step) {
+    return stepWord(step, ReplayEventKind::quit);
+}
+
+InputEvent inputOf(const ReplayEvent& event) {
+    for (const InputWord& entry : inputWords)
+        if (entry.replayKind == event.kind)
+            return {entry.inputKind, event.value};
+    return {};
+}
+
+std::string formatReplayEvent(const Replay& replay, const ReplayEvent& event) {
     switch (event.kind) {
     case ReplayEventKind::keys:
-        for (KeyCode key : event.keys)
-            line += " " + replayKeyName(key);
-        return line;
-    case ReplayEventKind::key:
-        return line + " " + replayKeyName(event.value);
-    case ReplayEventKind::menu:
-        return line + " " + std::to_string(event.value);
+        return keysLine(event.step, replay.keySets[event.value]);
     case ReplayEventKind::size:
-        return line + " " + std::to_string(event.value) + " " + std::to_string(event.height);
+        return stepWord(event.step, event.kind) + " " + std::to_string(event.value) + " " +
+               std::to_string(event.height);
     case ReplayEventKind::check:
-        return line + " " + event.check;
+        return checkLine(event.step, replay.checks[event.value]);
+    case ReplayEventKind::quit:
+        return quitLine(event.step);
     default:
-        return line;
+        return inputLine(event.step, inputOf(event));
     }
 }
 
 bool parseReplay(const std::string& text, Replay& replay, int& errorLine, std::string& error) {
     replay = {};
-    std::size_t at = 0;
-    bool header = true;
-    for (int number = 1; at < text.size() || header; ++number) {
-        std::size_t end = text.find('\n', at);
-        const bool finished = end != std::string::npos;
-        if (!finished)
-            end = text.size();
-        std::string line = text.substr(at, end - at);
-        at = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        const std::vector<std::string> words = wordsOf(line);
-        if (header) {
-            error = readHeader(words, replay);
-            header = false;
-        } else if (words.empty() || words[0][0] == '#') {
-            continue;
-        } else if (!finished) {
-            replay.lastLineCut = true; // every line written ends with one
-        } else {
-            ReplayEvent event;
-            event.line = number;
-            error = readEvent(words, event);
-            if (error.empty() && !replay.events.empty() && event.step < replay.events.back().step)
-                error = "step " + words[0] + " after step " +
-                        std::to_string(replay.events.back().step) + ": steps go backwards";
-            if (error.empty())
-                replay.events.push_back(event);
-        }
-        if (!error.empty()) {
-            errorLine = number;
-            return false;
-        }
-    }
-    return true;
+    LineReader reader{replay, 0, {}};
+    std::string rest = text;
+    const bool read = reader.readLines(rest) && reader.finish(rest);
+    errorLine = reader.number;
+    error = reader.error;
+    return read;
 }
 
 bool readReplayFile(const std::string& path, Replay& replay, std::string& message) {
-    constexpr std::size_t largest = 64 << 20; // a day of play takes about 10 MiB
+    replay = {};
     bool regular = true;
     std::FILE* file = openRegularFile(path, regular);
     if (!file) {
@@ -258,21 +346,30 @@ bool readReplayFile(const std::string& path, Replay& replay, std::string& messag
             "cannot read " + path + ": " + (regular ? std::strerror(errno) : "not a regular file");
         return false;
     }
+    LineReader reader{replay, 0, {}};
     std::string text;
-    char block[4096];
+    std::size_t size = 0;
+    char block[1 << 16];
     std::size_t got = 0;
-    while (text.size() <= largest && (got = std::fread(block, 1, sizeof block, file)) > 0)
+    bool read = true;
+    while (read && size <= replayLargestBytes &&
+           (got = std::fread(block, 1, sizeof block, file)) > 0) {
+        size += got;
         text.append(block, got);
+        read = reader.readLines(text);
+    }
     const bool readError = std::ferror(file);
     std::fclose(file);
-    if (readError || text.size() > largest) {
-        message = "cannot read " + path + (readError ? "" : ": larger than 64 MiB");
+    if (readError) {
+        message = "cannot read " + path;
         return false;
     }
-    int line = 0;
-    std::string error;
-    if (!parseReplay(text, replay, line, error)) {
-        message = path + ":" + std::to_string(line) + ": " + error;
+    if (read && size > replayLargestBytes) {
+        message = path + ": larger than 16 MiB: " + boundsText;
+        return false;
+    }
+    if (!read || !reader.finish(text)) {
+        message = path + ":" + std::to_string(reader.number) + ": " + reader.error;
         return false;
     }
     return true;

@@ -1,9 +1,8 @@
-#include "input/game_state.h"
+#include "replay/game_state.h"
 
 #include "app/screen.h"
 #include "app/window.h"
 #include "game/state.h"
-#include "input/demo.h"
 #include "menus/menu_state.h"
 #include "menus/title_animation.h"
 

@@ -1,30 +1,34 @@
-#include "input/demo.h"
+#include "replay/demo.h"
 
 #include "app/idle_pacing.h"
 #include "app/screen.h"
 #include "app/window.h"
-#include "input/game_state.h"
-#include "input/playback.h"
-#include "input/settings.h"
 #include "menus/menus.h"
+#include "menus/title_animation.h"
+#include "replay/game_state.h"
+#include "replay/playback.h"
+#include "replay/sources.h"
 #include "sound/sound.h"
 #include "text/bitmap_font.h"
 #include "text/print_text.h"
 #include "text/words.h"
 
-#include <cstdio>
+#include <GL/gl.h>
 
-int titleStepsUntouched = 0;
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
-constexpr int demoVolumeShare = 4; // a quarter of the player's volume
 constexpr int markBlinkSteps = 30;
 
 Playback demoPlayback;
 SavedState startState;
 SavedState titleState;
-Settings playerSettings;
+
+// The view the player had chosen, which the demo does not play in.
+GLint playerPolygonMode = GL_FILL;
+GLboolean playerLightOn = GL_TRUE;
 
 // Arcade demos say what they are in a corner: DEMO in the bottom right, blinking each
 // half-second.
@@ -38,55 +42,57 @@ void drawDemoMark() {
     printText(textAreaWidth() - 90, 12, "%s", word(Word::demo));
 }
 
+void playDemoEvent(const ReplayEvent& event, const Replay& replay) {
+    playFromSource(Source::demo, event, replay);
+}
+
 void startDemo() {
     titleState = saveGameState();
-    playerSettings = settingsInEffect;
+    GLint polygonMode[2] = {GL_FILL, GL_FILL};
+    glGetIntegerv(GL_POLYGON_MODE, polygonMode);
+    playerPolygonMode = polygonMode[0];
+    playerLightOn = glIsEnabled(GL_LIGHT0);
     restoreGameState(startState);
+    glPolygonMode(GL_FRONT, GL_FILL);
     demoPlayback.next = 0;
-    demoPlayback.firstStep = stepsRun() + 1; // the step that starts it is the title's
+    demoPlayback.firstStep = stepsRun();
     demoPlayback.on = true;
-    setSoundVolume(settingsInEffect.volume / demoVolumeShare);
+    sourceStarted(Source::demo);
     setFrameOverlay(drawDemoMark);
     enterTitleScreen();
+    playDemoEvents(); // its first step's, due before the step about to run
 }
 
 } // namespace
 
 void loadDemo() {
     startState = saveGameState();
-    Replay replay;
     std::string message;
-    if (!readReplayFile(demoPath, replay, message)) {
+    if (!readReplayFile(demoPath, demoPlayback.replay, message))
         std::fprintf(stderr, "ruko: no demo on the title: %s\n", message.c_str());
-        return;
-    }
-    demoPlayback = {replay.events, 0, 0, InputSource::demo, false};
 }
 
-// Counted during the demo too, as when it was recorded.
-void countTitleStep() {
-    ++titleStepsUntouched;
-    if (!demoPlayback.events.empty() && !demoPlayback.on && titleStepsUntouched >= demoAfterSteps)
+void startDemoWhenDue() {
+    if (!demoPlayback.on && !demoPlayback.replay.events.empty() &&
+        std::strcmp(screenName(), "title") == 0 && titleStepsUntouched >= demoAfterSteps)
         startDemo();
-}
-
-bool demoPlaying() {
-    return demoPlayback.on;
 }
 
 void endDemo() {
     demoPlayback.on = false;
     stopCrowdMurmur();
-    settingsInEffect = playerSettings;
-    setSoundVolume(settingsInEffect.volume);
     setFrameOverlay(nullptr);
     restoreGameState(titleState);
     titleStepsUntouched = 0;
     enterTitleScreen();
+    glPolygonMode(GL_FRONT, static_cast<GLenum>(playerPolygonMode));
+    if (!playerLightOn)
+        glDisable(GL_LIGHT0);
+    sourceEnded(Source::demo);
 }
 
 void playDemoEvents() {
-    playDueEvents(demoPlayback);
+    playDueEvents(demoPlayback, playDemoEvent);
     if (demoPlayback.on && playbackDone(demoPlayback))
         endDemo();
 }

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "input/inputs.h"
+#include "input/settings.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A recording: the inputs that reached the game, each with the number of steps run before it
+// fell, and the game's state every second. Plain text, one event a line:
+//   ruko-replay 1 ruko 1.0    the format, its version, and the game's version that wrote it
+//   0 keys w x up down left right i k l m t
+//                             the keys of the fight's and the training's actions, in the
+//                             settings file's order (left_punch to turn)
+//   312 key x                 a key: a character as typed, a word (return, escape, space, up,
+//                             f1, ...), \xNN for another character, sNNN for another GLUT key
+//   400 menu 1                an entry of the right-button menu, 1 to 5 from the top
+//   410 click                 a mouse button pressed over the window
+//   411 pad                   a pad's press that stands for no key on that screen
+//   420 hidden                the window hidden; `shown` when it comes back
+//   600 check screen=fight menus=1a2b3c4d fight=...    the state before step 600
+//   900 quit                  the event before ended the game
+// Blank lines and lines starting with # are left out. Older recordings may hold `size W H`
+// lines and the menu's full screen and quit (2 and 5): read, and left out when played, as the
+// window's own business.
+//
+// A recording holds at most 24 hours of play and 16 MiB (a day of play writes about 10 MiB):
+// a longer one is no recording this game made, and checking it would take hours.
+
+inline constexpr std::int64_t replayLongestSteps = 24LL * 60 * 60 * 60;
+inline constexpr std::size_t replayLargestBytes = 16u << 20;
+
+enum class ReplayEventKind { keys, key, menu, click, pad, hidden, shown, size, check, quit };
+
+// Kept small: a recording may hold millions.
+struct ReplayEvent {
+    std::int32_t step = 0;
+    std::int32_t value = 0;   // the key, the menu entry, the width; a checkpoint's or keys' index
+    std::int32_t line = 0;    // where it was read
+    std::uint16_t height = 0; // the size's
+    ReplayEventKind kind = ReplayEventKind::key;
+};
+
+using ActionKeys = std::array<KeyCode, actionCount>;
+
+struct Replay {
+    std::string gameVersion;
+    std::vector<ReplayEvent> events;
+    std::vector<std::string> checks; // each checkpoint's fields, as written
+    std::vector<ActionKeys> keySets;
+    bool lastLineCut = false; // an unfinished last line (a crash while recording) left out
+};
+
+// The lines a recording is made of, without their end of line.
+std::string replayHeader();
+std::string keysLine(std::int64_t step, const ActionKeys& keys);
+std::string inputLine(std::int64_t step, const InputEvent& event);
+std::string checkLine(std::int64_t step, const std::string& fields);
+std::string quitLine(std::int64_t step);
+
+// An event read, written back as its line.
+std::string formatReplayEvent(const Replay& replay, const ReplayEvent& event);
+
+// What a key, menu, click, pad or visibility event plays.
+InputEvent inputOf(const ReplayEvent& event);
+
+// Reads a recording's text. On a fault: false, with the line and what is wrong there.
+bool parseReplay(const std::string& text, Replay& replay, int& errorLine, std::string& error);
+
+// Reads the file at `path` into `replay`, a line at a time. On a fault: false, with the message
+// to print ("PATH:LINE: what", or why it cannot be read).
+bool readReplayFile(const std::string& path, Replay& replay, std::string& message);
+
+// The name a key goes by in a recording, and back.
+std::string replayKeyName(KeyCode key);
+bool replayKeyFromName(const std::string& name, KeyCode& key);

@@ -1,0 +1,101 @@
+#include "replay/replays.h"
+
+#include "app/idle_pacing.h"
+#include "app/screen.h"
+#include "replay/playback.h"
+#include "replay/sources.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+Playback replayPlayback;
+std::string replayName;
+bool checking = false;
+int checkStatus = 0;
+
+void say(const ReplayEvent* event, const std::string& what) {
+    std::fprintf(stderr, "ruko: %s", replayName.c_str());
+    if (event)
+        std::fprintf(stderr, ":%d", event->line);
+    std::fprintf(stderr, ": step %lld: %s\n", stepsRun() - replayPlayback.firstStep, what.c_str());
+}
+
+void stopReplay(const std::string& why, int status) {
+    replayPlayback.on = false;
+    checkStatus = status;
+    sourceEnded(Source::replay);
+    if (!checking)
+        say(nullptr, why + "; the game is yours");
+}
+
+void playReplayEvent(const ReplayEvent& event, const Replay& replay) {
+    playFromSource(Source::replay, event, replay);
+}
+
+// With no step to run, an event still to come waits for ever: the recording hid the window
+// and goes on, which no game does; or the game stopped (a finished training) where the
+// recorded one went on.
+void stopWhereStuck() {
+    const ReplayEvent* next = nextEvent(replayPlayback);
+    if (!replayPlayback.on || installedIdle() || playerHidWindow() || !next)
+        return;
+    const bool hidden = !screenShown();
+    say(next, hidden ? "the recording goes on with the window hidden, where no step can run"
+                     : "the game stands still (no step runs) where the recording goes on");
+    stopReplay("the playback stops", hidden ? 2 : 1);
+}
+
+// A check that the game itself ends (Escape on the title) while the recording goes on.
+void endedEarly() {
+    if (!replayPlayback.on)
+        return;
+    say(nextEvent(replayPlayback), "the game ends where the recording goes on");
+    std::_Exit(1);
+}
+
+} // namespace
+
+void startReplay(const Replay& replay, const std::string& name) {
+    replayPlayback = {replay, 0, stepsRun(), true};
+    replayName = name;
+    sourceStarted(Source::replay);
+    if (replay.lastLineCut)
+        std::fprintf(stderr, "ruko: %s: its last line is cut short (left out)\n", name.c_str());
+}
+
+void leaveReplay() {
+    stopReplay("left by Escape", 0);
+}
+
+void playReplayEvents() {
+    playDueEvents(replayPlayback, playReplayEvent);
+    if (replayPlayback.on && playbackDone(replayPlayback))
+        stopReplay("played to its end", 0);
+    stopWhereStuck();
+}
+
+void checkReplayStep() {
+    int line = 0;
+    std::string difference = compareDueCheckpoint(replayPlayback, line);
+    if (difference.empty())
+        return;
+    if (replayPlayback.replay.gameVersion != RUKO_VERSION)
+        difference += " (recorded by ruko " + replayPlayback.replay.gameVersion +
+                      ", this is ruko " RUKO_VERSION ")";
+    ReplayEvent where;
+    where.line = line;
+    say(&where, difference);
+    stopReplay("the playback stops", 1);
+}
+
+int checkReplay(const Replay& replay, const std::string& name) {
+    if (!checking)
+        std::atexit(endedEarly);
+    checking = true;
+    startReplay(replay, name);
+    while (replayPlayback.on)
+        runSlot();
+    return checkStatus;
+}

@@ -1,0 +1,150 @@
+#include "replay/sources.h"
+
+#include "app/idle_pacing.h"
+#include "input/inputs.h"
+#include "input/keys.h"
+#include "input/pads.h"
+#include "menus/view_menu.h"
+#include "replay/demo.h"
+#include "replay/recorder.h"
+#include "replay/replays.h"
+#include "sound/sound.h"
+
+#include <algorithm>
+
+namespace {
+
+struct SourceRules {
+    bool rumbles;
+    int volumeShare; // of the player's volume
+};
+
+constexpr SourceRules sourceRules[] = {
+    {true, 1},  // the player
+    {false, 1}, // a recording: the viewer is not the one punching
+    {false, 4}, // the demo: softly, and nobody is punching
+};
+
+ActionKeys sourceKeys[3] = {};
+bool driving[3] = {true, false, false};
+bool playerHidden = false;
+
+int indexOf(Source source) {
+    return static_cast<int>(source);
+}
+
+Source liveSource() {
+    if (driving[indexOf(Source::demo)])
+        return Source::demo;
+    return driving[indexOf(Source::replay)] ? Source::replay : Source::player;
+}
+
+void followLiveSource() {
+    const Source live = liveSource();
+    std::copy(sourceKeys[indexOf(live)].begin(), sourceKeys[indexOf(live)].end(),
+              settingsInEffect.keys);
+    const SourceRules& rules = sourceRules[indexOf(live)];
+    setSoundVolume(settingsInEffect.volume / rules.volumeShare);
+    allowPadRumbles(rules.rumbles);
+}
+
+// An input of the player or of a recording: under the demo, a press only ends it (and is
+// recorded, since the demo ends where it fell).
+void outerInput(const InputEvent& event) {
+    if (driving[indexOf(Source::demo)] && isPress(event)) {
+        recordInput(event);
+        endDemo();
+        return;
+    }
+    runInput(event);
+}
+
+bool judgeDeviceInput(const InputEvent& event) {
+    if (event.kind == InputKind::hidden || event.kind == InputKind::shown) {
+        playerHidden = event.kind == InputKind::hidden;
+        return true;
+    }
+    if (driving[indexOf(Source::replay)]) {
+        if (event.kind == InputKind::key && event.value == escapeKey)
+            leaveReplay();
+        return false;
+    }
+    if (driving[indexOf(Source::demo)] && isPress(event)) {
+        outerInput(event);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+double pollSources() {
+    if (!playerHidden) {
+        playReplayEvents();
+        playDemoEvents();
+    }
+    const double padsAgain = pollPads();
+    return liveSource() != Source::player && !playerHidden ? 0.0 : padsAgain;
+}
+
+void sourcesBeforeStep() {
+    startDemoWhenDue();
+    recordCheckpoint();
+    checkReplayStep();
+    checkDemoStep();
+}
+
+void plugInSources() {
+    std::copy(settingsInEffect.keys, settingsInEffect.keys + actionCount,
+              sourceKeys[indexOf(Source::player)].begin());
+    setDeviceJudge(judgeDeviceInput);
+    setInputListener(recordInput);
+    setIdlePoll(pollSources);
+    setStepHook(sourcesBeforeStep);
+    followLiveSource();
+}
+
+void sourceStarted(Source source) {
+    const Settings usual = defaultSettings();
+    std::copy(usual.keys, usual.keys + actionCount, sourceKeys[indexOf(source)].begin());
+    driving[indexOf(source)] = true;
+    if (source == Source::replay)
+        recordKeys(sourceKeys[indexOf(source)]);
+    followLiveSource();
+}
+
+void sourceEnded(Source source) {
+    driving[indexOf(source)] = false;
+    if (source == Source::replay)
+        recordKeys(sourceKeys[indexOf(Source::player)]);
+    followLiveSource();
+}
+
+void playFromSource(Source source, const ReplayEvent& event, const Replay& replay) {
+    switch (event.kind) {
+    case ReplayEventKind::keys:
+        sourceKeys[indexOf(source)] = replay.keySets[event.value];
+        if (source == Source::replay)
+            recordKeys(sourceKeys[indexOf(source)]);
+        followLiveSource();
+        return;
+    case ReplayEventKind::size:
+    case ReplayEventKind::check:
+    case ReplayEventKind::quit:
+        return;
+    case ReplayEventKind::menu:
+        if (event.value == fullScreenEntry || event.value == quitEntry)
+            return; // the window is the viewer's
+        break;
+    default:
+        break;
+    }
+    if (source == Source::demo)
+        carryOutInput(inputOf(event));
+    else
+        outerInput(inputOf(event));
+}
+
+bool playerHidWindow() {
+    return playerHidden;
+}
