@@ -23,16 +23,15 @@ constexpr MenuItem viewMenuItems[] = {
     {quitEntry, Word::quitEntry},
 };
 
-// Full screen and quitting act on the window alone: they change nothing of the game, so they
-// are neither recorded nor a press. The other entries are inputs like keys.
+} // namespace
+
+// Full screen and quitting change nothing of the game: neither recorded nor a press.
 void onViewMenuPick(int entry) {
     if (entry == fullScreenEntry || entry == quitEntry)
         onViewMenu(entry);
     else
         menuInput(entry);
 }
-
-} // namespace
 
 void createViewMenu() {
     glutCreateMenu(onViewMenuPick);

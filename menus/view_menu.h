@@ -13,5 +13,9 @@ enum ViewMenuEntry {
 // Creates the menu with its five entries and attaches it to the right button.
 void createViewMenu();
 
-// The GLUT menu callback. "Plein ecran" goes full screen, and back to the window as it opened.
+// The GLUT menu callback: full screen and quitting act on the window at once; the other
+// entries are inputs (input/inputs.h), recorded and played back like keys.
+void onViewMenuPick(int entry);
+
+// What an entry does. "Plein ecran" goes full screen, and back to the window as it opened.
 void onViewMenu(int entry);

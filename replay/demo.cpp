@@ -97,8 +97,14 @@ void playDemoEvents() {
         endDemo();
 }
 
+// The demo plays the same in every game: one that goes otherwise is a fault, said rather than
+// hidden by the title coming back.
 void checkDemoStep() {
     int line = 0;
-    if (!compareDueCheckpoint(demoPlayback, line).empty())
-        endDemo();
+    const std::string difference = compareDueCheckpoint(demoPlayback, line);
+    if (difference.empty())
+        return;
+    std::fprintf(stderr, "ruko: %s:%d: the demo goes otherwise: %s\n", demoPath, line,
+                 difference.c_str());
+    endDemo();
 }

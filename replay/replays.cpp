@@ -34,12 +34,20 @@ void playReplayEvent(const ReplayEvent& event, const Replay& replay) {
     playFromSource(Source::replay, event, replay);
 }
 
-// With no step to run, an event still to come waits for ever: the recording hid the window
+// An event whose step the game has run past is never played; with no step to run, an event
+// still to come waits for ever: the recording hid the window
 // and goes on, which no game does; or the game stopped (a finished training) where the
 // recorded one went on.
 void stopWhereStuck() {
     const ReplayEvent* next = nextEvent(replayPlayback);
-    if (!replayPlayback.on || installedIdle() || playerHidWindow() || !next)
+    if (!replayPlayback.on || !next)
+        return;
+    if (replayPlayback.firstStep + next->step < stepsRun()) {
+        say(next, "the game has run past this event's step");
+        stopReplay("the playback stops", 1);
+        return;
+    }
+    if (installedIdle() || playerHidWindow())
         return;
     const bool hidden = !screenShown();
     say(next, hidden ? "the recording goes on with the window hidden, where no step can run"

@@ -33,12 +33,6 @@ int indexOf(Source source) {
     return static_cast<int>(source);
 }
 
-Source liveSource() {
-    if (driving[indexOf(Source::demo)])
-        return Source::demo;
-    return driving[indexOf(Source::replay)] ? Source::replay : Source::player;
-}
-
 void followLiveSource() {
     const Source live = liveSource();
     std::copy(sourceKeys[indexOf(live)].begin(), sourceKeys[indexOf(live)].end(),
@@ -92,6 +86,12 @@ void sourcesBeforeStep() {
     recordCheckpoint();
     checkReplayStep();
     checkDemoStep();
+    // What a checkpoint set going (a playback that stops there) was recorded after it, at this
+    // step: played after it too.
+    if (!playerHidden) {
+        playReplayEvents();
+        playDemoEvents();
+    }
 }
 
 void plugInSources() {
@@ -143,6 +143,12 @@ void playFromSource(Source source, const ReplayEvent& event, const Replay& repla
         carryOutInput(inputOf(event));
     else
         outerInput(inputOf(event));
+}
+
+Source liveSource() {
+    if (driving[indexOf(Source::demo)])
+        return Source::demo;
+    return driving[indexOf(Source::replay)] ? Source::replay : Source::player;
 }
 
 bool playerHidWindow() {

@@ -27,6 +27,9 @@ void plugInSources();
 double pollSources();
 void sourcesBeforeStep();
 
+// Who drives now.
+Source liveSource();
+
 // A source starts or stops driving; the keys, volume and pads follow.
 void sourceStarted(Source source);
 void sourceEnded(Source source);

@@ -52,7 +52,7 @@ wine "$RUKO_BINARY" --bogus 2>"$SCRATCH/bogus" || status=$?
 # folder named in Greek, are found: a recording recorded to, and one checked. Wine reads the
 # arguments as UTF-8 under a UTF-8 locale.
 RUKO_SOURCE=$SCRATCH/elsewhere
-greek=$SCRATCH/Ελένη
+greek=$SCRATCH/Ελένη/recordings
 mkdir -p "$greek" && rm -f "$greek/νίκη.replay"
 LC_ALL=C.UTF-8 start_game --record "$(game_path "$greek/νίκη.replay")"
 yellow=$(count_colour "$(shoot title)" 240x60+390+170 255 255 0)

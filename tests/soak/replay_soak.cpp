@@ -1,0 +1,256 @@
+// Seeded random sessions played through the game's real input path (keys and custom keys, pad
+// presses, clicks, every right-button entry, hides and shows, resizes and full screen, idling
+// into the demo, recordings handed over and taken back), each recorded, then checked by the
+// real game with `ruko --check`. A failure prints its seed and what the check said: the line,
+// the step and the part of the state that differ.
+//
+//   replay_soak GAME SCRATCH SEED...          the sessions of those seeds
+//   replay_soak GAME SCRATCH --seconds N      new seeds, one after the other, for N seconds
+// Run from the project root (the game reads Data/).
+//
+// Each session runs in a process of its own, started afresh as the game is. While it plays it
+// also checks what no recording would show: the player's keys are in effect whenever the
+// player drives, and only the player's play shakes the pad.
+
+#include "app/idle_pacing.h"
+#include "app/screen.h"
+#include "app/startup.h"
+#include "input/inputs.h"
+#include "input/keys.h"
+#include "input/pad_layout.h"
+#include "input/pads.h"
+#include "input/settings.h"
+#include "menus/menus.h"
+#include "menus/view_menu.h"
+#include "replay/demo.h"
+#include "replay/recorder.h"
+#include "replay/replays.h"
+#include "replay/sources.h"
+
+#include <GL/freeglut.h>
+#include <SDL2/SDL.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* handedOver[] = {"menus", "fight", "training_bag", "training_ball"};
+constexpr int sessionActions = 160;
+
+// Another player's keys: the usual ones with the punches and a step moved elsewhere.
+constexpr const char* otherKeys = "[keys]\nleft_punch = z\nright_punch = c\nstep_in = f\n";
+
+void fail(const char* what) {
+    std::fprintf(stderr, "replay_soak: %s\n", what);
+    std::_Exit(3);
+}
+
+ActionKeys keysInEffect() {
+    ActionKeys keys{};
+    std::copy(settingsInEffect.keys, settingsInEffect.keys + actionCount, keys.begin());
+    return keys;
+}
+
+ActionKeys playerKeys{};
+int demoSteps = 0; // how long the demo drove: a soak that never reaches it proves less
+
+int SDLCALL onRumble(void*, Uint16 low, Uint16 high) {
+    if ((low || high) && liveSource() != Source::player)
+        fail("the pad rumbled while the player did not drive");
+    return 0;
+}
+
+// The game's slots, unpaced; GLUT's own events every few (the window's changes of size), with
+// its idle kept from running steps of its own, so that a seed plays the same each time.
+void runSlots(int slots) {
+    for (int i = 0; i < slots; ++i) {
+        runSlot();
+        demoSteps += liveSource() == Source::demo;
+        if (i % 16 == 0) {
+            glutIdleFunc(nullptr);
+            glutMainLoopEvent();
+        }
+        if (liveSource() == Source::player && keysInEffect() != playerKeys)
+            fail("the keys in effect are not the player's while the player drives");
+    }
+}
+
+std::string recordingsFolder;
+
+void handOver(std::mt19937& random) {
+    const std::string path = recordingsFolder + "/" + handedOver[random() % 4] + ".replay";
+    Replay replay;
+    std::string problem;
+    if (!readReplayFile(path, replay, problem))
+        fail(problem.c_str());
+    startReplay(replay, path);
+}
+
+KeyCode someKey(std::mt19937& random) {
+    switch (random() % 8) {
+    case 0:
+        return enterKey;
+    case 1:
+        return random() % 6 == 0 ? escapeKey : enterKey;
+    case 2:
+    case 3:
+        return specialKey(GLUT_KEY_LEFT + static_cast<int>(random() % 4));
+    case 4:
+        return 'a' + static_cast<int>(random() % 26);
+    default:
+        return playerKeys[random() % actionCount];
+    }
+}
+
+void playOneAction(std::mt19937& random) {
+    const unsigned pick = random() % 100;
+    if (pick < 45) {
+        const KeyCode key = someKey(random);
+        if (key < specialKeyBase)
+            keyboardInput(static_cast<unsigned char>(key), 0, 0);
+        else
+            specialInput(key - specialKeyBase, 0, 0);
+    } else if (pick < 55) {
+        padInput(padKey(screenPadLayout(), static_cast<PadInput>(random() % padInputCount)));
+    } else if (pick < 59) {
+        mouseInput(GLUT_LEFT_BUTTON, GLUT_DOWN, 10, 10);
+    } else if (pick < 69) {
+        onViewMenuPick(1 + static_cast<int>(random() % 4));
+    } else if (pick < 74) {
+        visibilityInput(GLUT_NOT_VISIBLE);
+        runSlots(static_cast<int>(random() % 30));
+        visibilityInput(GLUT_VISIBLE);
+    } else if (pick < 78) {
+        glutReshapeWindow(320 + static_cast<int>(random() % 960),
+                          240 + static_cast<int>(random() % 720));
+    } else if (pick < 84 && std::string(screenName()) == "title") {
+        if (random() % 2)
+            onViewMenuPick(1 + static_cast<int>(random() % 4)); // the demo plays in its own view
+        runSlots(demoAfterSteps + static_cast<int>(random() % 900));
+    } else if (pick < 86 && liveSource() == Source::player) {
+        handOver(random);
+    }
+    runSlots(1 + static_cast<int>(random() % 40));
+}
+
+void writeFile(const std::string& path, const std::string& text) {
+    std::ofstream(path) << text;
+}
+
+// The child: the game as it starts, played by the seed, then ended as a player ends it.
+[[noreturn]] void playSession(unsigned seed, const std::string& folder) {
+    std::mt19937 random(seed);
+    const std::string config = folder + "/config";
+    mkdir(config.c_str(), 0700);
+    mkdir((config + "/ruko").c_str(), 0700);
+    writeFile(config + "/ruko/ruko.conf", seed % 2 ? otherKeys : "");
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    setenv("XDG_STATE_HOME", folder.c_str(), 1);
+    int argc = 1;
+    char name[] = "ruko";
+    char* argv[] = {name, nullptr};
+    startGame(&argc, argv);
+    plugInSources();
+    loadDemo();
+    startPads();
+    SDL_VirtualJoystickDesc pad{};
+    pad.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    pad.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    pad.naxes = SDL_CONTROLLER_AXIS_MAX;
+    pad.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    pad.Rumble = onRumble;
+    if (SDL_JoystickAttachVirtualEx(&pad) < 0)
+        fail(SDL_GetError());
+    playerKeys = keysInEffect();
+    startRecording(folder + "/session.replay", playerKeys);
+    enterTitleScreen();
+    if (seed % 3 == 0)
+        handOver(random); // as ruko --replay does
+    for (int action = 0; action < sessionActions; ++action)
+        playOneAction(random);
+    std::printf("%d steps, %d of them in the demo\n", static_cast<int>(stepsRun()), demoSteps);
+    std::fflush(stdout);
+    onViewMenuPick(quitEntry);
+    std::_Exit(4); // quitting returned
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream file(path);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// One seed: played, then checked. False, said with the seed, when either fails.
+bool soak(const std::string& game, const std::string& scratch, unsigned seed) {
+    const std::string folder = scratch + "/seed" + std::to_string(seed);
+    if (std::system(("rm -rf '" + folder + "' && mkdir -p '" + folder + "'").c_str()) != 0)
+        fail("no scratch folder");
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (!freopen((folder + "/session.out").c_str(), "w", stdout) ||
+            !freopen((folder + "/session.err").c_str(), "w", stderr))
+            fail("no session files");
+        playSession(seed, folder);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::printf("seed %u: the session failed (status %d): %s", seed, status,
+                    readFile(folder + "/session.err").c_str());
+        return false;
+    }
+    const std::string said = readFile(folder + "/session.err");
+    if (said.find("the demo goes otherwise") != std::string::npos) {
+        std::printf("seed %u: %s", seed, said.c_str());
+        return false;
+    }
+    const std::string check = "timeout 120 '" + game + "' --check '" + folder +
+                              "/session.replay' >'" + folder + "/check.out' 2>'" + folder +
+                              "/check.err'";
+    const int checked = std::system(check.c_str());
+    if (checked != 0) {
+        std::printf("seed %u: ruko --check exits %d: %s", seed, WEXITSTATUS(checked),
+                    readFile(folder + "/check.err").c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: replay_soak GAME SCRATCH SEED... | --seconds N\n");
+        return 2;
+    }
+    const std::string game = argv[1];
+    const std::string scratch = argv[2];
+    recordingsFolder = "tests/e2e/recordings";
+    int failures = 0;
+    int sessions = 0;
+    if (std::string(argv[3]) == "--seconds" && argc == 5) {
+        using Clock = std::chrono::steady_clock;
+        const auto end = Clock::now() + std::chrono::seconds(std::atoi(argv[4]));
+        const unsigned first = static_cast<unsigned>(Clock::now().time_since_epoch().count());
+        for (unsigned seed = first % 1000000; Clock::now() < end; ++seed, ++sessions)
+            failures += !soak(game, scratch, seed);
+    } else {
+        for (int i = 3; i < argc; ++i, ++sessions)
+            failures += !soak(game, scratch, static_cast<unsigned>(std::atoi(argv[i])));
+    }
+    std::printf("%d sessions, %d failed\n", sessions, failures);
+    return failures ? 1 : 0;
+}
