@@ -33,7 +33,7 @@ WINDOWS_GAME_BUILD := $(WINDOWS_BUILD)/game
 STEPS ?= 1000000
 SEED ?= 20240607
 
-.PHONY: all run test test-release test-sanitize test-fuzz fuzz fuzz-build soak sanitize-build \
+.PHONY: all run test test-release test-sanitize test-fuzz fuzz fuzz-build soak soak-replays sanitize-build \
 	bench bench-latency memcheck deps deps-run tests-on clean install package assets screenshots \
 	windows test-windows bench-windows
 
@@ -86,6 +86,13 @@ test-sanitize: sanitize-build
 soak: sanitize-build
 	ALSOFT_DRIVERS=null RUKO_SOAK_STEPS=$(STEPS) RUKO_SOAK_SEED=$(SEED) $(SANITIZE_ENV) $(WITH_DISPLAY) \
 		./$(SANITIZE_BUILD)/tests/soak_test --gtest_filter=SoakTest.EveryScreenForLongWithoutGrowth
+
+# `make soak-replays`: random sessions recorded and checked by the game, new seeds for that long.
+SOAK_SECONDS ?= 600
+soak-replays: tests-on
+	$(MAKE) all
+	ALSOFT_DRIVERS=null $(WITH_DISPLAY) ./$(BUILD)/tests/replay_soak ./$(BUILD)/ruko $(BUILD)/soak \
+		--seconds $(SOAK_SECONDS)
 
 fuzz-build:
 	@test -f $(FUZZ_BUILD)/CMakeCache.txt || cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=$(FUZZ_CXX)

@@ -12,8 +12,6 @@ bool muteRequested = false;
 std::string recordPath;
 std::string replayPath;
 std::string checkPath;
-WindowGeometry askedGeometry;
-std::string displayName;
 
 namespace {
 

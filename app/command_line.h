@@ -16,20 +16,6 @@ extern std::string recordPath; // --record FILE: else the last session's file
 extern std::string replayPath; // --replay FILE
 extern std::string checkPath;  // --check FILE
 
-// The window -geometry asks for, as X11 reads it: [=][WxH][{+-}X{+-}Y], 640x480 at 0,0 for what
-// it does not give. An offset after - counts from the screen's right or bottom edge to the
-// window's.
-struct WindowGeometry {
-    int width = startWindowWidth;
-    int height = startWindowHeight;
-    int x = 0;
-    int y = 0;
-    bool fromRight = false;
-    bool fromBottom = false;
-};
-extern WindowGeometry askedGeometry;
-extern std::string displayName; // -display's value (left for glutInit too), else empty
-
 // Takes the game's options out of argv. Returns true when the game is to start; otherwise it
 // has printed what was asked (help, version, or the usage on stderr for a bad option) and
 // exitStatus holds the status to end with (0, or 2 for a bad option).

@@ -5,9 +5,9 @@
 #include "menus/menus.h"
 #include "platform/platform.h"
 #include "replay/demo.h"
+#include "replay/plug_in.h"
 #include "replay/recorder.h"
 #include "replay/replays.h"
-#include "replay/sources.h"
 #include "sound/sound.h"
 
 #include <GL/glut.h>

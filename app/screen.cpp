@@ -33,6 +33,7 @@ void registerScreenCallbacks(const ScreenCallbacks& callbacks) {
     currentKeyboard = callbacks.keyboard;
     currentSpecial = callbacks.special;
     currentPadLayout = callbacks.padLayout;
+    setPadLayout(callbacks.padLayout);
     currentVisibility = callbacks.visibility;
     currentName = callbacks.name ? callbacks.name : "";
     glutDisplayFunc(callbacks.display);
@@ -105,6 +106,7 @@ void reshapeScreen60(int width, int height) {
 
 void onScreenVisibility(int state, VisibilityMessages messages) {
     shown = state == GLUT_VISIBLE;
+    setPadsWindowShown(shown);
     if (shown) {
         if (messages == VisibilityMessages::VisibleAndHidden)
             printLine(visibleMessage);
@@ -153,6 +155,7 @@ PadLayout screenPadLayout() {
 void replaceScreenControls(SpecialHandler special, PadLayout padLayout) {
     currentSpecial = special;
     currentPadLayout = padLayout;
+    setPadLayout(padLayout);
     glutSpecialFunc(special ? specialInput : nullptr);
 }
 

@@ -1,12 +1,10 @@
 #pragma once
 
 #include "app/idle_pacing.h"
+#include "input/screen_layouts.h"
 
 // A screen is its six GLUT callbacks plus the GL state, projection and light that its enter
 // function sets. There is no screen object: entering a screen replaces every callback.
-
-// What a pad's buttons and sticks mean on a screen (input/pad_layout.h).
-enum class PadLayout { title, menu, fight, knockOut, training };
 
 using KeyboardHandler = void (*)(unsigned char key, int x, int y);
 using SpecialHandler = void (*)(int key, int x, int y);

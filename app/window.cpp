@@ -1,6 +1,5 @@
 #include "app/window.h"
 
-#include "app/command_line.h"
 #include "platform/platform.h"
 #include "text/print_text.h"
 
@@ -9,6 +8,8 @@
 #include <cstdlib>
 
 int windowId = 0;
+WindowGeometry askedGeometry;
+std::string displayName;
 int windowWidth = startWindowWidth;
 int windowHeight = startWindowHeight;
 unsigned char whiteLightOn = 1;

@@ -16,9 +16,9 @@
 #include "game/fight_screen.h"
 #include "input/inputs.h"
 #include "replay/demo.h"
+#include "replay/plug_in.h"
 #include "replay/recorder.h"
 #include "replay/replay_file.h"
-#include "replay/sources.h"
 
 #include <sys/resource.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/screen.h"
+#include "input/screen_layouts.h"
 #include "input/settings.h"
 
 // What a pad's buttons and sticks do on each screen: the key they stand for, every pad alike

@@ -1,13 +1,12 @@
 #include "input/pads.h"
 
-#include "app/idle_pacing.h"
-#include "app/screen.h"
 #include "input/inputs.h"
 #include "input/pad_layout.h"
 #include "platform/platform.h"
 
 #include <SDL2/SDL.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -23,6 +22,8 @@ struct Pad {
 std::vector<Pad> pads;
 bool padsStarted = false;
 bool rumblesAllowed = true;
+PadLayout padLayout = PadLayout::title;
+bool windowShown = true;
 
 // Whether the pads' inputs counted at the last read: a pad there, the window shown and in front.
 bool counting = false;
@@ -84,7 +85,7 @@ Pad* findPad(SDL_JoystickID id) {
 // What the input stands for on the current screen goes in with every other input; a press
 // that stands for nothing still counts as a press (it ends the title's demo).
 void sendKey(PadInput input, bool press) {
-    const KeyCode key = padKey(screenPadLayout(), input);
+    const KeyCode key = padKey(padLayout, input);
     if (key != 0 || press)
         padInput(key);
 }
@@ -174,10 +175,11 @@ void startPads() {
 double pollPads() {
     if (!padsStarted)
         return -1.0;
-    const double now = secondsNow();
+    const double now =
+        std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
     const bool countedBefore = counting;
     // The focus is asked of the window system only when a pad could have done something.
-    counting = screenShown() && !pads.empty() && gameWindowFocused();
+    counting = windowShown && !pads.empty() && gameWindowFocused();
     const bool count = counting && countedBefore;
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
@@ -208,7 +210,7 @@ double pollPads() {
             else if (pad.inputs[i].repeatDue(now))
                 sendKey(static_cast<PadInput>(i), false);
         }
-    if (!screenShown())
+    if (!windowShown)
         return -1.0;
     return pads.empty() ? plugLookSeconds : 0.0;
 }
@@ -219,6 +221,14 @@ void rumblePads(PadRumble rumble) {
     const RumbleShape& shape = rumble == PadRumble::hit ? hitRumble : knockOutRumble;
     for (const Pad& pad : pads)
         SDL_GameControllerRumble(pad.controller, shape.low, shape.high, shape.milliseconds);
+}
+
+void setPadLayout(PadLayout layout) {
+    padLayout = layout;
+}
+
+void setPadsWindowShown(bool shown) {
+    windowShown = shown;
 }
 
 void allowPadRumbles(bool allowed) {

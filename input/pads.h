@@ -1,5 +1,7 @@
 #pragma once
 
+#include "input/pad_layout.h"
+
 // Gamepads through SDL2's game controllers: any pad SDL knows, plugged in before the start or
 // during play, several at once. They play through the current screen's own keyboard handlers
 // (input/pad_layout.h says which key each button stands for), read once per step, and only
@@ -8,6 +10,14 @@
 // Starts SDL's game-controller subsystem alone (no window, no sound). When it cannot start,
 // says so in one line on stderr; the keyboard plays as ever.
 void startPads();
+
+// What the buttons mean now: the current screen's layout (input/pad_layout.h), which the screens
+// set.
+void setPadLayout(PadLayout layout);
+
+// Whether the window is shown: hidden, the game stands still and pads do nothing, as keys
+// cannot reach it.
+void setPadsWindowShown(bool shown);
 
 // Reads the pads and sends what they did in with the other inputs (input/inputs.h), before
 // every step. Returns when to read them again while no step runs: at the next slot with a pad,

@@ -51,18 +51,18 @@ std::string startFolder;
 } // namespace
 
 // The launcher has chosen the working directory (and says in RUKO_START_FOLDER where it was
-// called from), and the terminal or the desktop's log has the output. A working directory with
-// the game's Data/ keeps it (a copy of Data/ being worked on plays with the built binary);
-// otherwise a binary started from a build folder of the clone (build/ruko, or cd build &&
-// ./ruko) finds Data/ beside that folder, whatever Data/ of another program is where it stands.
+// called from), and the terminal or the desktop's log has the output. A binary of a clone
+// (build/ruko, or cd build && ./ruko) plays with its own tree's Data/, beside it or beside its
+// build folder, wherever it is started from, whatever Data/ stands there; the installed one,
+// whose folders hold none, keeps the data folder the launcher started it in.
 void adoptLaunchConventions(int*, char***) {
     const char* launcherStart = std::getenv("RUKO_START_FOLDER");
     startFolder = launcherStart && launcherStart[0] == '/' ? launcherStart : currentFolder();
-    if (holdsGameData("."))
-        return;
     const std::string program = programFolder();
+    if (program.empty())
+        return;
     for (const std::string& folder : {program, program + "/.."})
-        if (!program.empty() && holdsGameData(folder) && chdir(folder.c_str()) == 0)
+        if (holdsGameData(folder) && chdir(folder.c_str()) == 0)
             return;
 }
 
@@ -77,9 +77,10 @@ void reportMissingDataFolder() {
     const bool otherData =
         holdsFolder("Data") ||
         (!program.empty() && (holdsFolder(program + "/Data") || holdsFolder(program + "/../Data")));
-    std::fprintf(stderr, "ruko: no Data/ folder%s in %s, nor in %s or its parent\n",
-                 otherData ? " of the game's (with its demo.replay)" : "", currentFolder().c_str(),
-                 program.empty() ? "the game's folder" : program.c_str());
+    const std::string ownFolders = program.empty() ? "" : program + " or its parent, nor in ";
+    std::fprintf(stderr, "ruko: no Data/ folder%s in %s%s\n",
+                 otherData ? " of the game's (with its demo.replay)" : "", ownFolders.c_str(),
+                 currentFolder().c_str());
 }
 
 void reportDataProblem(const char* format, ...) {

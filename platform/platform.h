@@ -21,9 +21,9 @@ void atExitWithStatus(void (*handler)(int status));
 // folder of ruko.exe the working directory, so that Data/ is found however it was started, and
 // it replaces the arguments with the command line's own in UTF-8 (what the code page cannot
 // hold, a file named in Greek, is kept). On Linux the `ruko` launcher starts the game in its
-// data folder; a binary started where there is no Data/ of the game's goes to the one in its
-// own folder or that folder's parent (a build folder of the clone). The arguments stay as
-// they are there.
+// data folder; a binary with a Data/ of the game's in its own folder or that folder's parent
+// (a build folder of the clone) goes there, wherever it was started from. The arguments stay
+// as they are there.
 void adoptLaunchConventions(int* argc, char*** argv);
 
 // A path given on the command line as the player meant it: from the folder the game was

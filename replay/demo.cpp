@@ -57,7 +57,7 @@ void startDemo() {
     demoPlayback.next = 0;
     demoPlayback.firstStep = stepsRun();
     demoPlayback.on = true;
-    sourceStarted(Source::demo);
+    sourceStarted(Source::demo, endDemo);
     setFrameOverlay(drawDemoMark);
     enterTitleScreen();
     playDemoEvents(); // its first step's, due before the step about to run

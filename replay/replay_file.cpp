@@ -3,6 +3,7 @@
 #include "input/key_names.h"
 #include "platform/platform.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -346,15 +347,21 @@ bool readReplayFile(const std::string& path, Replay& replay, std::string& messag
             "cannot read " + path + ": " + (regular ? std::strerror(errno) : "not a regular file");
         return false;
     }
+    // A file too large is refused before a line of it is read.
+    std::size_t size = 0;
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        size = static_cast<std::size_t>(std::max(0L, std::ftell(file)));
+        std::rewind(file);
+    }
     LineReader reader{replay, 0, {}};
     std::string text;
-    std::size_t size = 0;
     char block[1 << 16];
     std::size_t got = 0;
     bool read = true;
-    while (read && size <= replayLargestBytes &&
+    std::size_t readBytes = 0; // a file that grows meanwhile is held to the bound too
+    while (read && std::max(size, readBytes) <= replayLargestBytes &&
            (got = std::fread(block, 1, sizeof block, file)) > 0) {
-        size += got;
+        readBytes += got;
         text.append(block, got);
         read = reader.readLines(text);
     }
@@ -364,7 +371,7 @@ bool readReplayFile(const std::string& path, Replay& replay, std::string& messag
         message = "cannot read " + path;
         return false;
     }
-    if (read && size > replayLargestBytes) {
+    if (read && std::max(size, readBytes) > replayLargestBytes) {
         message = path + ": larger than 16 MiB: " + boundsText;
         return false;
     }

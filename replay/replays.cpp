@@ -68,7 +68,7 @@ void endedEarly() {
 void startReplay(const Replay& replay, const std::string& name) {
     replayPlayback = {replay, 0, stepsRun(), true};
     replayName = name;
-    sourceStarted(Source::replay);
+    sourceStarted(Source::replay, leaveReplay);
     if (replay.lastLineCut)
         std::fprintf(stderr, "ruko: %s: its last line is cut short (left out)\n", name.c_str());
 }

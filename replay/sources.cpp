@@ -1,13 +1,10 @@
 #include "replay/sources.h"
 
-#include "app/idle_pacing.h"
 #include "input/inputs.h"
 #include "input/keys.h"
 #include "input/pads.h"
 #include "menus/view_menu.h"
-#include "replay/demo.h"
 #include "replay/recorder.h"
-#include "replay/replays.h"
 #include "sound/sound.h"
 
 #include <algorithm>
@@ -27,6 +24,7 @@ constexpr SourceRules sourceRules[] = {
 
 ActionKeys sourceKeys[3] = {};
 bool driving[3] = {true, false, false};
+void (*endOf[3])() = {}; // how a recording or the demo is ended
 bool playerHidden = false;
 
 int indexOf(Source source) {
@@ -47,11 +45,13 @@ void followLiveSource() {
 void outerInput(const InputEvent& event) {
     if (driving[indexOf(Source::demo)] && isPress(event)) {
         recordInput(event);
-        endDemo();
+        endOf[indexOf(Source::demo)]();
         return;
     }
     runInput(event);
 }
+
+} // namespace
 
 bool judgeDeviceInput(const InputEvent& event) {
     if (event.kind == InputKind::hidden || event.kind == InputKind::shown) {
@@ -60,7 +60,7 @@ bool judgeDeviceInput(const InputEvent& event) {
     }
     if (driving[indexOf(Source::replay)]) {
         if (event.kind == InputKind::key && event.value == escapeKey)
-            leaveReplay();
+            endOf[indexOf(Source::replay)]();
         return false;
     }
     if (driving[indexOf(Source::demo)] && isPress(event)) {
@@ -70,41 +70,14 @@ bool judgeDeviceInput(const InputEvent& event) {
     return true;
 }
 
-} // namespace
-
-double pollSources() {
-    if (!playerHidden) {
-        playReplayEvents();
-        playDemoEvents();
-    }
-    const double padsAgain = pollPads();
-    return liveSource() != Source::player && !playerHidden ? 0.0 : padsAgain;
-}
-
-void sourcesBeforeStep() {
-    startDemoWhenDue();
-    recordCheckpoint();
-    checkReplayStep();
-    checkDemoStep();
-    // What a checkpoint set going (a playback that stops there) was recorded after it, at this
-    // step: played after it too.
-    if (!playerHidden) {
-        playReplayEvents();
-        playDemoEvents();
-    }
-}
-
-void plugInSources() {
+void startSources() {
     std::copy(settingsInEffect.keys, settingsInEffect.keys + actionCount,
               sourceKeys[indexOf(Source::player)].begin());
-    setDeviceJudge(judgeDeviceInput);
-    setInputListener(recordInput);
-    setIdlePoll(pollSources);
-    setStepHook(sourcesBeforeStep);
     followLiveSource();
 }
 
-void sourceStarted(Source source) {
+void sourceStarted(Source source, void (*end)()) {
+    endOf[indexOf(source)] = end;
     const Settings usual = defaultSettings();
     std::copy(usual.keys, usual.keys + actionCount, sourceKeys[indexOf(source)].begin());
     driving[indexOf(source)] = true;

@@ -18,20 +18,18 @@
 
 enum class Source { player, replay, demo };
 
-// Plugs the sources into the input path and the pacer: the devices' judge, the recorder as
-// listener, the poll and the step hook. The player's keys are those in effect now.
-void plugInSources();
+// The player drives, with the keys in effect now.
+void startSources();
 
-// The pacer's poll (the sources' events due before this step, then the pads) and its step
-// hook (the demo's start, the checkpoints written and compared), which plugInSources installs.
-double pollSources();
-void sourcesBeforeStep();
+// The devices' inputs while another source may drive (input/inputs.h): true when one runs.
+bool judgeDeviceInput(const InputEvent& event);
 
 // Who drives now.
 Source liveSource();
 
-// A source starts or stops driving; the keys, volume and pads follow.
-void sourceStarted(Source source);
+// A source starts or stops driving; the keys, volume and pads follow. `end` ends it (Escape
+// on a recording, a press under the demo).
+void sourceStarted(Source source, void (*end)());
 void sourceEnded(Source source);
 
 // A recording's event played by a source: a press, a visibility change, or its keys.

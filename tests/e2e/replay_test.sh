@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Recordings: a session played with real keys is recorded as it goes and checks against the
 # game step by step; played back in the window it walks the same way and hands the game over;
-# the title's demo checks too; a file that is not a recording plays nothing.
+# the title's demo checks too; a file that is not a recording plays nothing, nor one that could
+# never be played; full screen is the window's, not the recording's; two games at once each
+# keep a whole recording.
 source "$(dirname "$0")/game_driver.sh"
 RECORDING_FILE="$SCRATCH/session.replay"
 # Where the game keeps the last session's recording.
@@ -69,4 +71,58 @@ wait_game_exit
 [ "$GAME_STATUS" = 0 ] || fail "Escape on the title after the playback: status $GAME_STATUS"
 head -n 1 "$LAST_REPLAY" | grep -q '^ruko-replay 1 ruko ' ||
     fail "no last.replay of the playback's session"
+
+# Recordings no game could make: named with their line, status 2, at once and in little memory.
+if [ "${RUKO_UNDER_WINE:-}" != 1 ]; then
+    header='ruko-replay 1 ruko 1.0'
+    printf '%s\n60 hidden\n60 check screen=title menus=0 fight=0 training=0 view=0\n' "$header" \
+        >"$SCRATCH/hidden_forever.replay"
+    printf '%s\n999999999999 key x\n' "$header" >"$SCRATCH/far.replay"
+    { echo "$header" && yes '0 pad' | head -n 11010048; } >"$SCRATCH/pads.replay" # 63 MiB
+    for hostile in "hidden_forever.replay:3: step 60: the recording goes on with the window hidden" \
+        "far.replay:2: step 999999999999 is past the end" "pads.replay: larger than 16 MiB"; do
+        status=0
+        (cd "$RUKO_SOURCE" && /usr/bin/time -f %M -o "$SCRATCH/peak" timeout 10 "$RUKO_BINARY" \
+            --check "$SCRATCH/${hostile%%:*}") 2>"$SCRATCH/hostile_stderr" || status=$?
+        [ "$status" = 2 ] && grep -qF "${hostile#*:}" "$SCRATCH/hostile_stderr" ||
+            fail "${hostile%%:*}: status $status, said: $(cat "$SCRATCH/hostile_stderr")"
+        (($(cat "$SCRATCH/peak") < 100 * 1024)) || fail "${hostile%%:*}: $(cat "$SCRATCH/peak") KiB"
+    done
+fi
+
+# Full screen picked on the title changes the window alone: the session checks.
+start_game --record "$(game_path "$SCRATCH/full_screen.replay")"
+sleep 1
+view_menu 2
+press_keys Escape
+wait_game_exit
+[ "$GAME_STATUS" = 0 ] || fail "Escape after full screen: status $GAME_STATUS"
+(cd "$RUKO_SOURCE" && "${GAME_RUNNER[@]}" "$RUKO_BINARY" --check \
+    "$(game_path "$SCRATCH/full_screen.replay")") >"$SCRATCH/check" 2>&1 ||
+    fail "full screen on the title: the session does not check: $(cat "$SCRATCH/check")"
+
+# Two games at once: the second records beside the first's last.replay, and each checks.
+if [ "${RUKO_UNDER_WINE:-}" != 1 ]; then
+    rm -f "$LAST_REPLAY"
+    start_game
+    press_keys Return Down
+    (cd "$RUKO_SOURCE" && exec "$RUKO_BINARY" --mute) >/dev/null 2>"$SCRATCH/second_stderr" &
+    second=$!
+    for _ in $(seq 1 100); do
+        grep -q 'this one records into' "$SCRATCH/second_stderr" && break
+        sleep 0.1
+    done
+    sleep 2
+    kill "$second"
+    wait "$second" || true
+    focus_game
+    press_keys Up Escape Escape
+    wait_game_exit
+    grep -qF "another game is recording $LAST_REPLAY; this one records into ${LAST_REPLAY%.replay}-2.replay" \
+        "$SCRATCH/second_stderr" || fail "the second game did not say where it records: $(cat "$SCRATCH/second_stderr")"
+    for recording in "$LAST_REPLAY" "${LAST_REPLAY%.replay}-2.replay"; do
+        grep -q ' check ' "$recording" && (cd "$RUKO_SOURCE" && "$RUKO_BINARY" --check "$recording") \
+            >"$SCRATCH/check" 2>&1 || fail "two games: $recording does not check: $(cat "$SCRATCH/check")"
+    done
+fi
 echo "PASS"

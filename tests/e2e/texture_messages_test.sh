@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # The start-up messages of the texture loader, byte for byte, and the exit statuses, through
 # the real binary started in a folder of its own with a copy of Data/ where one file is broken.
+# The binary is a copy away from the clone, as installed: it plays with its own tree's Data/
+# first, the working folder's only when there is none.
 # Args: ruko binary, source dir, scratch dir.
 set -uo pipefail
-binary=$(realpath "$1")
 source_dir=$(realpath "$2")
 scratch=$3
-rm -rf "$scratch" && mkdir -p "$scratch"
+rm -rf "$scratch" && mkdir -p "$scratch/bin"
 scratch=$(realpath "$scratch")
+binary=$scratch/bin/ruko
+cp "$1" "$binary"
 failures=0
 
 fresh_data() {
@@ -70,17 +73,21 @@ rm "$scratch/run/Data/fontGray.tga"
 expect_running "a missing font leaves text blank, said in one line" \
     'File Not Found : Data/fontGray.tga'
 
-# A clone's build folder: Data/ is found beside it; nowhere, stderr says where it looked.
+# A clone's build folder: Data/ is found beside it, before that of the folder it is started in
+# (a damaged copy of the game's here); nowhere, stderr says where it looked.
 fresh_data
-mkdir "$scratch/run/build"
+mkdir "$scratch/run/build" "$scratch/elsewhere"
 cp "$binary" "$scratch/run/build/ruko"
 binary=$scratch/run/build/ruko
 expect_running "Data/ found from a build folder" "" "$scratch/run/build"
+cp -r "$scratch/run/Data" "$scratch/elsewhere/Data"
+rm "$scratch/elsewhere/Data/ring1.bmp"
+expect_running "the build's own Data/ before the working folder's" "" "$scratch/elsewhere"
 rm -r "$scratch/run/Data"
 expect_exit "no Data/ anywhere" 1 'File Not Found : Data/fontGray.tga\nFile Not Found : Data/ring1.bmp\n'
-grep -qxF "ruko: no Data/ folder in $scratch/run, nor in $scratch/run/build or its parent" \
+grep -qxF "ruko: no Data/ folder in $scratch/run/build or its parent, nor in $scratch/run" \
     "$scratch/stderr" || { echo "FAIL where Data/ was looked for: $(cat "$scratch/stderr")"; failures=$((failures + 1)); }
-binary=$(realpath "$1")
+binary=$scratch/bin/ruko
 
 fresh_data
 chmod 0444 "$scratch/run/Data/"*

@@ -23,6 +23,7 @@
 #include "menus/menus.h"
 #include "menus/view_menu.h"
 #include "replay/demo.h"
+#include "replay/plug_in.h"
 #include "replay/recorder.h"
 #include "replay/replays.h"
 #include "replay/sources.h"

@@ -45,6 +45,7 @@ TEST(ReplayFile, ABadFileIsNamedByItsLineAndAFinalCutLineLeftOut) {
         {header + "5 key \x1b[2J\n", 2, "unknown key '\\x1b[2J'"},
         {header + "-5 key x\n", 2, "not a step number"},
         {header + "99999999999999 key x\n", 2, "not a step number"},
+        {header + "5184001 key x\n", 2, "past the end: a recording holds at most 24 hours"},
         {header + "5 key x y\n", 2, "one key"},
         {header + "5 keys w x up\n", 2, "11 actions"},
         {header + "5 keys w w up down left right i k l m t\n", 2, "two actions"},
