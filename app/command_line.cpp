@@ -43,7 +43,7 @@ constexpr char usageText[] =
     "              over, as its end does\n"
     "  --check FILE   run a recording as fast as it goes, drawing nothing: exit 0\n"
     "              when the game stays on course, 1 where it does not, 2 for a\n"
-    "              file that is not a recording\n"
+    "              file that is not a recording or could never be played\n"
     "  --help      print this help and exit\n"
     "  --version   print the version and exit\n"
     "  --settings  print the settings in effect, in the settings file's format\n"

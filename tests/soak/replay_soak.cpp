@@ -54,6 +54,7 @@ constexpr const char* otherKeys = "[keys]\nleft_punch = z\nright_punch = c\nstep
 
 void fail(const char* what) {
     std::fprintf(stderr, "replay_soak: %s\n", what);
+    std::fflush(stderr);
     std::_Exit(3);
 }
 
@@ -138,7 +139,7 @@ void playOneAction(std::mt19937& random) {
     } else if (pick < 84 && std::string(screenName()) == "title") {
         if (random() % 2)
             onViewMenuPick(1 + static_cast<int>(random() % 4)); // the demo plays in its own view
-        runSlots(demoAfterSteps + static_cast<int>(random() % 900));
+        runSlots(demoAfterSteps + static_cast<int>(random() % 2400)); // to its end, at times
     } else if (pick < 86 && liveSource() == Source::player) {
         handOver(random);
     }
@@ -209,7 +210,7 @@ bool soak(const std::string& game, const std::string& scratch, unsigned seed) {
     int status = 0;
     waitpid(child, &status, 0);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::printf("seed %u: the session failed (status %d): %s", seed, status,
+        std::printf("seed %u: the session failed (wait status %d): %s", seed, status,
                     readFile(folder + "/session.err").c_str());
         return false;
     }
