@@ -12,15 +12,20 @@
 namespace {
 
 struct SourceRules {
+    bool recorded; // else the game makes its inputs again when a recording plays back
     bool rumbles;
     int volumeShare; // of the player's volume
 };
 
 constexpr SourceRules sourceRules[] = {
-    {true, 1},  // the player
-    {false, 1}, // a recording: the viewer is not the one punching
-    {false, 4}, // the demo: softly, and nobody is punching
+    {true, true, 1},   // the player
+    {true, false, 1},  // a recording: the viewer is not the one punching
+    {false, false, 4}, // the demo: the title's own, softly, and nobody is punching
 };
+
+const SourceRules& rulesOf(Source source) {
+    return sourceRules[static_cast<int>(source)];
+}
 
 ActionKeys sourceKeys[3] = {};
 bool driving[3] = {true, false, false};
@@ -35,7 +40,7 @@ void followLiveSource() {
     const Source live = liveSource();
     std::copy(sourceKeys[indexOf(live)].begin(), sourceKeys[indexOf(live)].end(),
               settingsInEffect.keys);
-    const SourceRules& rules = sourceRules[indexOf(live)];
+    const SourceRules& rules = rulesOf(live);
     setSoundVolume(settingsInEffect.volume / rules.volumeShare);
     allowPadRumbles(rules.rumbles);
 }
@@ -81,14 +86,14 @@ void sourceStarted(Source source, void (*end)()) {
     const Settings usual = defaultSettings();
     std::copy(usual.keys, usual.keys + actionCount, sourceKeys[indexOf(source)].begin());
     driving[indexOf(source)] = true;
-    if (source == Source::replay)
+    if (rulesOf(source).recorded)
         recordKeys(sourceKeys[indexOf(source)]);
     followLiveSource();
 }
 
 void sourceEnded(Source source) {
     driving[indexOf(source)] = false;
-    if (source == Source::replay)
+    if (rulesOf(source).recorded)
         recordKeys(sourceKeys[indexOf(Source::player)]);
     followLiveSource();
 }
@@ -97,7 +102,7 @@ void playFromSource(Source source, const ReplayEvent& event, const Replay& repla
     switch (event.kind) {
     case ReplayEventKind::keys:
         sourceKeys[indexOf(source)] = replay.keySets[event.value];
-        if (source == Source::replay)
+        if (rulesOf(source).recorded)
             recordKeys(sourceKeys[indexOf(source)]);
         followLiveSource();
         return;
@@ -112,10 +117,10 @@ void playFromSource(Source source, const ReplayEvent& event, const Replay& repla
     default:
         break;
     }
-    if (source == Source::demo)
-        carryOutInput(inputOf(event));
-    else
+    if (rulesOf(source).recorded)
         outerInput(inputOf(event));
+    else
+        carryOutInput(inputOf(event));
 }
 
 Source liveSource() {

@@ -90,11 +90,22 @@ void runSlots(int slots) {
 
 std::string recordingsFolder;
 
-void handOver(std::mt19937& random) {
-    const std::string path = recordingsFolder + "/" + handedOver[random() % 4] + ".replay";
+// A recording that idles on the title and ends in the demo it set going.
+constexpr char idleRecording[] = "ruko-replay 1 ruko 1.0\n0 keys w x up down left right i k l m t\n"
+                                 "1900 hidden\n1900 shown\n";
+
+void handOver(std::mt19937& random, bool idle) {
     Replay replay;
     std::string problem;
-    if (!readReplayFile(path, replay, problem))
+    std::string path = "idle.replay";
+    int line = 0;
+    if (idle) {
+        parseReplay(idleRecording, replay, line, problem);
+    } else {
+        path = recordingsFolder + "/" + handedOver[random() % 4] + ".replay";
+        readReplayFile(path, replay, problem);
+    }
+    if (!problem.empty())
         fail(problem.c_str());
     startReplay(replay, path);
 }
@@ -116,6 +127,10 @@ KeyCode someKey(std::mt19937& random) {
 }
 
 void playOneAction(std::mt19937& random) {
+    if (liveSource() == Source::replay && random() % 10 != 0) {
+        runSlots(1 + static_cast<int>(random() % 60)); // mostly watching it
+        return;
+    }
     const unsigned pick = random() % 100;
     if (pick < 45) {
         const KeyCode key = someKey(random);
@@ -141,7 +156,7 @@ void playOneAction(std::mt19937& random) {
             onViewMenuPick(1 + static_cast<int>(random() % 4)); // the demo plays in its own view
         runSlots(demoAfterSteps + static_cast<int>(random() % 2400)); // to its end, at times
     } else if (pick < 86 && liveSource() == Source::player) {
-        handOver(random);
+        handOver(random, random() % 5 == 0);
     }
     runSlots(1 + static_cast<int>(random() % 40));
 }
@@ -178,7 +193,7 @@ void writeFile(const std::string& path, const std::string& text) {
     startRecording(folder + "/session.replay", playerKeys);
     enterTitleScreen();
     if (seed % 3 == 0)
-        handOver(random); // as ruko --replay does
+        handOver(random, seed % 2 == 1); // as ruko --replay does
     for (int action = 0; action < sessionActions; ++action)
         playOneAction(random);
     std::printf("%d steps, %d of them in the demo\n", static_cast<int>(stepsRun()), demoSteps);
