@@ -155,6 +155,8 @@ void playOneAction(std::mt19937& random) {
         if (random() % 2)
             onViewMenuPick(1 + static_cast<int>(random() % 4)); // the demo plays in its own view
         runSlots(demoAfterSteps + static_cast<int>(random() % 2400)); // to its end, at times
+        if (random() % 3 == 0)
+            onViewMenuPick(fullScreenEntry); // the window's: the demo plays on
     } else if (pick < 86 && liveSource() == Source::player) {
         handOver(random, random() % 5 == 0);
     }
