@@ -19,7 +19,6 @@
 #include "input/keys.h"
 #include "input/pad_layout.h"
 #include "input/pads.h"
-#include "input/settings.h"
 #include "menus/menus.h"
 #include "menus/view_menu.h"
 #include "replay/demo.h"
@@ -42,11 +41,11 @@
 #include <random>
 #include <sstream>
 #include <string>
-#include <vector>
 
 namespace {
 
 constexpr const char* handedOver[] = {"menus", "fight", "training_bag", "training_ball"};
+constexpr char recordingsFolder[] = "tests/e2e/recordings/";
 constexpr int sessionActions = 160;
 
 // Another player's keys: the usual ones with the punches and a step moved elsewhere.
@@ -88,8 +87,6 @@ void runSlots(int slots) {
     }
 }
 
-std::string recordingsFolder;
-
 // A recording that idles on the title and ends in the demo it set going.
 constexpr char idleRecording[] = "ruko-replay 1 ruko 1.0\n0 keys w x up down left right i k l m t\n"
                                  "1900 hidden\n1900 shown\n";
@@ -97,33 +94,21 @@ constexpr char idleRecording[] = "ruko-replay 1 ruko 1.0\n0 keys w x up down lef
 void handOver(std::mt19937& random, bool idle) {
     Replay replay;
     std::string problem;
-    std::string path = "idle.replay";
     int line = 0;
-    if (idle) {
-        parseReplay(idleRecording, replay, line, problem);
-    } else {
-        path = recordingsFolder + "/" + handedOver[random() % 4] + ".replay";
-        readReplayFile(path, replay, problem);
-    }
-    if (!problem.empty())
+    const std::string path = std::string(recordingsFolder) + handedOver[random() % 4] + ".replay";
+    if (idle ? !parseReplay(idleRecording, replay, line, problem)
+             : !readReplayFile(path, replay, problem))
         fail(problem.c_str());
-    startReplay(replay, path);
+    startReplay(replay, idle ? "idle.replay" : path);
 }
 
+// Enter, now and then Escape, the arrows, a letter, the player's actions.
 KeyCode someKey(std::mt19937& random) {
-    switch (random() % 8) {
-    case 0:
-        return enterKey;
-    case 1:
-        return random() % 6 == 0 ? escapeKey : enterKey;
-    case 2:
-    case 3:
-        return specialKey(GLUT_KEY_LEFT + static_cast<int>(random() % 4));
-    case 4:
-        return 'a' + static_cast<int>(random() % 26);
-    default:
-        return playerKeys[random() % actionCount];
-    }
+    const KeyCode keys[] = {enterKey, random() % 6 ? enterKey : escapeKey,
+                            specialKey(GLUT_KEY_LEFT + static_cast<int>(random() % 4)),
+                            'a' + static_cast<int>(random() % 26)};
+    const unsigned pick = random() % 8;
+    return pick < 4 ? keys[pick] : playerKeys[random() % actionCount];
 }
 
 void playOneAction(std::mt19937& random) {
@@ -257,7 +242,6 @@ int main(int argc, char** argv) {
     }
     const std::string game = argv[1];
     const std::string scratch = argv[2];
-    recordingsFolder = "tests/e2e/recordings";
     int failures = 0;
     int sessions = 0;
     if (std::string(argv[3]) == "--seconds" && argc == 5) {
