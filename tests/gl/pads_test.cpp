@@ -7,6 +7,7 @@
 #include "input/settings.h"
 #include "menus/menu_state.h"
 #include "menus/menus.h"
+#include "tests/support/virtual_sdl_pad.h"
 
 #include <GL/freeglut.h>
 #include <SDL2/SDL.h>
@@ -36,13 +37,7 @@ class Pads : public testing::Test {
     static void SetUpTestSuite() { startPads(); }
 
     void SetUp() override {
-        SDL_VirtualJoystickDesc desc{};
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-        desc.Rumble = onRumble;
-        index = SDL_JoystickAttachVirtualEx(&desc);
+        index = attachVirtualPad(onRumble);
         pad = SDL_JoystickOpen(index);
         ASSERT_NE(pad, nullptr) << SDL_GetError();
         // Pads count only with the focus: here, with no window manager, the pointer's.

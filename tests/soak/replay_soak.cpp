@@ -26,9 +26,9 @@
 #include "replay/recorder.h"
 #include "replay/replays.h"
 #include "replay/sources.h"
+#include "tests/support/virtual_sdl_pad.h"
 
 #include <GL/freeglut.h>
-#include <SDL2/SDL.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -168,13 +168,7 @@ void writeFile(const std::string& path, const std::string& text) {
     plugInSources();
     loadDemo();
     startPads();
-    SDL_VirtualJoystickDesc pad{};
-    pad.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    pad.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    pad.naxes = SDL_CONTROLLER_AXIS_MAX;
-    pad.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    pad.Rumble = onRumble;
-    if (SDL_JoystickAttachVirtualEx(&pad) < 0)
+    if (attachVirtualPad(onRumble) < 0)
         fail(SDL_GetError());
     playerKeys = keysInEffect();
     startRecording(folder + "/session.replay", playerKeys);
