@@ -86,27 +86,49 @@ press_repeatedly() {
     sleep 0.15
 }
 
+# Waits up to 10 s until no freeglut menu shows (after a pick, or a click beside the menu),
+# else fails saying after what.
+wait_menu_gone() {
+    for _ in $(seq 1 100); do
+        xdotool search --onlyvisible --name '^freeglut menu$' >/dev/null || return 0
+        sleep 0.1
+    done
+    fail "a menu window still shows $1"
+}
+
+# Opens the right-button menu at 100,100 of the window and sets MENU_X, MENU_Y, MENU_HEIGHT.
+# freeglut measures the button's release from the window's corner but the menu from the
+# screen's: let go where it went down, the button lands as far into the menu as the window
+# lies up and left of the screen (the full screen from -geometry, at -40,-30) and picks that
+# entry, the menu's window then mapped after the pick and left standing, or shown for a frame
+# alone. So the button is held until the menu shows and let go 10 pixels up and left of it as
+# freeglut reckons, which keeps it open.
+open_view_menu() {
+    local menu WINDOW X Y WIDTH HEIGHT SCREEN
+    wait_menu_gone "before the right button"
+    xdotool mousemove --window "$GAME_WINDOW" 100 100 mousedown 3
+    menu=$(timeout 10 xdotool search --sync --onlyvisible --name '^freeglut menu$' | head -n 1) || {
+        xdotool mouseup 3
+        fail "the right button opened no menu"
+    }
+    eval "$(xdotool getwindowgeometry --shell "$menu")"
+    MENU_X=$X MENU_Y=$Y MENU_HEIGHT=$HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$GAME_WINDOW")"
+    xdotool mousemove $((X + MENU_X - 10)) $((Y + MENU_Y - 10)) mouseup 3
+}
+
 # Chooses entry N (1 to 5, top to bottom) of the right-button menu, opened over the window.
 view_menu() {
-    local entry=$1 menu X Y WIDTH HEIGHT SCREEN
-    xdotool mousemove --window "$GAME_WINDOW" 100 100 click 3
-    menu=$(timeout 10 xdotool search --sync --onlyvisible --name '^freeglut menu$' | head -n 1) ||
-        fail "the right button opened no menu"
-    eval "$(xdotool getwindowgeometry --shell "$menu")"
-    xdotool mousemove $((X + 40)) $((Y + HEIGHT * (2 * entry - 1) / 10))
-    sleep 0.2
-    xdotool click 1
-    sleep 0.5
+    open_view_menu
+    xdotool mousemove $((MENU_X + 40)) $((MENU_Y + MENU_HEIGHT * (2 * $1 - 1) / 10)) click 1
+    wait_menu_gone "after its entry $1 was picked"
 }
 
 # Opens the right-button menu over the window and closes it with a click beside it.
 toggle_view_menu() {
-    xdotool mousemove --window "$GAME_WINDOW" 100 100 click 3
-    timeout 10 xdotool search --sync --onlyvisible --name '^freeglut menu$' >/dev/null ||
-        fail "the right button opened no menu"
-    sleep 0.3
+    open_view_menu
     xdotool mousemove --window "$GAME_WINDOW" 600 450 click 1
-    sleep 0.4
+    wait_menu_gone "after a click beside it"
 }
 
 # Plays recordings/NAME.replay, beside the scripts (the game's folder under Wine is the

@@ -38,7 +38,9 @@ expect_stderr 1 "no audio device could be opened"
 rm -rf "$SCRATCH/run" && mkdir -p "$SCRATCH/run" && cp -r "$RUKO_SOURCE/Data" "$SCRATCH/run/"
 rm "$SCRATCH/run/Data/sounds/punch_"*.wav
 echo "not a sound" >"$SCRATCH/run/Data/sounds/bell.wav"
-RUKO_SOURCE="$SCRATCH/run" ALSOFT_DRIVERS=null play_session
+# A copy of the binary beside them: the clone's own would find the clone's Data/ first.
+cp "$RUKO_BINARY" "$SCRATCH/run/ruko"
+RUKO_BINARY="$SCRATCH/run/ruko" RUKO_SOURCE="$SCRATCH/run" ALSOFT_DRIVERS=null play_session
 # Files failing alike are named together, each group followed by its own problem.
 expect_stderr 1 "sounds: Data/sounds/punch_swish.wav, Data/sounds/punch_thud.wav \
 ([^)]*No such file[^)]*), Data/sounds/bell.wav ([^)]*)$"
