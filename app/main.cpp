@@ -12,7 +12,6 @@
 
 #include <GL/glut.h>
 
-#include <algorithm>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -39,9 +38,7 @@ int main(int argc, char** argv) {
     if (!muteRequested)
         startSound();
     startPads();
-    ActionKeys playerKeys{};
-    std::copy(settingsInEffect.keys, settingsInEffect.keys + actionCount, playerKeys.begin());
-    startRecording(recordPath.empty() ? lastReplayPath() : recordPath, playerKeys);
+    startRecording(recordPath.empty() ? lastReplayPath() : recordPath);
     enterTitleScreen();
     if (!replayPath.empty())
         startReplay(replay, replayPath);

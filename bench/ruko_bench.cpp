@@ -142,9 +142,7 @@ void printReplayTable(const std::string& game, int runs) {
     plugInSources();
     const double unrecorded = fightStepMicroseconds(steps);
     const std::string recording = "/tmp/ruko_bench.replay";
-    ActionKeys keys{};
-    std::copy(settingsInEffect.keys, settingsInEffect.keys + actionCount, keys.begin());
-    startRecording(recording, keys);
+    startRecording(recording);
     const double recorded = fightStepMicroseconds(steps);
     std::remove(recording.c_str());
 

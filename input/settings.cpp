@@ -173,6 +173,16 @@ Settings defaultSettings() {
     return settings;
 }
 
+ActionKeys keysInEffect() {
+    ActionKeys keys{};
+    std::copy(settingsInEffect.keys, settingsInEffect.keys + actionCount, keys.begin());
+    return keys;
+}
+
+void setKeysInEffect(const ActionKeys& keys) {
+    std::copy(keys.begin(), keys.end(), settingsInEffect.keys);
+}
+
 KeyCode actionKey(Action action) {
     return settingsInEffect.keys[static_cast<int>(action)];
 }

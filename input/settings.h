@@ -2,6 +2,7 @@
 
 #include "text/words.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,12 @@ Settings defaultSettings();
 
 // What the game plays with: the defaults until loadSettings.
 extern Settings settingsInEffect;
+
+// The actions' keys in effect as one value, and put in effect (a recording's, then the player's
+// again).
+using ActionKeys = std::array<KeyCode, actionCount>;
+ActionKeys keysInEffect();
+void setKeysInEffect(const ActionKeys& keys);
 
 // The key of an action in effect, and the action of a key (Action::none for an unbound key).
 KeyCode actionKey(Action action);

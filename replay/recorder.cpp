@@ -71,7 +71,7 @@ std::FILE* openRecording(const std::string& path, std::string& opened, bool& tak
 
 } // namespace
 
-void startRecording(const std::string& path, const ActionKeys& keys) {
+void startRecording(const std::string& path) {
     if (recording)
         std::fclose(recording);
     recording = nullptr;
@@ -91,7 +91,7 @@ void startRecording(const std::string& path, const ActionKeys& keys) {
     firstStep = stepsRun();
     lastCheckpoint = 0;
     writeLine(replayHeader());
-    recordKeys(keys);
+    recordKeys(keysInEffect());
     if (!quitHandlerSet)
         quitHandlerSet = std::atexit(recordQuit) == 0;
 }

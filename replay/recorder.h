@@ -13,7 +13,7 @@
 
 // Starts writing into the file at `path`, emptied, with the keys in effect. Says on stderr why
 // it cannot, and the game plays on unrecorded.
-void startRecording(const std::string& path, const ActionKeys& keys);
+void startRecording(const std::string& path);
 
 // The event, stamped with the steps run so far: the inputs' listener.
 void recordInput(const InputEvent& event);

@@ -3,7 +3,6 @@
 #include "input/inputs.h"
 #include "input/settings.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -42,8 +41,6 @@ struct ReplayEvent {
     std::uint16_t height = 0; // the size's
     ReplayEventKind kind = ReplayEventKind::key;
 };
-
-using ActionKeys = std::array<KeyCode, actionCount>;
 
 struct Replay {
     std::string gameVersion;

@@ -38,8 +38,7 @@ int indexOf(Source source) {
 
 void followLiveSource() {
     const Source live = liveSource();
-    std::copy(sourceKeys[indexOf(live)].begin(), sourceKeys[indexOf(live)].end(),
-              settingsInEffect.keys);
+    setKeysInEffect(sourceKeys[indexOf(live)]);
     const SourceRules& rules = rulesOf(live);
     setSoundVolume(settingsInEffect.volume / rules.volumeShare);
     allowPadRumbles(rules.rumbles);
@@ -76,8 +75,7 @@ bool judgeDeviceInput(const InputEvent& event) {
 }
 
 void startSources() {
-    std::copy(settingsInEffect.keys, settingsInEffect.keys + actionCount,
-              sourceKeys[indexOf(Source::player)].begin());
+    sourceKeys[indexOf(Source::player)] = keysInEffect();
     followLiveSource();
 }
 

@@ -138,9 +138,7 @@ TEST_F(ScreenFlow, ARecordingChecksAndAFaultInTheRulesFailsIt) {
     const std::string path = testing::TempDir() + "flow.replay";
     plugInSources();
     enterTitleScreen();
-    ActionKeys keys{};
-    std::copy(settingsInEffect.keys, settingsInEffect.keys + actionCount, keys.begin());
-    startRecording(path, keys);
+    startRecording(path);
     for (int screen = 0; screen < 4; ++screen) { // title, COMBAT, Radov Eze, Amical
         keyboardInput(enter, 0, 0);
         runSlots(25);
@@ -158,7 +156,7 @@ TEST_F(ScreenFlow, ARecordingChecksAndAFaultInTheRulesFailsIt) {
     Replay replay;
     std::string problem;
     ASSERT_TRUE(readReplayFile(path, replay, problem)) << problem;
-    startRecording(path + ".again", keys);
+    startRecording(path + ".again");
 
     restoreGameState(start);
     enterTitleScreen();

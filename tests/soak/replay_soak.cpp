@@ -33,7 +33,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -55,12 +54,6 @@ void fail(const char* what) {
     std::fprintf(stderr, "replay_soak: %s\n", what);
     std::fflush(stderr);
     std::_Exit(3);
-}
-
-ActionKeys keysInEffect() {
-    ActionKeys keys{};
-    std::copy(settingsInEffect.keys, settingsInEffect.keys + actionCount, keys.begin());
-    return keys;
 }
 
 ActionKeys playerKeys{};
@@ -171,7 +164,7 @@ void writeFile(const std::string& path, const std::string& text) {
     if (attachVirtualPad(onRumble) < 0)
         fail(SDL_GetError());
     playerKeys = keysInEffect();
-    startRecording(folder + "/session.replay", playerKeys);
+    startRecording(folder + "/session.replay");
     enterTitleScreen();
     if (seed % 3 == 0)
         handOver(random, seed % 2 == 1); // as ruko --replay does
