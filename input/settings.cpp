@@ -74,15 +74,6 @@ std::string shown(const std::string& text) {
     return escaped;
 }
 
-// UTF-16 by its byte-order mark, or by a zero byte beside another first character (ASCII
-// without the mark): Notepad's "Unicode" and PowerShell 5's redirections write it.
-bool isUtf16(const std::string& text) {
-    if (text.size() < 2)
-        return false;
-    const std::string start = text.substr(0, 2);
-    return start == "\xff\xfe" || start == "\xfe\xff" || ((start[0] == 0) != (start[1] == 0));
-}
-
 std::string trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(" \t\r");
     if (first == std::string::npos)
@@ -162,6 +153,17 @@ bool readDisplayValue(const std::string& name, const std::string& value, Setting
 
 } // namespace
 
+bool isUtf16(const std::string& text) {
+    if (text.size() < 2)
+        return false;
+    const std::string start = text.substr(0, 2);
+    return start == "\xff\xfe" || start == "\xfe\xff" || ((start[0] == 0) != (start[1] == 0));
+}
+
+bool startsWithUtf8Mark(const std::string& text) {
+    return text.compare(0, 3, "\xef\xbb\xbf") == 0;
+}
+
 Settings defaultSettings() {
     Settings settings{};
     for (int a = 0; a < actionCount; ++a)
@@ -203,7 +205,7 @@ Settings parseSettings(const std::string& text, std::vector<SettingsProblem>& pr
     std::vector<KeyLine> keyLines;
     Section section = Section::none;
     // UTF-8's byte-order mark, which Notepad writes.
-    std::size_t start = text.compare(0, 3, "\xef\xbb\xbf") == 0 ? 3 : 0;
+    std::size_t start = startsWithUtf8Mark(text) ? 3 : 0;
     for (int number = 1; start < text.size(); ++number) {
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos)

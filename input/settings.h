@@ -68,6 +68,13 @@ struct SettingsProblem {
     std::string text;
 };
 
+// Text as other programs save it: UTF-16 by its byte-order mark, or by a zero byte beside
+// another first character (ASCII without the mark), as Notepad's "Unicode" and PowerShell 5's
+// redirections write it, which the game does not read; and UTF-8's byte-order mark, which
+// Notepad writes, to be skipped.
+bool isUtf16(const std::string& text);
+bool startsWithUtf8Mark(const std::string& text);
+
 // The settings a file's text gives over the defaults. Each bad line is left out and said in
 // `problems`, by line number (an unknown section or name, a value that is not a key or not a
 // number in range, a key that another action has), in printable ASCII whatever its bytes. A

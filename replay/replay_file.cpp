@@ -205,11 +205,13 @@ struct LineReader {
     // One line without its end; `finished` when an end of line followed it.
     bool read(std::string line, bool finished) {
         ++number;
+        if (number == 1 && startsWithUtf8Mark(line))
+            line.erase(0, 3); // Notepad's
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         const std::vector<std::string> words = wordsOf(line);
         if (number == 1) {
-            error = readHeader(words, replay);
+            error = isUtf16(line) ? "UTF-16 text, save it as UTF-8" : readHeader(words, replay);
         } else if (words.empty() || words[0][0] == '#') {
             return true;
         } else if (!finished) {

@@ -39,6 +39,7 @@ TEST(ReplayFile, ABadFileIsNamedByItsLineAndAFinalCutLineLeftOut) {
     const Bad bads[] = {
         {"", 1, "not a recording of RUKO"},
         {"P6\n640 480\n", 1, "not a recording of RUKO"},
+        {std::string("\xff\xfer\0u\0k\0o\0\n\0", 12), 1, "UTF-16 text, save it as UTF-8"},
         {"ruko-replay 2 ruko 9.9\n5 key x\n", 1, "format '2'"},
         {header + "5 key x\n\n# seen\n3 key x\n", 5, "steps go backwards"},
         {header + "5 jump\n", 2, "unknown event 'jump'"},
@@ -65,7 +66,10 @@ TEST(ReplayFile, ABadFileIsNamedByItsLineAndAFinalCutLineLeftOut) {
     Replay replay;
     int line = 0;
     std::string error;
-    ASSERT_TRUE(parseReplay(header + "5 key x\r\n6 key w\n7 ke", replay, line, error)) << error;
+    // As Notepad saves it: a byte-order mark, lines ended by CR LF.
+    ASSERT_TRUE(
+        parseReplay("\xef\xbb\xbf" + header + "5 key x\r\n6 key w\n7 ke", replay, line, error))
+        << error;
     EXPECT_EQ(replay.events.size(), 2u);
     EXPECT_TRUE(replay.lastLineCut);
 }
