@@ -5,6 +5,7 @@
 #include "input/settings_writer.h"
 #include "platform/platform.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 
@@ -12,6 +13,7 @@ bool muteRequested = false;
 std::string recordPath;
 std::string replayPath;
 std::string checkPath;
+bool setupRequested = false;
 
 namespace {
 
@@ -27,13 +29,15 @@ constexpr GlutOption glutOptions[] = {
 
 constexpr char usageText[] =
     "Usage: ruko [--mute] [--record FILE] [--replay FILE] [GLUT options]\n"
+    "       ruko --setup [--mute] [GLUT options]\n"
     "       ruko --check FILE | --help | --version | --settings | --write-settings\n"
     "       ruko --pads\n"
     "\n"
     "RUKO is a small 3D boxing game for one player: fight one of three computer\n"
     "opponents in first person, or train on a punch bag and a punching ball.\n"
-    "The game's texts are in French, or in English with language = en in the\n"
-    "settings file's [display] section, which also sets text_scale and full_screen.\n"
+    "The game's texts are in French or in English: ruko --setup opens the settings\n"
+    "(language, full screen, text size, volume, keys, pads) in a window; its PLAY\n"
+    "saves them and starts the game.\n"
     "\n"
     "Options:\n"
     "  --mute      start without sound (RUKO_MUTE=1 does the same)\n"
@@ -44,6 +48,8 @@ constexpr char usageText[] =
     "  --check FILE   run a recording as fast as it goes, drawing nothing: exit 0\n"
     "              when the game stays on course, 1 where it does not, 2 for a\n"
     "              file that is not a recording or could never be played\n"
+    "  --setup     the settings window: set them with the mouse, the keys or a pad,\n"
+    "              try the volume and the pads, save them, play\n"
     "  --help      print this help and exit\n"
     "  --version   print the version and exit\n"
     "  --settings  print the settings in effect, in the settings file's format\n"
@@ -133,6 +139,15 @@ std::string* fileOption(const char* argument) {
     return nullptr;
 }
 
+// ruko-setup.exe, beside ruko.exe in the Windows zip, is the game opening its settings.
+bool startedAsSetup(const char* programPath) {
+    std::string name = programPath;
+    name = name.substr(name.find_last_of("/\\") + 1);
+    for (char& c : name)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name == "ruko-setup" || name == "ruko-setup.exe";
+}
+
 } // namespace
 
 void printUsage(std::FILE* out) {
@@ -142,6 +157,7 @@ void printUsage(std::FILE* out) {
 bool readCommandLine(int* argc, char** argv, int* exitStatus) {
     *exitStatus = 0;
     muteRequested = muteFromEnvironment();
+    setupRequested = *argc >= 1 && startedAsSetup(argv[0]);
     askedGeometry = {};
     displayName.clear();
     if (*argc < 1)
@@ -169,6 +185,10 @@ bool readCommandLine(int* argc, char** argv, int* exitStatus) {
         if (std::strcmp(argument, "--pads") == 0) {
             *exitStatus = listPads();
             return false;
+        }
+        if (std::strcmp(argument, "--setup") == 0) {
+            setupRequested = true;
+            continue;
         }
         if (std::strcmp(argument, "--mute") == 0) {
             muteRequested = true;
@@ -199,6 +219,9 @@ bool readCommandLine(int* argc, char** argv, int* exitStatus) {
                 displayName = argv[i];
         }
     }
+    if (setupRequested && (!checkPath.empty() || !replayPath.empty()))
+        return badUsage("--setup goes without", checkPath.empty() ? "--replay" : "--check",
+                        exitStatus);
     if (!checkPath.empty() && (!replayPath.empty() || !recordPath.empty()))
         return badUsage("--check goes alone, without", replayPath.empty() ? "--record" : "--replay",
                         exitStatus);

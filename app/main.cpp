@@ -1,24 +1,49 @@
 #include "app/command_line.h"
 #include "app/startup.h"
 #include "input/pads.h"
-#include "input/settings.h"
 #include "menus/menus.h"
 #include "platform/platform.h"
 #include "replay/demo.h"
 #include "replay/plug_in.h"
 #include "replay/recorder.h"
 #include "replay/replays.h"
+#include "setup/setup_screen.h"
 #include "sound/sound.h"
 
 #include <GL/glut.h>
 
 #include <cstdio>
 
+namespace {
+
+// Everything after the window and its resources, up to the title screen.
+void startPlaying() {
+    if (!muteRequested)
+        startSound();
+    startPads();
+    startRecording(recordPath.empty() ? lastReplayPath() : recordPath);
+    enterTitleScreen();
+}
+
+void playAfterSetup() {
+    startGameInWindow();
+    plugInSources();
+    loadDemo();
+    startPlaying();
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     adoptLaunchConventions(&argc, &argv);
     int exitStatus = 0;
     if (!readCommandLine(&argc, argv, &exitStatus))
         return exitStatus;
+    if (setupRequested) {
+        runSetup(&argc, argv, !muteRequested, playAfterSetup);
+        glutMainLoop();
+        return 1;
+    }
     // A recording to play is read whole first: a bad one plays nothing, and it may be the
     // last.replay that this session's recording replaces.
     const std::string& played = checkPath.empty() ? replayPath : checkPath;
@@ -35,11 +60,7 @@ int main(int argc, char** argv) {
         enterTitleScreen();
         return checkReplay(replay, checkPath);
     }
-    if (!muteRequested)
-        startSound();
-    startPads();
-    startRecording(recordPath.empty() ? lastReplayPath() : recordPath);
-    enterTitleScreen();
+    startPlaying();
     if (!replayPath.empty())
         startReplay(replay, replayPath);
     glutMainLoop();

@@ -3,12 +3,11 @@
 #include "app/window.h"
 #include "input/inputs.h"
 #include "input/pads.h"
+#include "platform/platform.h"
 #include "sound/sound.h"
 
 #include <GL/glu.h>
 #include <GL/glut.h>
-
-#include <cstdio>
 
 namespace {
 
@@ -20,11 +19,6 @@ void (*currentVisibility)(int) = nullptr;
 const char* currentName = "";
 void (*frameOverlay)() = nullptr;
 bool shown = true;
-
-void printLine(const char* text) {
-    std::printf("%s\n", text);
-    std::fflush(stdout);
-}
 
 } // namespace
 
@@ -109,12 +103,12 @@ void onScreenVisibility(int state, VisibilityMessages messages) {
     setPadsWindowShown(shown);
     if (shown) {
         if (messages == VisibilityMessages::VisibleAndHidden)
-            printLine(visibleMessage);
+            printTextLine(visibleMessage);
         installIdle(currentScreenIdle);
         resumeCrowdMurmur();
     } else {
         if (messages != VisibilityMessages::None)
-            printLine(hiddenMessage);
+            printTextLine(hiddenMessage);
         installIdle(nullptr);
         pauseCrowdMurmur();
         stopPadRumbles();

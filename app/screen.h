@@ -85,6 +85,7 @@ void replaceScreenControls(SpecialHandler special, PadLayout padLayout);
 // and pads do nothing, as keys cannot reach it.
 bool screenShown();
 
-// The visibility lines, ISO 8859-1 ("\xEA" is the e with circumflex).
+// The visibility lines, ISO 8859-1 ("\xEA" is the e with circumflex), printed in the
+// terminal's encoding.
 inline constexpr char visibleMessage[] = "Fen\xEAtre graphique visible";
 inline constexpr char hiddenMessage[] = "Fen\xEAtre graphique invisible";

@@ -37,8 +37,12 @@ void initResources() {
 
 void startGame(int* argc, char** argv) {
     loadSettings(settingsFilePath());
-    textScaleChoice = settingsInEffect.textScale;
     openGameWindow(argc, argv);
+    startGameInWindow();
+}
+
+void startGameInWindow() {
+    textScaleChoice = settingsInEffect.textScale;
     if (settingsInEffect.fullScreen)
         glutFullScreen();
     createViewMenu();

@@ -7,3 +7,6 @@ void initResources();
 // The game up to its first screen: the settings, the window with its view menu, the resources
 // and what inputs do on the game.
 void startGame(int* argc, char** argv);
+
+// The same in a window open already (the settings window's), with the settings in effect.
+void startGameInWindow();

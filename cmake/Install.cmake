@@ -84,8 +84,10 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small real-time 3D boxing game")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "RUKO is a first-person boxing game for one player: fight one of three\n\
 computer opponents in a club room or in a cup hall with grandstands, or\n\
-train on a punch bag or a punching ball. It draws in 3D with OpenGL and\n\
-freeglut in a 640x480 window. The game's texts are in French.")
+train on a punch bag or a punching ball. It is played with the keyboard or\n\
+a gamepad, in French or in English, in a window of any size or full\n\
+screen, drawn in 3D with OpenGL and freeglut. Its settings window\n\
+(ruko --setup) chooses the language, the display, the volume and the keys.")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,7 +1,7 @@
 # The game for Windows, cross-built with MinGW-w64 (make windows), and its zip:
-# ruko-<version>-win64.zip holding one folder ruko-<version>/ with ruko.exe, the DLLs it loads,
-# Data/, README.txt, LICENSE and the licences of the libraries shipped. Unzipped anywhere, it
-# runs from its own folder.
+# ruko-<version>-win64.zip holding one folder ruko-<version>/ with ruko.exe and ruko-setup.exe,
+# the DLLs they load, Data/, README.txt, LICENSE and the licences of the libraries shipped.
+# Unzipped anywhere, it runs from its own folder.
 
 # windows.h, which GL/gl.h pulls in, without min/max macros or what the game never calls.
 target_compile_definitions(ruko_core PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
@@ -9,6 +9,11 @@ target_compile_definitions(ruko_core PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 # runtimes and the threads are linked in, so nothing of the compiler's is shipped beside it.
 set_target_properties(ruko PROPERTIES WIN32_EXECUTABLE ON)
 target_link_options(ruko PRIVATE -static)
+# ruko-setup.exe beside it, to double-click for the settings window: the same game, which its
+# name sends there (app/command_line.cpp), as --setup does.
+add_executable(ruko-setup WIN32 app/main.cpp)
+target_link_libraries(ruko-setup PRIVATE ruko_core)
+target_link_options(ruko-setup PRIVATE -static)
 
 # make bench-windows: the fight's frame rate, as bench/ measures it on Linux.
 add_executable(fight_frames EXCLUDE_FROM_ALL bench/fight_frames.cpp bench/screen_frames.cpp
@@ -17,7 +22,7 @@ target_link_libraries(fight_frames PRIVATE ruko_core)
 target_link_options(fight_frames PRIVATE -static)
 
 set(RUKO_ZIP_FOLDER ruko-${PROJECT_VERSION})
-install(TARGETS ruko RUNTIME DESTINATION ${RUKO_ZIP_FOLDER})
+install(TARGETS ruko ruko-setup RUNTIME DESTINATION ${RUKO_ZIP_FOLDER})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/Data DESTINATION ${RUKO_ZIP_FOLDER})
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION ${RUKO_ZIP_FOLDER})
 configure_file(packaging/windows/README.txt ${CMAKE_BINARY_DIR}/README.txt NEWLINE_STYLE CRLF)

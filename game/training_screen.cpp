@@ -63,7 +63,7 @@ int centredAt20(const char* text, int extraCharacters = 0) {
     return centredTextX(textAreaWidth(), static_cast<int>(std::strlen(text)) + extraCharacters, 20);
 }
 
-// " = 48": the percentage is centred as if it had two digits.
+// " = 48": the percentage is centred as if it had two digits, and its unit.
 constexpr int percentageTail = 5;
 
 void printResults() {
@@ -73,8 +73,9 @@ void printResults() {
     setShadowColor3f(0.0f, 0.0f, 0.0f);
     setTextColor3f(0.0f, 0.0f, 1.0f);
     const char* percentage = word(Word::percentage);
-    printText(centredAt20(percentage, percentageTail), height / 2 - 20, "%s = %d", percentage,
-              trainingPercent);
+    const char* unit = word(Word::percentUnit);
+    printText(centredAt20(percentage, percentageTail + static_cast<int>(std::strlen(unit))),
+              height / 2 - 20, "%s = %d%s", percentage, trainingPercent, unit);
 
     setFontSize(20);
     enableTextShadow();

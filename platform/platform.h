@@ -39,6 +39,11 @@ void reportMissingDataFolder();
 // one line on stderr.
 bool displayAvailable(const std::string& name);
 
+// Prints a line of the game's text (ISO 8859-1) on standard output in the terminal's encoding:
+// UTF-8 where the locale's code set is, the bytes as they are otherwise (the C locale); on
+// Windows, a console's own wide characters, the bytes into a file or a pipe. Flushed.
+void printTextLine(const char* latin1Text);
+
 // Says why a file of Data/ cannot be loaded, on standard output; on Windows, where the game
 // has no output to print on (started by a double-click), in a message box.
 void reportDataProblem(const char* format, ...) __attribute__((format(printf, 1, 2)));
@@ -52,6 +57,11 @@ std::string settingsFilePath();
 // refused without waiting on it, `regular` set false. Null with errno set when it cannot be
 // opened (a folder: EISDIR on Linux).
 std::FILE* openRegularFile(const std::string& path, bool& regular);
+
+// Replaces the file at `path` (made, and its folder, where missing) by one holding `contents`:
+// written whole into a new file beside it, then renamed over it, so that a crash leaves the old
+// file or the new one, never half of one. False with errno set when it cannot.
+bool replaceFile(const std::string& path, const std::string& contents);
 
 // Tells the player what is wrong with the settings file, `lines` each ending with a newline: on
 // stderr; on Windows, where there is no output when started by a double-click, in one message

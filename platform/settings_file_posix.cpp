@@ -43,3 +43,23 @@ std::FILE* openRegularFile(const std::string& path, bool& regular) {
 void reportSettingsProblems(const std::string& lines) {
     std::fputs(lines.c_str(), stderr);
 }
+
+// The new file is flushed to the disk before the rename, or a crash of the system could leave
+// the name on an empty file.
+bool replaceFile(const std::string& path, const std::string& contents) {
+    const std::string temporary = path + "." + std::to_string(getpid()) + ".new";
+    unlink(temporary.c_str());
+    std::FILE* file = createNewFile(temporary);
+    if (!file)
+        return false;
+    bool written = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size() &&
+                   std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+    int error = errno;
+    written = std::fclose(file) == 0 && written;
+    if (written && rename(temporary.c_str(), path.c_str()) == 0)
+        return true;
+    error = written ? errno : error;
+    unlink(temporary.c_str());
+    errno = error;
+    return false;
+}

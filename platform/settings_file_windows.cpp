@@ -6,6 +6,7 @@
 #include <io.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cwchar>
 
@@ -38,4 +39,23 @@ void reportSettingsProblems(const std::string& lines) {
         std::fputs(lines.c_str(), stderr);
     else
         MessageBoxW(nullptr, utf16(lines).c_str(), L"RUKO", MB_OK | MB_ICONWARNING);
+}
+
+// MoveFileExW replaces the old file in one step, as rename does on Linux.
+bool replaceFile(const std::string& path, const std::string& contents) {
+    const std::string temporary = path + ".new";
+    _wremove(utf16(temporary).c_str());
+    std::FILE* file = createNewFile(temporary);
+    if (!file)
+        return false;
+    bool written = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size() &&
+                   std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
+    written = std::fclose(file) == 0 && written;
+    if (written && MoveFileExW(utf16(temporary).c_str(), utf16(path).c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    if (written)
+        errno = EACCES;
+    _wremove(utf16(temporary).c_str());
+    return false;
 }

@@ -2,15 +2,12 @@
 
 #include "app/idle_pacing.h"
 #include "app/screen.h"
-#include "app/window.h"
 #include "menus/menus.h"
 #include "menus/title_animation.h"
 #include "replay/game_state.h"
 #include "replay/playback.h"
 #include "replay/sources.h"
 #include "sound/sound.h"
-#include "text/bitmap_font.h"
-#include "text/print_text.h"
 #include "text/words.h"
 
 #include <GL/gl.h>
@@ -20,8 +17,6 @@
 
 namespace {
 
-constexpr int markBlinkSteps = 30;
-
 Playback demoPlayback;
 SavedState startState;
 SavedState titleState;
@@ -29,18 +24,6 @@ SavedState titleState;
 // The view the player had chosen, which the demo does not play in.
 GLint playerPolygonMode = GL_FILL;
 GLboolean playerLightOn = GL_TRUE;
-
-// Arcade demos say what they are in a corner: DEMO in the bottom right, blinking each
-// half-second.
-void drawDemoMark() {
-    if ((stepsRun() - demoPlayback.firstStep) / markBlinkSteps % 2 != 0)
-        return;
-    setFontSize(20);
-    enableTextShadow();
-    setShadowColor3f(0.0f, 0.0f, 0.0f);
-    setTextColor3f(1.0f, 1.0f, 1.0f);
-    printText(textAreaWidth() - 90, 12, "%s", word(Word::demo));
-}
 
 void playDemoEvent(const ReplayEvent& event, const Replay& replay) {
     playFromSource(Source::demo, event, replay);
@@ -58,7 +41,7 @@ void startDemo() {
     demoPlayback.firstStep = stepsRun();
     demoPlayback.on = true;
     sourceStarted(Source::demo, endDemo);
-    setFrameOverlay(drawDemoMark);
+    markPlayback(demoPlayback, Word::demo);
     enterTitleScreen();
     playDemoEvents(); // its first step's, due before the step about to run
 }
@@ -81,7 +64,6 @@ void startDemoWhenDue() {
 void endDemo() {
     demoPlayback.on = false;
     stopCrowdMurmur();
-    setFrameOverlay(nullptr);
     restoreGameState(titleState);
     titleStepsUntouched = 0;
     enterTitleScreen();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "replay/replay_file.h"
+#include "text/words.h"
 
 #include <string>
 
@@ -27,3 +28,8 @@ bool playbackDone(const Playback& playback);
 
 // The event to come, which needs the game to step when it is not due now; nullptr when done.
 const ReplayEvent* nextEvent(const Playback& playback);
+
+// Arcade demos say what they are in a corner: `mark` in the bottom right over every frame while
+// `playback` is on, blinking each half-second. The one marked last and on shows (the demo that
+// a recording played back starts, then the recording's again).
+void markPlayback(const Playback& playback, Word mark);

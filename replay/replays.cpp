@@ -5,6 +5,8 @@
 #include "replay/playback.h"
 #include "replay/sources.h"
 
+#include <GL/glut.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -26,8 +28,10 @@ void stopReplay(const std::string& why, int status) {
     replayPlayback.on = false;
     checkStatus = status;
     sourceEnded(Source::replay);
-    if (!checking)
-        say(nullptr, why + "; the game is yours");
+    if (checking)
+        return;
+    say(nullptr, why + "; the game is yours");
+    glutPostRedisplay(); // the frame again without the mark: a game standing still draws no other
 }
 
 void playReplayEvent(const ReplayEvent& event, const Replay& replay) {
@@ -69,6 +73,7 @@ void startReplay(const Replay& replay, const std::string& name) {
     replayPlayback = {replay, 0, stepsRun(), true};
     replayName = name;
     sourceStarted(Source::replay, leaveReplay);
+    markPlayback(replayPlayback, Word::replay);
     if (replay.lastLineCut)
         std::fprintf(stderr, "ruko: %s: its last line is cut short (left out)\n", name.c_str());
 }

@@ -1,5 +1,6 @@
 #include "scene/arena_textures.h"
 
+#include "input/settings.h"
 #include "platform/platform.h"
 #include "scene/bmp_loader.h"
 
@@ -7,15 +8,18 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 GLuint arenaTextures[arenaTextureCount] = {};
 
 namespace {
 
 constexpr const char* arenaTextureFiles[arenaTextureCount] = {
-    "Data/ring1.bmp", "Data/affiche.bmp", "Data/affiche2.bmp",
-    "Data/club.bmp",  "Data/ring2.bmp",   "Data/public2.bmp",
+    "ring1.bmp", "affiche.bmp", "affiche2.bmp", "club.bmp", "ring2.bmp", "public2.bmp",
 };
+
+// Every picture has words painted on it: each language has its own, in the order of Language.
+constexpr const char* pictureFolders[languageCount] = {"Data/", "Data/en/"};
 
 // Every texture is required: the game cannot start without one.
 constexpr int missingTextureStatus = 1;
@@ -35,6 +39,7 @@ void uploadArenaTexture(GLuint texture, const BmpImage& image) {
 
 void loadArenaTextures() {
     BmpImage* images[arenaTextureCount] = {};
+    const std::string folder = pictureFolders[static_cast<int>(settingsInEffect.language)];
     for (int index = 0; index < arenaTextureCount; ++index) {
         images[index] = static_cast<BmpImage*>(std::calloc(1, sizeof(BmpImage)));
         if (images[index] == nullptr) {
@@ -42,7 +47,7 @@ void loadArenaTextures() {
             std::fflush(stdout);
             std::exit(missingTextureStatus);
         }
-        if (!loadBmpImage(arenaTextureFiles[index], images[index]))
+        if (!loadBmpImage((folder + arenaTextureFiles[index]).c_str(), images[index]))
             std::exit(missingTextureStatus);
     }
 

@@ -16,6 +16,7 @@ enum ArenaTexture : int {
 
 extern GLuint arenaTextures[arenaTextureCount];
 
-// Reads all six files, then creates and fills the textures; ends the process with status 1
-// (after the loader's message) when one cannot be read.
+// Reads all six files, those of the text's language (Data/en/ for English), then creates and fills
+// the textures; ends the process with status 1 (after the loader's message) when one cannot be
+// read.
 void loadArenaTextures();

@@ -110,8 +110,7 @@ void loadBuffers() {
         problemOfGroup = problem;
     }
     if (!missing.empty())
-        std::fprintf(stderr, "ruko: playing without these sounds: %s (%s)\n", missing.c_str(),
-                     problemOfGroup.c_str());
+        std::fprintf(stderr, "ruko: no sound: %s (%s)\n", missing.c_str(), problemOfGroup.c_str());
 }
 
 // A device that never answers is left behind: OpenAL Soft's own clean-up at exit would free
@@ -168,12 +167,12 @@ void aimSource(ALuint source, SoundSide side) {
 bool openDevice() {
     device = alcOpenDevice(nullptr);
     if (!device) {
-        std::fprintf(stderr, "ruko: playing without sound: no audio device could be opened\n");
+        std::fprintf(stderr, "ruko: no sound: no audio device could be opened\n");
         return false;
     }
     context = alcCreateContext(device, nullptr);
     if (!context || !alcMakeContextCurrent(context)) {
-        std::fprintf(stderr, "ruko: playing without sound: the audio device refused a context\n");
+        std::fprintf(stderr, "ruko: no sound: the audio device refused a context\n");
         if (context)
             alcDestroyContext(context);
         alcCloseDevice(device);

@@ -29,10 +29,12 @@ enum class Word {
     knockOut,
     points,
     percentage,
+    percentUnit, // after the percentage's number
     excellent,
     average,
     poor,
     demo,
+    replay,
     whiteLightEntry,
     fullScreenEntry,
     wireframeEntry,

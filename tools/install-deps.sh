@@ -14,7 +14,7 @@ run_packages=(
 # DejaVu fonts), the package checks, and the Windows build (MinGW-w64) with its tests (Wine).
 test_packages=(
     libgtest-dev libbenchmark-dev libxtst-dev fonts-dejavu-core
-    xvfb xauth xdotool x11-utils imagemagick clang-format git time
+    xvfb xauth xdotool x11-utils imagemagick clang-format git time strace
     desktop-file-utils dpkg-dev lintian appstream groff-base man-db
     clang-14 libclang-rt-14-dev valgrind
     mingw-w64 wine wine64

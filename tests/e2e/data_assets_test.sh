@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The committed Data/ files are exactly what our generators make (run `make assets` after
-# changing a generator). The generators are built next to the game, under tools/. And
-# `make screenshots` takes the same pictures every time (two of them, animated, twice).
+# The committed Data/ files, the English pictures of Data/en/ too, are exactly what our
+# generators make (run `make assets` after changing a generator). The generators are built next
+# to the game, under tools/. And `make screenshots` takes the same pictures every time (two of
+# them, animated, twice).
 # Args: ruko binary, source dir, scratch dir.
 set -euo pipefail
 tools=$(dirname "$(realpath "$1")")/tools
@@ -15,7 +16,9 @@ mkdir -p "$scratch/sounds"
 "$tools/make_sounds" "$scratch/sounds"
 failures=0
 sounds=$(cd "$source_dir/Data" && ls sounds/*.wav)
-for file in fontGray.tga ring1.bmp affiche.bmp affiche2.bmp club.bmp ring2.bmp public2.bmp $sounds; do
+# The arenas' pictures, in French and in English.
+arenas="ring1.bmp affiche.bmp affiche2.bmp club.bmp ring2.bmp public2.bmp"
+for file in fontGray.tga $arenas $(printf "en/%s " $arenas) $sounds; do
     if cmp -s "$scratch/$file" "$source_dir/Data/$file"; then
         echo "ok   $file"
     else

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The installed menu entry passes desktop-file-validate, starts the installed command and
-# names an icon that the hicolor theme holds as a PNG at 48, 128 and 256 pixels.
+# The installed menu entry passes desktop-file-validate, starts the installed command, opens
+# its settings window from an action, and names an icon that the hicolor theme holds as a PNG at 48, 128 and 256 pixels.
 set -euo pipefail
 binary=$1 scratch=$3
 build_dir=$(dirname "$binary")
@@ -20,13 +20,17 @@ entry=$prefix/share/applications/ruko.desktop
 [[ -f $entry ]] || fail "no desktop entry"
 desktop-file-validate "$entry" || fail "desktop-file-validate rejects $entry"
 
-key() { sed -n "s/^$1=//p" "$entry"; }
+# key NAME [GROUP]: the value in the group, the main one by default.
+key() { sed -n "/^\[${2:-Desktop Entry}\]/,/^\[/ s/^$1=//p" "$entry"; }
 [[ $(key Name) == RUKO ]] || fail "Name is '$(key Name)'"
 [[ -n $(key Comment) ]] || fail "no Comment"
 [[ ";$(key Categories)" == *";Game;"* && ";$(key Categories)" == *";SportsGame;"* ]] ||
     fail "Categories '$(key Categories)' lack Game and SportsGame"
 command=$(key Exec)
 [[ -x $prefix/bin/$command ]] || fail "Exec '$command' is not an installed command"
+[[ $(key Actions) == settings\; && $(key Exec "Desktop Action settings") == "$command --setup" &&
+    $(key Name "Desktop Action settings") == "RUKO settings" ]] ||
+    fail "no settings action running $command --setup"
 
 icon=$(key Icon)
 for size in 48 128 256; do

@@ -33,7 +33,7 @@ expect_stderr 0
 # ALSA with a device it does not know: it and OpenAL Soft complain, the game alone says it.
 printf '[alsa]\ndevice=nosuch\n' >"$SCRATCH/alsoft.conf"
 ALSOFT_CONF="$SCRATCH/alsoft.conf" ALSOFT_DRIVERS=alsa play_session
-expect_stderr 1 "no audio device could be opened"
+expect_stderr 1 "^ruko: no sound: no audio device could be opened$"
 
 rm -rf "$SCRATCH/run" && mkdir -p "$SCRATCH/run" && cp -r "$RUKO_SOURCE/Data" "$SCRATCH/run/"
 rm "$SCRATCH/run/Data/sounds/punch_"*.wav
@@ -42,6 +42,6 @@ echo "not a sound" >"$SCRATCH/run/Data/sounds/bell.wav"
 cp "$RUKO_BINARY" "$SCRATCH/run/ruko"
 RUKO_BINARY="$SCRATCH/run/ruko" RUKO_SOURCE="$SCRATCH/run" ALSOFT_DRIVERS=null play_session
 # Files failing alike are named together, each group followed by its own problem.
-expect_stderr 1 "sounds: Data/sounds/punch_swish.wav, Data/sounds/punch_thud.wav \
+expect_stderr 1 "^ruko: no sound: Data/sounds/punch_swish.wav, Data/sounds/punch_thud.wav \
 ([^)]*No such file[^)]*), Data/sounds/bell.wav ([^)]*)$"
 echo "PASS"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Hiding and showing the window on every screen: the messages of each screen as exact bytes
-# in order, and the animation stopped while hidden and resumed after.
+# in order, in the locale's encoding, and the animation stopped while hidden and resumed after.
 source "$(dirname "$0")/game_driver.sh"
 
 # One second hidden runs no step at all; one second shown again runs them at the game's
@@ -46,4 +46,12 @@ hide_and_show training # silent
 expect_stdout "$HIDDEN$HIDDEN$VISIBLE$HIDDEN$VISIBLE$HIDDEN$VISIBLE$HIDDEN$VISIBLE$HIDDEN$VISIBLE" \
     "training menu and training"
 expect_grey "$(shoot training)" 5 240 153 "training after being shown again"
+
+# In a UTF-8 locale, the same lines in UTF-8: the C locale's above are ISO 8859-1.
+stop_game
+LC_ALL=C.UTF-8 start_game
+press_keys Return
+hide_game
+show_game
+expect_stdout 'Fen\xc3\xaatre graphique invisible\nFen\xc3\xaatre graphique visible\n' "in C.UTF-8"
 echo "PASS"

@@ -1,3 +1,4 @@
+#include "input/settings.h"
 #include "scene/arena_textures.h"
 #include "tests/support/crafted_files.h"
 #include "tests/support/gl_harness.h"
@@ -218,16 +219,17 @@ TEST_F(ImageTextures, ArenaTexturesAreUploadedInFileOrderWithTheirSettings) {
     // larger header, one with sides that are not powers of two.
     const char* names[arenaTextureCount] = {"ring1", "affiche", "affiche2",
                                             "club",  "ring2",   "public2"};
-    std::filesystem::create_directories(folder / "Data");
-    for (int i = 0; i < arenaTextureCount; ++i) {
+    // The English ones in Data/en/, told apart the same way.
+    std::filesystem::create_directories(folder / "Data" / "en");
+    for (int i = 0; i < 2 * arenaTextureCount; ++i) {
         BmpFields f;
         f.width = 4;
         f.height = 2;
-        if (i == 1)
+        if (i % arenaTextureCount == 1)
             f.extraHeader = 84;
-        if (i == 3)
+        if (i % arenaTextureCount == 3)
             f.width = 2; // rows of 6 bytes and 2 of padding
-        if (i == 5)
+        if (i % arenaTextureCount == 5)
             f.width = 3, f.height = 3;
         const std::size_t row = (f.width * 3 + 3) / 4 * 4;
         std::vector<std::uint8_t> pixels(row * f.height, 0x40);
@@ -235,7 +237,9 @@ TEST_F(ImageTextures, ArenaTexturesAreUploadedInFileOrderWithTheirSettings) {
         pixels[1] = 20;
         pixels[2] = static_cast<std::uint8_t>(30 + i);
         pixels[row] = 99; // the second row's first byte
-        writeBytes(folder / "Data" / (std::string(names[i]) + ".bmp"), craftBmp(f, pixels));
+        writeBytes(folder / "Data" / (i < arenaTextureCount ? "" : "en") /
+                       (std::string(names[i % arenaTextureCount]) + ".bmp"),
+                   craftBmp(f, pixels));
     }
     const std::filesystem::path home = std::filesystem::current_path();
     std::filesystem::current_path(folder);
@@ -259,4 +263,15 @@ TEST_F(ImageTextures, ArenaTexturesAreUploadedInFileOrderWithTheirSettings) {
     glBindTexture(GL_TEXTURE_2D, arenaTextures[5]);
     EXPECT_EQ(levelParameter(GL_TEXTURE_WIDTH), 4); // scaled to powers of two by the mipmaps
     EXPECT_EQ(levelParameter(GL_TEXTURE_HEIGHT), 4);
+
+    // In English, the pictures of Data/en/.
+    settingsInEffect.language = Language::en;
+    std::filesystem::current_path(folder);
+    loadArenaTextures();
+    std::filesystem::current_path(home);
+    settingsInEffect.language = Language::fr;
+    for (int i = 0; i < arenaTextureCount; ++i) {
+        glBindTexture(GL_TEXTURE_2D, arenaTextures[i]);
+        EXPECT_EQ(texels(GL_RGB, 3)[0], 30 + arenaTextureCount + i) << i;
+    }
 }

@@ -170,6 +170,27 @@ TEST_F(ScreenFlow, ARecordingChecksAndAFaultInTheRulesFailsIt) {
     setIdlePoll(nullptr);
 }
 
+// A recording played back says so where the demo does, blinking as it does, until the game
+// is the player's.
+TEST_F(ScreenFlow, APlaybackIsMarkedReplayUntilItHandsOver) {
+    enterTitleScreen();
+    startReplay(Replay{}, "marked.replay");
+    const auto white = [] {
+        titleBlinkOn = 0; // the title's prompt, white too
+        return textInColour(titleDisplay, 1, 1, 1);
+    };
+    EXPECT_EQ(white(), "REPLAY");
+    const std::vector<GlyphQuad> mark = glyphQuadsInColour(titleDisplay, 1, 1, 1);
+    ASSERT_FALSE(mark.empty());
+    EXPECT_EQ(mark.back().right, 630.0f); // where the demo's DEMO ends
+    runSlots(30);
+    EXPECT_EQ(white(), "");
+    runSlots(30);
+    EXPECT_EQ(white(), "REPLAY");
+    leaveReplay();
+    EXPECT_EQ(white(), "");
+}
+
 TEST_F(ScreenFlow, TitleLeadsToTheModeMenuOnEnterOnly) {
     enterTitleScreen();
     EXPECT_EQ(screenIdle(), titleIdle);
@@ -402,6 +423,6 @@ TEST_F(ScreenFlow, EveryScreenInEnglishFitsTheWindow) {
     EXPECT_EQ(words, "CHOOSE A GAME MODE|FIGHT|TRAINING|CHOOSE AN OPPONENT|Radov Eze Black|"
                      "CHOOSE AN ARENA|Friendly|Tavelin Cup|CHOOSE A WORKOUT|Punch Bag|"
                      "Punching Ball|By Tavelin|PRESS ENTER|KO|PRESS ESCAPE|"
-                     "ACCURACY = 48PRESS ESCAPE|BOO, YOU BIG SOFTIE|POINTS = 20|");
+                     "ACCURACY = 48%PRESS ESCAPE|BOO, YOU BIG SOFTIE|POINTS = 20|");
     settingsInEffect.language = Language::fr;
 }

@@ -1,4 +1,5 @@
 #include "input/settings.h"
+#include "input/settings_writer.h"
 
 #include <GL/glut.h>
 #include <gtest/gtest.h>
@@ -119,6 +120,28 @@ TEST(SettingsTest, PrintedSettingsReadBackTheSame) {
     EXPECT_EQ(back.textScale, 3);
     EXPECT_EQ(back.language, Language::en);
     EXPECT_EQ(formatSettings(parseSettings("", problems)), formatSettings(defaultSettings()));
+}
+
+// Saving changes only what reads otherwise, in place; what is missing goes where it belongs;
+// a key another line gave up for a clash, freed by a change, is written too.
+TEST(SettingsTest, SavedTextChangesOnlyWhatReadsOtherwise) {
+    std::vector<SettingsProblem> problems;
+    Settings chosen = defaultSettings();
+    chosen.language = Language::en;
+    chosen.keys[static_cast<int>(Action::stepIn)] = specialKey(GLUT_KEY_PAGE_UP);
+    const std::string text = "[sound]\nvolume = 100\n# mine\n[keys]\nturn = t";
+    EXPECT_EQ(settingsTextWith(text, chosen),
+              text + "\nstep_in = page_up\n\n[display]\nlanguage = en\n");
+    EXPECT_EQ(settingsTextWith("\xef\xbb\xbf", chosen), "\xef\xbb\xbf" + formatSettings(chosen));
+
+    Settings clashed = parseSettings("[keys]\nleft_punch = z\neye_up = z\n", problems);
+    clashed.keys[static_cast<int>(Action::leftPunch)] = 'q';
+    const std::string saved =
+        settingsTextWith("[keys]\r\nleft_punch = z \r\neye_up=z\r\n", clashed);
+    EXPECT_EQ(saved, "[keys]\r\nleft_punch = q \r\neye_up=i\r\n");
+    problems.clear();
+    EXPECT_EQ(formatSettings(parseSettings(saved, problems)), formatSettings(clashed));
+    EXPECT_TRUE(problems.empty());
 }
 
 } // namespace

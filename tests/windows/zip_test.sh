@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The unpacked zip under Wine: what the folder holds, ruko.exe a GUI-subsystem program whose
-# every DLL is shipped or Windows' own, the command line's answers and statuses, Data/ found
+# The unpacked zip under Wine: what the folder holds, ruko.exe and ruko-setup.exe GUI-subsystem
+# programs whose every DLL is shipped or Windows' own, the command line's answers and statuses, Data/ found
 # from another working directory, recordings named in Greek, and a missing file named with
 # status 1, in a message box where there is no output, after one for the settings in a
 # profile named in Greek.
@@ -10,15 +10,17 @@ source_dir=$(readlink -f "$(dirname "$0")/../..")
 
 # One folder, ruko-<version>, at the top of the zip.
 [[ $(basename "$folder") == ruko-1.0 ]] || fail "the zip's folder is $(basename "$folder")"
-for file in ruko.exe README.txt LICENSE; do
+for file in ruko.exe ruko-setup.exe README.txt LICENSE; do
     [[ -s $folder/$file ]] || fail "$file is missing"
 done
 diff -r "$source_dir/Data" "$folder/Data" >&2 || fail "Data/ differs from the game's"
 if grep -q -v $'\r$' "$folder/README.txt"; then fail "README.txt has lines without CR LF"; fi
 
 objdump() { x86_64-w64-mingw32-objdump -p "$@"; }
-[[ $(objdump "$folder/ruko.exe") == *$'\nSubsystem\t\t00000002\t(Windows GUI)\n'* ]] ||
-    fail "ruko.exe is no GUI program"
+for program in ruko.exe ruko-setup.exe; do
+    [[ $(objdump "$folder/$program") == *$'\nSubsystem\t\t00000002\t(Windows GUI)\n'* ]] ||
+        fail "$program is no GUI program"
+done
 # Every DLL imported by ruko.exe or a shipped DLL is shipped or in Wine's system folder, and
 # every shipped DLL is imported: nothing missing, nothing more.
 system=$WINEPREFIX/drive_c/windows/system32
@@ -106,4 +108,23 @@ greek='\\0395\\03bb\\03ad\\03bd\\03b7\\\\ruko\\\\ruko.conf'
 [[ $(grep -c MSGBOX_OnInit "$SCRATCH/boxes") == 2 ]] &&
     grep -q "$greek:2: not a 'name = value' line: ignored\\\\nruko: .*:4: volume" "$SCRATCH/boxes" ||
     fail "the settings' message box: $(grep -a MSGBOX "$SCRATCH/boxes")"
+
+# ruko-setup.exe, started as by a double-click, opens the settings window; its SAVE puts the
+# new file in the place of the old one (MoveFileExW) in an APPDATA of its own. The window is
+# focused by a click below its rows.
+appdata=$SCRATCH/setup_appdata
+mkdir -p "$appdata/ruko"
+printf '# mine\r\n[display]\r\nlanguage = fr\r\n' >"$appdata/ruko/ruko.conf"
+wine cmd /c "set APPDATA=$(game_path "$appdata")&& start /wait \
+    $(game_path "$folder/ruko-setup.exe")" >/dev/null 2>&1 &
+GAME_PID=$!
+GAME_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^RUKO$' | head -n 1) ||
+    fail "ruko-setup.exe opened no window"
+xdotool windowfocus --sync "$GAME_WINDOW" mousemove --window "$GAME_WINDOW" 600 470 click 1
+sleep 0.5
+press_keys Right Up Up Up Return Escape
+wait_game_exit
+[[ $GAME_STATUS == 0 && $(cat "$appdata/ruko/ruko.conf") == $'# mine\r\n[display]\r\nlanguage = en\r' &&
+    ! -e $appdata/ruko/ruko.conf.new ]] ||
+    fail "ruko-setup.exe's SAVE: status $GAME_STATUS, $(ls "$appdata/ruko"), $(od -c "$appdata/ruko/ruko.conf")"
 echo "PASS"

@@ -28,7 +28,7 @@ void drawScrew(Canvas& canvas, float x, float y) {
 
 } // namespace
 
-Picture drawClubSign() {
+Picture drawClubSign(const PictureWords& words) {
     Canvas canvas = makeCanvas(signWidth, signHeight);
     const float w = static_cast<float>(signWidth), h = static_cast<float>(signHeight);
     paintAll(canvas, woodGrain(hexColour(0x5A3418), 31));
@@ -64,12 +64,12 @@ Picture drawClubSign() {
     club.tracking = 5;
     club.fill = flat(hexColour(0xF2E6CC));
     club.shadowOffset = 3;
-    drawLettering(canvas, club, "CLUB DE BOXE", w / 2, 184);
+    drawLettering(canvas, club, words.boxingClub, w / 2, 184);
     Lettering since;
     since.font = serifBoldFont;
     since.size = 18;
     since.tracking = 4;
     since.fill = flat(hexColour(0xD9B060));
-    drawLettering(canvas, since, "\xB7 FOND\xC9 EN 1987 \xB7", w / 2, 220);
+    drawLettering(canvas, since, words.founded, w / 2, 220);
     return {signWidth, signHeight, finishPicture(canvas)};
 }

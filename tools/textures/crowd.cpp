@@ -72,7 +72,7 @@ void drawStep(Canvas& canvas, float top, float bottom) {
 
 } // namespace
 
-Picture drawCrowd() {
+Picture drawCrowd(const PictureWords& words) {
     Canvas canvas = makeCanvas(crowdWidth, crowdHeight);
     paintAll(canvas, flat(hexColour(0x2A2A30)));
     // From the back row (top of the picture) to the front one, each row hiding the next one up.
@@ -101,6 +101,6 @@ Picture drawCrowd() {
     fillRect(canvas, 380, bannerY, 640, bannerY + 28, [](float x, float y, Rgb) {
         return shadeBy(hexColour(0xB0202A), 0.85f + 0.15f * std::sin(x * 0.15f + y * 0.05f));
     });
-    drawLettering(canvas, banner, "ALLEZ RUKO !", 510, bannerY + 22);
+    drawLettering(canvas, banner, words.supporters, 510, bannerY + 22);
     return {crowdWidth, crowdHeight, finishPicture(canvas)};
 }

@@ -56,7 +56,7 @@ void drawBoxerSilhouette(Canvas& canvas, float feetX, float feetY, float height,
 
 } // namespace
 
-Picture drawFightPoster() {
+Picture drawFightPoster(const PictureWords& words) {
     Canvas canvas = makeCanvas(posterSide, posterSide);
     const float s = static_cast<float>(posterSide);
     // A spotlight on a dark red ground.
@@ -86,7 +86,7 @@ Picture drawFightPoster() {
     title.outline = 2;
     title.outlineColour = hexColour(0x200000);
     title.shadowOffset = 3;
-    drawLettering(canvas, title, "GRAND COMBAT", s / 2, 44);
+    drawLettering(canvas, title, words.bigFight, s / 2, 44);
 
     Lettering names;
     names.size = 15;
@@ -107,19 +107,16 @@ Picture drawFightPoster() {
     when.condense = 0.85f;
     when.tracking = 1;
     when.fill = flat(hexColour(0xF4E6C0));
-    drawLettering(canvas, when, "SAMEDI 20H \xB7 SALLE RUKO", s / 2, s * 0.8f + 22);
+    drawLettering(canvas, when, words.fightWhen, s / 2, s * 0.8f + 22);
     Lettering small;
     small.size = 11;
     small.tracking = 1;
     small.fill = flat(hexColour(0xD08A50));
-    drawLettering(canvas, small,
-                  "12 ROUNDS \xB7 ENTR\xC9"
-                  "E 10 F",
-                  s / 2, s - 10);
+    drawLettering(canvas, small, words.fightTerms, s / 2, s - 10);
     return {posterSide, posterSide, finishPicture(canvas)};
 }
 
-Picture drawCupPoster() {
+Picture drawCupPoster(const PictureWords& words) {
     Canvas canvas = makeCanvas(posterSide, posterSide);
     const float s = static_cast<float>(posterSide);
     // Aged paper, darker towards the edges.
@@ -140,7 +137,7 @@ Picture drawCupPoster() {
     cup.tracking = 1;
     cup.fill = flat(hexColour(0xF8F0DC));
     cup.shadowOffset = 2;
-    drawLettering(canvas, cup, "COUPE TAVELIN", s / 2, 40);
+    drawLettering(canvas, cup, words.cup, s / 2, 40);
 
     // The emblem: a gold star behind a red glove.
     fillPolygon(canvas, starPoints(s / 2, 124, 56, 23),
@@ -154,18 +151,18 @@ Picture drawCupPoster() {
     finale.fill = flat(hexColour(0x9E1C20));
     finale.outline = 1;
     finale.outlineColour = hexColour(0x3A0808);
-    drawLettering(canvas, finale, "FINALE", s / 2, 208);
+    drawLettering(canvas, finale, words.final, s / 2, 208);
     Lettering names;
     names.size = 12;
     names.condense = 0.8f;
     names.fill = flat(hexColour(0x222222));
-    drawLettering(canvas, names, "RADOV EZE BLACK  contre  DIDA VUD", s / 2, 228);
+    drawLettering(canvas, names, words.finalists, s / 2, 228);
     fillRect(canvas, 0, s - 18, s, s, flat(hexColour(0x1F3B7A)));
     Lettering small;
     small.size = 10;
     small.tracking = 1;
     small.condense = 0.85f;
     small.fill = flat(hexColour(0xF8F0DC));
-    drawLettering(canvas, small, "DIMANCHE 15H \xB7 PALAIS DES SPORTS", s / 2, s - 5);
+    drawLettering(canvas, small, words.cupWhen, s / 2, s - 5);
     return {posterSide, posterSide, finishPicture(canvas)};
 }

@@ -44,7 +44,7 @@ void drawApron(Canvas& canvas, Rgb band, Rgb line) {
 
 } // namespace
 
-Picture drawFriendlyRingMat() {
+Picture drawFriendlyRingMat(const PictureWords& words) {
     Canvas canvas = makeCanvas(matSide, matSide);
     const float c = matSide / 2.0f;
     paintAll(canvas, wovenCanvas(hexColour(0xE8E0CA), 3.0f, 11));
@@ -80,10 +80,10 @@ Picture drawFriendlyRingMat() {
     ring.size = 24;
     ring.tracking = 3;
     ring.fill = flat(hexColour(0xF6EBD0));
-    drawLettering(canvas, ring, "CLUB DE BOXE", c, c - 98);
-    drawLettering(canvas, ring, "AMICAL", c, c + 130);
+    drawLettering(canvas, ring, words.boxingClub, c, c - 98);
+    drawLettering(canvas, ring, words.friendly, c, c + 130);
 
-    drawEdgeMotto(canvas, "CLUB DE BOXE RUKO \xB7 DEPUIS 1987", 19, 4, hexColour(0xF4F0E4));
+    drawEdgeMotto(canvas, words.clubMotto, 19, 4, hexColour(0xF4F0E4));
 
     // Scuffs where the boxers turn.
     paintAll(canvas, [](float x, float y, Rgb under) {
@@ -93,7 +93,7 @@ Picture drawFriendlyRingMat() {
     return {matSide, matSide, finishPicture(canvas)};
 }
 
-Picture drawCupRingMat() {
+Picture drawCupRingMat(const PictureWords& words) {
     Canvas canvas = makeCanvas(matSide, matSide);
     const float c = matSide / 2.0f;
     paintAll(canvas, wovenCanvas(hexColour(0x1E3C7A), 3.0f, 23));
@@ -123,9 +123,9 @@ Picture drawCupRingMat() {
     name.outline = 4;
     name.outlineColour = hexColour(0x0B1838);
     name.shadowOffset = 4;
-    drawLettering(canvas, name, "COUPE", c, c - 48);
-    drawLettering(canvas, name, "TAVELIN", c, c + 72);
+    drawLettering(canvas, name, words.cupName[0], c, c - 48);
+    drawLettering(canvas, name, words.cupName[1], c, c + 72);
 
-    drawEdgeMotto(canvas, "COUPE TAVELIN \xB7 FINALE", 20, 6, hexColour(0x1E3C7A));
+    drawEdgeMotto(canvas, words.cupMotto, 20, 6, hexColour(0x1E3C7A));
     return {matSide, matSide, finishPicture(canvas)};
 }

@@ -1,0 +1,83 @@
+#include "setup/setup_choices.h"
+
+#include "input/key_names.h"
+
+Settings chosenSettings = defaultSettings();
+
+namespace {
+
+constexpr int volumeStep = 10;
+
+int wrapped(int value, int count) {
+    return (value % count + count) % count;
+}
+
+} // namespace
+
+RowKind rowKind(int row) {
+    if (row < firstKeyRow)
+        return static_cast<RowKind>(row);
+    if (row < firstKeyRow + actionCount)
+        return RowKind::key;
+    return static_cast<RowKind>(static_cast<int>(RowKind::key) + 1 + row - firstKeyRow -
+                                actionCount);
+}
+
+Action rowAction(int row) {
+    return static_cast<Action>(row - firstKeyRow);
+}
+
+void stepValue(int row, int direction, bool wrap) {
+    Settings& s = chosenSettings;
+    switch (rowKind(row)) {
+    case RowKind::language:
+        s.language =
+            static_cast<Language>(wrapped(static_cast<int>(s.language) + direction, languageCount));
+        break;
+    case RowKind::fullScreen:
+        s.fullScreen = !s.fullScreen;
+        break;
+    case RowKind::textScale:
+        s.textScale = wrapped(s.textScale + direction, largestTextScale + 1);
+        break;
+    case RowKind::volume:
+        // Off the steps (a file's 35), the first step lands on one.
+        if (direction > 0)
+            s.volume =
+                s.volume >= 100 ? (wrap ? 0 : 100) : (s.volume / volumeStep + 1) * volumeStep;
+        else
+            s.volume = s.volume <= 0 ? 0 : (s.volume - 1) / volumeStep * volumeStep;
+        break;
+    default:
+        break;
+    }
+}
+
+std::string valueText(int row) {
+    switch (rowKind(row)) {
+    case RowKind::textScale:
+        return chosenSettings.textScale == autoTextScale ? std::string()
+                                                         : std::to_string(chosenSettings.textScale);
+    case RowKind::volume:
+        return std::to_string(chosenSettings.volume) + "%";
+    case RowKind::key:
+        return keyName(chosenSettings.keys[static_cast<int>(rowAction(row))]);
+    default:
+        return {};
+    }
+}
+
+// The keys a settings file may give: a character but Enter, Escape, Tab, Backspace and Delete,
+// which the menus and the text keep, or a key without one that has a name.
+KeyChoice chooseKey(Action action, KeyCode key, Action& holder) {
+    const bool named = !keyName(key).empty();
+    if (!named || (key < specialKeyBase && (key < ' ' || key >= 127)))
+        return KeyChoice::refused;
+    for (int a = 0; a < actionCount; ++a)
+        if (a != static_cast<int>(action) && chosenSettings.keys[a] == key) {
+            holder = static_cast<Action>(a);
+            return KeyChoice::taken;
+        }
+    chosenSettings.keys[static_cast<int>(action)] = key;
+    return KeyChoice::bound;
+}
