@@ -1,7 +1,11 @@
 #include "game/fight_scene.h"
 
 #include "game/state.h"
+#include "scene/club_room.h"
+#include "scene/cup_hall.h"
 #include "scene/list_numbers.h"
+#include "scene/rings.h"
+#include "scene/room_pieces.h"
 
 #include <GL/gl.h>
 
@@ -48,11 +52,14 @@ void switchOffDecorLight(int decor) {
 }
 
 void drawDecorScenery(int decor) {
+    // From over the mat, as the fight and the knock-out look, the mat hides the platform's top
+    // and the floor under the ring: they are left out rather than rasterized for nothing.
+    const bool overMat = eyeOver(ringHalfSide, ringMatHeight);
     if (decor == cupDecor) {
-        glCallList(cupRingList);
-        glCallList(cupHallList);
+        glCallList(overMat ? cupRingOverMatList : cupRingList);
+        drawCupHallSeen(overMat);
     } else {
-        glCallList(friendlyRingList);
-        glCallList(clubRoomList);
+        glCallList(overMat ? friendlyRingOverMatList : friendlyRingList);
+        drawClubRoomSeen(overMat);
     }
 }

@@ -13,5 +13,5 @@ void placeDecorLight(int decor);
 // Switches off the decor's light when the fight is left.
 void switchOffDecorLight(int decor);
 
-// The decor's ring, then its hall or room.
+// The decor's ring, then what the camera can see of its hall or room.
 void drawDecorScenery(int decor);

@@ -35,12 +35,13 @@ void drawLimb(double x1, double y1, double x2, double y2, double radius) {
     glPopMatrix();
 }
 
-void drawBlock(float w, float h, float d) {
+void drawBlock(float w, float h, float d, BlockFaces faces) {
     blockFace({{0, 0, 0}, {0, -h, 0}, {w, -h, 0}, {w, 0, 0}});     // front
     blockFace({{w, 0, 0}, {w, -h, 0}, {w, -h, -d}, {w, 0, -d}});   // right
     blockFace({{0, 0, -d}, {w, 0, -d}, {w, -h, -d}, {0, -h, -d}}); // back
     blockFace({{0, 0, 0}, {0, 0, -d}, {0, -h, -d}, {0, -h, 0}});   // left
-    blockFace({{0, 0, 0}, {w, 0, 0}, {w, 0, -d}, {0, 0, -d}});     // top
+    if (faces == BlockFaces::all)
+        blockFace({{0, 0, 0}, {w, 0, 0}, {w, 0, -d}, {0, 0, -d}}); // top
     blockFace({{0, -h, 0}, {0, -h, -d}, {w, -h, -d}, {w, -h, 0}}); // bottom
 }
 

@@ -10,8 +10,10 @@
 // A six-sided open cylinder from (x2, y2, 0) to (x1, y1, 0) in the XY plane.
 void drawLimb(double x1, double y1, double x2, double y2, double radius);
 
-// A closed block spanning x 0..width, y -height..0, z -depth..0, faces wound outwards.
-void drawBlock(float width, float height, float depth);
+// A closed block spanning x 0..width, y -height..0, z -depth..0, faces wound outwards; or
+// open at the top, for a block whose top something always hides.
+enum class BlockFaces { all, allButTop };
+void drawBlock(float width, float height, float depth, BlockFaces faces = BlockFaces::all);
 
 // One glNormal3f: the unit normal of the face (p1, p2, p3), or the zero vector unchanged.
 void faceNormal(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3,

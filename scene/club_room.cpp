@@ -6,9 +6,14 @@
 #include "models/spectator.h"
 #include "scene/arena_textures.h"
 #include "scene/list_numbers.h"
+#include "scene/rings.h"
+#include "scene/room_pieces.h"
 #include "scene/room_shell.h"
 
 #include <GL/gl.h>
+
+#include <iterator>
+#include <vector>
 
 namespace {
 
@@ -85,39 +90,6 @@ void moveAndTurn(const Place& at, float turn) {
     glRotatef(turn, 0.0f, 1.0f, 0.0f);
 }
 
-void drawPunchingBalls() {
-    for (const Place& at : punchingBalls) {
-        glPushMatrix();
-        {
-            moveAndTurn(at, 0.0f);
-            drawPunchingBall(0);
-        }
-        glPopMatrix();
-    }
-}
-
-void drawPunchBags() {
-    for (const float x : punchBagXs) {
-        glPushMatrix();
-        {
-            moveAndTurn({x, 0, frontWallZ}, 180.0f);
-            glCallList(punchBagList);
-        }
-        glPopMatrix();
-    }
-}
-
-void drawSpectators() {
-    for (const StandingSpectator& spectator : spectators) {
-        glPushMatrix();
-        {
-            moveAndTurn(spectator.at, spectator.turn);
-            drawSpectator(spectator.kind);
-        }
-        glPopMatrix();
-    }
-}
-
 void drawPicture(const Picture& picture) {
     glPushMatrix();
     {
@@ -137,28 +109,67 @@ void drawPicture(const Picture& picture) {
     glPopMatrix();
 }
 
+// A piece drawn with the frame moved to `at` and turned about +Y.
+template <typename Draw> RoomPiece placedPiece(const Place& at, float turn, Draw draw) {
+    return {[at, turn, draw] {
+                glPushMatrix();
+                {
+                    moveAndTurn(at, turn);
+                    draw();
+                }
+                glPopMatrix();
+            },
+            false, false};
+}
+
+// In the order the room has always been drawn: the shell first, the pictures last.
+std::vector<RoomPiece> clubRoomPieces() {
+    std::vector<RoomPiece> pieces;
+    pieces.push_back(
+        {[] { drawRoomShell(roomLeftX, roomBackZ, roomSide); }, true, false,
+         [] { drawRoomShellHiding(roomLeftX, roomBackZ, roomSide, {floorUnderRing}); }});
+    for (const Place& at : punchingBalls)
+        pieces.push_back(placedPiece(at, 0.0f, [] { drawPunchingBall(0); }));
+    for (const PlacedList& placed : backWallLists)
+        pieces.push_back(placedPiece(placed.at, 0.0f, [list = placed.list] { glCallList(list); }));
+    for (const float x : punchBagXs) {
+        RoomPiece bag = placedPiece({x, 0, frontWallZ}, 180.0f, [] { glCallList(punchBagList); });
+        bag.litByNormalBefore = true; // its floor slab
+        pieces.push_back(bag);
+    }
+    for (const StandingSpectator& spectator : spectators)
+        pieces.push_back(placedPiece(spectator.at, spectator.turn,
+                                     [kind = spectator.kind] { drawSpectator(kind); }));
+    pieces.push_back(placedPiece(doorPlace, -90.0f, [] { glCallList(doubleDoorList); }));
+    pieces.push_back({[] {
+                          applyMaterial(whiteMaterial, usualShininess);
+                          for (const Picture& picture : pictures)
+                              drawPicture(picture);
+                      },
+                      true, false});
+    return pieces;
+}
+
+constexpr int clubRoomPieceCount =
+    static_cast<int>(1 + std::size(punchingBalls) + std::size(backWallLists) +
+                     std::size(punchBagXs) + std::size(spectators) + 1 + 1);
+constexpr int clubRoomOverMatLists = 1; // the shell's
+static_assert(firstClubRoomPieceList + clubRoomPieceCount + clubRoomOverMatLists <=
+              firstCupHallPieceList);
+
+CompiledRoom clubRoom;
+
 } // namespace
 
+void compileClubRoomPieces() {
+    const std::vector<RoomPiece> pieces = clubRoomPieces();
+    clubRoom = compileRoomPieces(firstClubRoomPieceList, pieces);
+}
+
 void drawClubRoom() {
-    drawRoomShell(roomLeftX, roomBackZ, roomSide);
-    drawPunchingBalls();
-    for (const PlacedList& placed : backWallLists) {
-        glPushMatrix();
-        {
-            moveAndTurn(placed.at, 0.0f);
-            glCallList(placed.list);
-        }
-        glPopMatrix();
-    }
-    drawPunchBags();
-    drawSpectators();
-    glPushMatrix();
-    {
-        moveAndTurn(doorPlace, -90.0f);
-        glCallList(doubleDoorList);
-    }
-    glPopMatrix();
-    applyMaterial(whiteMaterial, usualShininess);
-    for (const Picture& picture : pictures)
-        drawPicture(picture);
+    callEveryPiece(firstClubRoomPieceList, clubRoomPieceCount);
+}
+
+void drawClubRoomSeen(bool overMat) {
+    callPiecesSeen(clubRoom, overMat);
 }

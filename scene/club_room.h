@@ -4,4 +4,11 @@
 // 10) with three still punching balls and the racks on the back wall, dumbbells on the
 // floor, six punch bags along the front wall, six spectators, a door in the right wall under
 // the club sign and two posters on the back wall. Leaves white current.
+
+// Its pieces, a list each, compiled after the lists they call.
+void compileClubRoomPieces();
+
+// Every piece (the room's list), or those the camera can see (a frame's), as an eye over
+// the ring's mat sees them when `overMat`.
 void drawClubRoom();
+void drawClubRoomSeen(bool overMat);

@@ -21,3 +21,10 @@ enum SceneList : unsigned {
     cupHallList = 16,
     grandstandList = 17,
 };
+
+// The rings as an eye over their mat sees them, and the rooms' pieces, a list each
+// (scene/room_pieces.h), which the rooms' lists call.
+inline constexpr unsigned friendlyRingOverMatList = 18;
+inline constexpr unsigned cupRingOverMatList = 19;
+inline constexpr unsigned firstClubRoomPieceList = 20;
+inline constexpr unsigned firstCupHallPieceList = 48;

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr float ringHalfSide = 4.0f;
-constexpr float matHeight = 1.002f; // just above the platform so the mat never fights it
 constexpr int matSquaresPerSide = 8;
 
 constexpr float postInset = 3.9f;
@@ -45,7 +43,7 @@ constexpr RopeSide ropeSides[] = {
 void matCorner(float x, float z) {
     glTexCoord2f((x + ringHalfSide) / (2.0f * ringHalfSide),
                  (ringHalfSide - z) / (2.0f * ringHalfSide));
-    glVertex3f(x, matHeight, z);
+    glVertex3f(x, ringMatHeight, z);
 }
 
 void drawMat(GLuint matTexture) {
@@ -56,7 +54,8 @@ void drawMat(GLuint matTexture) {
             const float x0 = -ringHalfSide + static_cast<float>(i);
             const float z0 = ringHalfSide + static_cast<float>(j);
             glBegin(GL_POLYGON);
-            faceNormal(x0, matHeight, z0, x0 + 1, matHeight, z0, x0 + 1, matHeight, z0 - 1);
+            faceNormal(x0, ringMatHeight, z0, x0 + 1, ringMatHeight, z0, x0 + 1, ringMatHeight,
+                       z0 - 1);
             matCorner(x0, z0);
             matCorner(x0 + 1, z0);
             matCorner(x0 + 1, z0 - 1);
@@ -66,11 +65,12 @@ void drawMat(GLuint matTexture) {
     glDisable(GL_TEXTURE_2D);
 }
 
-void drawPlatform() {
+void drawPlatform(RingSight sight) {
     glPushMatrix();
     {
         glTranslatef(-ringHalfSide, 1.0f, ringHalfSide);
-        drawBlock(2.0f * ringHalfSide, 1.0f, 2.0f * ringHalfSide);
+        drawBlock(2.0f * ringHalfSide, 1.0f, 2.0f * ringHalfSide,
+                  sight == RingSight::fromOverTheMat ? BlockFaces::allButTop : BlockFaces::all);
     }
     glPopMatrix();
 }
@@ -114,10 +114,10 @@ void drawRopes(RopeColours ropes) {
 
 } // namespace
 
-void drawRing(GLuint matTexture, RopeColours ropes) {
+void drawRing(GLuint matTexture, RopeColours ropes, RingSight sight) {
     applyMaterial(whiteMaterial, usualShininess);
     drawMat(matTexture);
-    drawPlatform();
+    drawPlatform(sight);
     applyMaterial(redMaterial, usualShininess);
     for (const Corner& corner : postCorners)
         drawPost(corner);

@@ -65,6 +65,14 @@ void compileSceneLists() {
         listContents[list]();
         glEndList();
     }
+    glNewList(friendlyRingOverMatList, GL_COMPILE);
+    drawRing(arenaTextures[friendlyRingTexture], RopeColours::allBlue, RingSight::fromOverTheMat);
+    glEndList();
+    glNewList(cupRingOverMatList, GL_COMPILE);
+    drawRing(arenaTextures[cupRingTexture], RopeColours::blueAndRed, RingSight::fromOverTheMat);
+    glEndList();
+    compileClubRoomPieces();
+    compileCupHallPieces();
 }
 
 void drawPlainBlock(float w, float h, float d) {

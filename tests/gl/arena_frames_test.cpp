@@ -4,6 +4,7 @@
 #include "game/fight_scene.h"
 #include "game/state.h"
 #include "scene/arena_textures.h"
+#include "scene/list_numbers.h"
 #include "scene/scene_lists.h"
 #include "tests/support/gl_harness.h"
 
@@ -11,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -185,4 +188,44 @@ TEST_F(ArenaFrames, DecorsAreSavedForALook) {
     drawDecor(friendlyDecor, clubKnockOutView);
     const auto clubMat = pixelAt({-3, 1.002, -3});
     EXPECT_GT(clubMat[0], clubMat[2]) << "the club's mat, grey-beige";
+}
+
+// A frame draws only what its eye can see: pieces outside the view, the floor under the ring
+// and the platform's top from over the mat, what the cup's grandstands hide. From a hundred
+// eyes in each decor, as the fight and the knock-out place them, the frame must match the
+// rings' and rooms' whole lists pixel for pixel.
+TEST_F(ArenaFrames, WhatNoEyeCanSeeIsLeftOutWithoutChangingAPixel) {
+    std::uint32_t seed = 20261208;
+    const auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<double>(seed >> 8) / 16777216.0;
+    };
+    for (const int decor : {friendlyDecor, cupDecor}) {
+        for (int view = 0; view < 100; ++view) {
+            Camera camera{};
+            if (view % 4 == 3) {
+                camera = decor == cupDecor ? cupKnockOutView : clubKnockOutView;
+                camera.spin = static_cast<float>(view * 7 % 360);
+            } else {
+                const double at = next() * 2 * M_PI, reach = next() * 3.5, look = next() * 2 * M_PI;
+                const double x = reach * std::cos(at), z = reach * std::sin(at);
+                camera = {{x, 2.2 + next() * 1.6, z},
+                          {x + 2 * std::cos(look), 2 + next() * 2, z + 2 * std::sin(look)},
+                          0};
+            }
+            setFightScene(decor);
+            drawDecor(decor, camera);
+            const std::vector<std::uint8_t> seen = readFrame();
+            setFightScene(decor);
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            glLoadIdentity();
+            gluLookAt(camera.eye[0], camera.eye[1], camera.eye[2], camera.centre[0],
+                      camera.centre[1], camera.centre[2], 0, 1, 0);
+            placeDecorLight(decor);
+            glRotatef(camera.spin, 0, 1, 0);
+            glCallList(decor == cupDecor ? cupRingList : friendlyRingList);
+            glCallList(decor == cupDecor ? cupHallList : clubRoomList);
+            ASSERT_TRUE(readFrame() == seen) << "decor " << decor << ", view " << view;
+        }
+    }
 }
