@@ -34,19 +34,20 @@ STEPS ?= 1000000
 SEED ?= 20240607
 
 .PHONY: all run test test-release test-sanitize test-fuzz fuzz fuzz-build soak soak-replays sanitize-build \
-	bench bench-latency memcheck deps deps-run tests-on clean install package assets screenshots \
-	windows test-windows bench-windows
+	bench bench-full-screen bench-latency memcheck deps deps-run tests-on clean install package assets \
+	screenshots windows test-windows bench-windows
 
 all:
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Builds and plays: make run ARGS="--mute". When CMake does not find what the build needs,
+# Builds the game alone (not the tests, when GoogleTest has turned them on) and plays:
+# make run ARGS="--mute". When CMake does not find what the build needs,
 # tools/install-deps.sh installs it (Debian, as root) or names it, and CMake says what is missing.
 ARGS ?=
 run:
 	@cmake -S . -B $(BUILD) >/dev/null 2>&1 || { $(MAKE) deps-run && cmake -S . -B $(BUILD); }
-	$(MAKE) all
+	cmake --build $(BUILD) -j $(JOBS) --target ruko
 	$(BUILD)/ruko $(ARGS)
 
 deps-run:
@@ -104,22 +105,37 @@ fuzz: fuzz-build
 test-fuzz:
 	$(MAKE) fuzz SECONDS=$(FUZZ_SMOKE_SECONDS)
 
-# Frame rates, start-up time and peak memory against a bare GLUT window, then the latency and
-# pacing figures below (see docs/PERFORMANCE.md).
+# Frame rates, start-up time and peak memory against a bare GLUT window, then the full-screen
+# and the latency and pacing figures below (see docs/PERFORMANCE.md).
 bench: all
 	cmake --build $(BUILD) -j $(JOBS) --target ruko_bench bare_window swap_probe
 	$(WITH_DISPLAY) ./$(BUILD)/bench/ruko_bench ./$(BUILD)/ruko ./$(BUILD)/bench/bare_window \
 		./$(BUILD)/bench/libswap_probe.so
 	@echo
+	$(MAKE) bench-full-screen
+	@echo
 	$(MAKE) bench-latency
 
-# Key-to-frame latency on the punch bag and the pace of three screens, alone (about a minute),
-# always in a virtual display of its own: it sends real key events to the game's window.
-# COMPARE=path/to/another/ruko measures that build too, in the same tables.
+# The full-screen figures run in an Xvfb of their own: it holds a 1920x1080 window, and draws
+# with llvmpipe whatever display the developer has.
+FULL_SCREEN_XVFB := xvfb-run -a -s "-screen 0 1920x1080x24 -noreset"
+
+# Every screen's frame rate at 1920x1080 on one llvmpipe thread and on its default count, then
+# what each screen's frame asks of GL and how many fragments a pixel gets (about a minute).
+bench-full-screen: all
+	cmake --build $(BUILD) -j $(JOBS) --target full_screen_bench scene_probe
+	$(FULL_SCREEN_XVFB) ./$(BUILD)/bench/full_screen_bench
+	@echo
+	$(FULL_SCREEN_XVFB) ./$(BUILD)/bench/scene_probe
+
+# Key-to-frame latency on the punch bag and the pace of three screens, alone, then the same at
+# 1920x1080 on one llvmpipe thread (about two minutes), always in a virtual display of its
+# own: it sends real key events to the game's window. COMPARE=path/to/another/ruko measures
+# that build too, in the same tables.
 COMPARE ?=
 bench-latency: all
 	cmake --build $(BUILD) -j $(JOBS) --target pace_bench swap_probe virtual_pad
-	$(XVFB) ./$(BUILD)/bench/pace_bench ./$(BUILD)/bench/libswap_probe.so \
+	$(FULL_SCREEN_XVFB) ./$(BUILD)/bench/pace_bench ./$(BUILD)/bench/libswap_probe.so \
 		./$(BUILD)/libvirtual_pad.so ./$(BUILD)/ruko $(COMPARE)
 
 # The real game under valgrind through every screen, keys and a virtual pad: no error, nothing

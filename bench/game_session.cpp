@@ -57,7 +57,8 @@ void sleepMilliseconds(double milliseconds) {
 }
 
 GameSession::GameSession(const std::string& game, const std::string& probeLibrary, bool hashFrames,
-                         const std::string& padLibrary) {
+                         const GameOptions& options) {
+    const std::string& padLibrary = options.padLibrary;
     char log[] = "/tmp/ruko_swaps_XXXXXX";
     const int logFile = mkstemp(log);
     if (logFile < 0)
@@ -83,12 +84,14 @@ GameSession::GameSession(const std::string& game, const std::string& probeLibrar
     if (pid_ == 0) {
         setenv("RUKO_PROBE_LOG", log_.c_str(), 1);
         if (hashFrames)
-            setenv("RUKO_PROBE_HASH", "1", 1);
+            setenv("RUKO_PROBE_HASH", options.sampledHash ? "sampled" : "1", 1);
+        if (options.llvmpipeThreads)
+            setenv("LP_NUM_THREADS", options.llvmpipeThreads, 1);
         if (padFifo_.empty()) {
-            execUnderProbe(game, probeLibrary);
+            execUnderProbe(game, probeLibrary, options.arguments);
         } else {
             setenv("RUKO_PAD_SCRIPT", padFifo_.c_str(), 1);
-            execUnderProbe(game, probeLibrary + ":" + padLibrary);
+            execUnderProbe(game, probeLibrary + ":" + padLibrary, options.arguments);
         }
     }
     if (pid_ < 0)

@@ -9,17 +9,27 @@
 
 struct _XDisplay;
 
+// How a game is started beyond the probe.
+struct GameOptions {
+    // With it (tests/support/virtual_pad.cpp) preloaded too, the game gets a virtual pad that
+    // GameSession::tapPad plays, if the game reads pads.
+    std::string padLibrary;
+    std::vector<std::string> arguments;    // the game's command line after its name
+    const char* llvmpipeThreads = nullptr; // LP_NUM_THREADS, else llvmpipe's default
+    // Frames hashed by a sample of their pixels (bench/swap_probe.cpp): a large frame's hash
+    // would otherwise add milliseconds to each frame.
+    bool sampledHash = false;
+};
+
 // The real game in a process of its own under bench/swap_probe, on the bench's X display,
 // driven by real key events (XTest) sent to its focused window. The game must be the only
 // window titled "RUKO" on the display.
 class GameSession {
   public:
     // Starts `game` in the working directory (Data/ must be there) and waits for its window
-    // and first frames; `hashFrames` has the probe hash every frame it swaps. With a
-    // `padLibrary` (tests/support/virtual_pad.cpp) preloaded too, the game gets a virtual pad
-    // that tapPad plays, if the game reads pads.
+    // and first frames; `hashFrames` has the probe hash every frame it swaps.
     GameSession(const std::string& game, const std::string& probeLibrary, bool hashFrames,
-                const std::string& padLibrary = "");
+                const GameOptions& options = {});
     ~GameSession(); // ends the game, by its pid
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -43,4 +44,13 @@ std::string glRendererAndVersion() {
         return std::string(value ? value : "unknown");
     };
     return text(GL_RENDERER) + ", OpenGL " + text(GL_VERSION);
+}
+
+std::string loadAverage() {
+    std::ifstream in("/proc/loadavg");
+    double one = 0, five = 0, fifteen = 0;
+    in >> one >> five >> fifteen;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f, %.2f, %.2f", one, five, fifteen);
+    return text;
 }

@@ -3,13 +3,16 @@
 //
 //   pace_bench PROBE_LIBRARY VIRTUAL_PAD_LIBRARY GAME [GAME...]
 // Run from the project root (the game reads Data/), on an X display where no other window is
-// titled "RUKO". Each GAME is a ruko binary: give an older build too to compare. The punches'
-// latency is timed twice: by keys, then by the virtual pad's buttons. The effort:
+// titled "RUKO", on a screen of at least 1920x1080. Each GAME is a ruko binary: give an older
+// build too to compare. The punches' latency is timed twice: by keys, then by the virtual pad's
+// buttons; then by keys again, and the pace, with the game at 1920x1080 and llvmpipe on one
+// thread. The effort:
 // RUKO_BENCH_PACE_SECONDS (each paced screen, default 10), RUKO_BENCH_PRESSES (default 38),
 // RUKO_BENCH_SECONDS (each unpaced screen, default 2).
 
 #include "app/startup.h"
 #include "app/window.h"
+#include "bench/full_screen.h"
 #include "bench/game_session.h"
 #include "bench/machine_info.h"
 #include "bench/screen_frames.h"
@@ -25,7 +28,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,15 +57,6 @@ double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
-}
-
-std::string loadAverage() {
-    std::ifstream in("/proc/loadavg");
-    double one = 0, five = 0, fifteen = 0;
-    in >> one >> five >> fifteen;
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f, %.2f, %.2f", one, five, fifteen);
-    return text;
 }
 
 struct PacedScreen {
@@ -109,11 +103,12 @@ double gapBeforePress(int press) {
 // first swapped frame that differs from the frame on screen when it was sent. With the virtual
 // pad, its X and A buttons instead of the keys (w and x); a game without pads has none timed.
 Latencies keyToFrame(const std::string& game, const std::string& probe, int presses,
-                     const std::string& pad) {
-    GameSession session(game, probe, true, pad);
+                     const GameOptions& options) {
+    const bool pad = !options.padLibrary.empty();
+    GameSession session(game, probe, true, options);
     if (!session.ready())
         cannotStart(game);
-    if (!pad.empty() && !session.hasPad())
+    if (pad && !session.hasPad())
         return {};
     pressAll(session, pacedScreens[2].keys);
     std::vector<long long> sent;
@@ -125,7 +120,7 @@ Latencies keyToFrame(const std::string& game, const std::string& probe, int pres
             sleepMilliseconds(settleMilliseconds);
         }
         sleepMilliseconds(gapBeforePress(i));
-        if (pad.empty())
+        if (!pad)
             sent.push_back(session.press(i % 2 ? XK_w : XK_x));
         else
             sent.push_back(session.tapPad(i % 2 ? "x" : "a"));
@@ -162,8 +157,8 @@ struct Pace {
 
 // One screen left to run on its own: every step asks for a frame, so swaps count steps.
 Pace pace(const std::string& game, const std::string& probe, const PacedScreen& screen,
-          double seconds) {
-    GameSession session(game, probe, false);
+          double seconds, const GameOptions& options = {}) {
+    GameSession session(game, probe, false, options);
     if (!session.ready())
         cannotStart(game);
     pressAll(session, screen.keys);
@@ -191,15 +186,19 @@ Pace pace(const std::string& game, const std::string& probe, const PacedScreen& 
             (cpuEnd - cpuStart) / ((end - start) / 1e9)};
 }
 
-// Keys then the pad for each game, in that order.
-void printLatencyTable(const std::vector<std::string>& games,
-                       const std::vector<Latencies>& latencies) {
+struct LatencyRow {
+    std::string game;
+    const char* input;
+    Latencies latencies;
+};
+
+void printLatencyTable(const std::vector<LatencyRow>& rows) {
     std::printf("| game | input | presses timed | min | median | p90 | max | missed |\n"
                 "|---|---|---:|---:|---:|---:|---:|---:|\n");
-    for (std::size_t i = 0; i < latencies.size(); ++i) {
-        const Latencies& l = latencies[i];
-        const char* game = games[i / 2].c_str();
-        const char* input = i % 2 ? "virtual pad (X, A)" : "keys (w, x)";
+    for (const LatencyRow& row : rows) {
+        const Latencies& l = row.latencies;
+        const char* game = row.game.c_str();
+        const char* input = row.input;
         if (l.milliseconds.empty()) {
             std::printf("| %s | %s | 0 | | | | | %d |\n", game, input, l.missed + l.notAtRest);
             continue;
@@ -263,6 +262,22 @@ void printPaceTable(const std::vector<std::string>& games, const std::vector<Pac
     }
 }
 
+// The paced game at full screen: its pace alone (the bench's own window, which gives the frame
+// costs beside the other table, is 640x480).
+void printFullScreenPaceTable(const std::vector<std::string>& games,
+                              const std::vector<Pace>& paces) {
+    std::printf("\n| game | screen at %dx%d, one llvmpipe thread | steps/s | p99 swap interval | "
+                "max swap interval | CPU time per second |\n|---|---|---:|---:|---:|---:|\n",
+                fullScreenWidth, fullScreenHeight);
+    const std::size_t screens = std::size(pacedScreens);
+    for (std::size_t i = 0; i < paces.size(); ++i) {
+        const Pace& p = paces[i];
+        std::printf("| %s | %s | %.2f | %.1f ms | %.1f ms | %.3f s |\n", games[i / screens].c_str(),
+                    pacedScreens[i % screens].name, p.stepsPerSecond, p.p99IntervalMilliseconds,
+                    p.maxIntervalMilliseconds, p.cpuSecondsPerSecond);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -279,13 +294,26 @@ int main(int argc, char** argv) {
     const double unpacedSeconds = environmentNumber("RUKO_BENCH_SECONDS", 2.0);
     const std::string loadBefore = loadAverage();
 
-    std::vector<Latencies> latencies;
+    GameOptions withPad;
+    withPad.padLibrary = pad;
+    GameOptions fullScreen;
+    fullScreen.arguments = {"-geometry", fullScreenGeometry};
+    fullScreen.llvmpipeThreads = "1";
+    fullScreen.sampledHash = true;
+    std::vector<LatencyRow> latencies;
+    std::vector<LatencyRow> fullScreenLatencies;
     std::vector<Pace> paces;
+    std::vector<Pace> fullScreenPaces;
     for (const std::string& game : games) {
-        latencies.push_back(keyToFrame(game, probe, presses, ""));
-        latencies.push_back(keyToFrame(game, probe, presses, pad));
+        latencies.push_back({game, "keys (w, x)", keyToFrame(game, probe, presses, {})});
+        latencies.push_back(
+            {game, "virtual pad (X, A)", keyToFrame(game, probe, presses, withPad)});
         for (const PacedScreen& screen : pacedScreens)
             paces.push_back(pace(game, probe, screen, paceSeconds));
+        fullScreenLatencies.push_back(
+            {game, "keys (w, x)", keyToFrame(game, probe, presses, fullScreen)});
+        for (const PacedScreen& screen : pacedScreens)
+            fullScreenPaces.push_back(pace(game, probe, screen, paceSeconds, fullScreen));
     }
 
     // The frame cost, in the bench's own window once the games are gone.
@@ -300,7 +328,12 @@ int main(int argc, char** argv) {
                 "before, %s after.\n\n",
                 cpuModel().c_str(), logicalCores(), memoryMiB(), glRendererAndVersion().c_str(),
                 startWindowWidth, startWindowHeight, loadBefore.c_str(), loadAverage().c_str());
-    printLatencyTable(games, latencies);
+    printLatencyTable(latencies);
     printPaceTable(games, paces, costs);
+    std::printf("\nThe same games at %dx%d (-geometry %s), llvmpipe on one thread "
+                "(LP_NUM_THREADS=1):\n\n",
+                fullScreenWidth, fullScreenHeight, fullScreenGeometry);
+    printLatencyTable(fullScreenLatencies);
+    printFullScreenPaceTable(games, fullScreenPaces);
     return 0;
 }

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -39,11 +40,16 @@ int waitWithTimeout(pid_t child) {
 
 } // namespace
 
-void execUnderProbe(const std::string& program, const std::string& probeLibrary) {
+void execUnderProbe(const std::string& program, const std::string& probeLibrary,
+                    const std::vector<std::string>& arguments) {
     setenv("LD_PRELOAD", probeLibrary.c_str(), 1);
     const int devNull = open("/dev/null", O_WRONLY);
     dup2(devNull, STDOUT_FILENO);
-    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    execv(program.c_str(), argv.data());
     _exit(127);
 }
 

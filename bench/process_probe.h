@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Start-up time and peak memory of a separate GLUT program, through the preloaded
 // swap_probe library.
@@ -11,9 +12,10 @@ struct ProbeResult {
     long peakResidentKiB;          // at the last of the swaps asked for
 };
 
-// In a forked child: runs `program` with the probe preloaded and its output discarded, once
-// the caller has set the probe's RUKO_PROBE_ variables.
-[[noreturn]] void execUnderProbe(const std::string& program, const std::string& probeLibrary);
+// In a forked child: runs `program` with `arguments`, the probe preloaded and its output
+// discarded, once the caller has set the probe's RUKO_PROBE_ variables.
+[[noreturn]] void execUnderProbe(const std::string& program, const std::string& probeLibrary,
+                                 const std::vector<std::string>& arguments = {});
 
 // Starts `program` in the working directory with its output discarded, and lets it draw
 // `swaps` frames.

@@ -16,11 +16,6 @@ namespace {
 
 constexpr int warmUpFrames = 10;
 
-struct BenchScreen {
-    const char* name;
-    void (*enter)();
-};
-
 void clearAndSwap() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glutSwapBuffers();
@@ -39,7 +34,7 @@ void enterKnockOut(int decor) {
     fightIdle();
 }
 
-constexpr BenchScreen benchScreens[] = {
+const std::vector<BenchScreen> everyScreen = {
     {"bare clear and swap", enterBareFrame},
     {"title", enterTitleScreen},
     {"mode menu", enterModeMenu},
@@ -58,25 +53,17 @@ constexpr BenchScreen benchScreens[] = {
     {"training, Punching Ball", [] { enterTrainingScreen(punchingBallTraining); }},
 };
 
-// One frame as the game makes it, without the 60-a-second pacing.
-void frame() {
-    if (const IdleStep idle = installedIdle())
-        idle();
-    glutPostRedisplay();
-    glutMainLoopEvent();
-}
-
 // Frames back to back, or each started `gap` after the one before by a plain sleep.
 double framesPerSecond(double seconds, std::chrono::steady_clock::duration gap = {}) {
     using Clock = std::chrono::steady_clock;
     for (int i = 0; i < warmUpFrames; ++i)
-        frame();
+        gameFrame();
     const Clock::time_point start = Clock::now();
     Clock::time_point next = start;
     long frames = 0;
     double elapsed = 0.0;
     do {
-        frame();
+        gameFrame();
         ++frames;
         if (gap.count() > 0)
             std::this_thread::sleep_until(next += gap);
@@ -87,9 +74,20 @@ double framesPerSecond(double seconds, std::chrono::steady_clock::duration gap =
 
 } // namespace
 
+const std::vector<BenchScreen>& benchScreens() {
+    return everyScreen;
+}
+
+void gameFrame() {
+    if (const IdleStep idle = installedIdle())
+        idle();
+    glutPostRedisplay();
+    glutMainLoopEvent();
+}
+
 std::vector<ScreenFrameRate> measureEveryScreen(double secondsEach) {
     std::vector<ScreenFrameRate> rates;
-    for (const BenchScreen& screen : benchScreens)
+    for (const BenchScreen& screen : benchScreens())
         rates.push_back({screen.name, unpacedFramesPerSecond(screen.enter, secondsEach)});
     return rates;
 }

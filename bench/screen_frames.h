@@ -6,6 +6,17 @@
 // Frames per second of each screen's display, drawn in the game's window as GLUT draws them:
 // the screen's idle step, a redisplay request, GLUT's event pass (which calls the display).
 
+struct BenchScreen {
+    const char* name;
+    void (*enter)();
+};
+
+// Every screen measured, the bare clear-and-swap frame first.
+const std::vector<BenchScreen>& benchScreens();
+
+// One frame as the game makes it, without the 60-a-second pacing.
+void gameFrame();
+
 struct ScreenFrameRate {
     std::string screen;
     double framesPerSecond;
