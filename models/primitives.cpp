@@ -36,13 +36,17 @@ void drawLimb(double x1, double y1, double x2, double y2, double radius) {
 }
 
 void drawBlock(float w, float h, float d, BlockFaces faces) {
-    blockFace({{0, 0, 0}, {0, -h, 0}, {w, -h, 0}, {w, 0, 0}});     // front
-    blockFace({{w, 0, 0}, {w, -h, 0}, {w, -h, -d}, {w, 0, -d}});   // right
-    blockFace({{0, 0, -d}, {w, 0, -d}, {w, -h, -d}, {0, -h, -d}}); // back
-    blockFace({{0, 0, 0}, {0, 0, -d}, {0, -h, -d}, {0, -h, 0}});   // left
-    if (faces == BlockFaces::all)
+    const bool sides = faces != BlockFaces::topOnly, top = faces != BlockFaces::allButTop;
+    if (sides) {
+        blockFace({{0, 0, 0}, {0, -h, 0}, {w, -h, 0}, {w, 0, 0}});     // front
+        blockFace({{w, 0, 0}, {w, -h, 0}, {w, -h, -d}, {w, 0, -d}});   // right
+        blockFace({{0, 0, -d}, {w, 0, -d}, {w, -h, -d}, {0, -h, -d}}); // back
+        blockFace({{0, 0, 0}, {0, 0, -d}, {0, -h, -d}, {0, -h, 0}});   // left
+    }
+    if (top)
         blockFace({{0, 0, 0}, {w, 0, 0}, {w, 0, -d}, {0, 0, -d}}); // top
-    blockFace({{0, -h, 0}, {0, -h, -d}, {w, -h, -d}, {w, -h, 0}}); // bottom
+    if (sides)
+        blockFace({{0, -h, 0}, {0, -h, -d}, {w, -h, -d}, {w, -h, 0}}); // bottom
 }
 
 void faceNormal(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3,

@@ -11,8 +11,8 @@
 void drawLimb(double x1, double y1, double x2, double y2, double radius);
 
 // A closed block spanning x 0..width, y -height..0, z -depth..0, faces wound outwards; or
-// open at the top, for a block whose top something always hides.
-enum class BlockFaces { all, allButTop };
+// open at the top, for a block whose top something always hides; or its top alone.
+enum class BlockFaces { all, allButTop, topOnly };
 void drawBlock(float width, float height, float depth, BlockFaces faces = BlockFaces::all);
 
 // One glNormal3f: the unit normal of the face (p1, p2, p3), or the zero vector unchanged.

@@ -43,13 +43,21 @@ void drawGrandstand() {
     glPushMatrix();
     {
         glTranslatef(-standWidth / 2, baseHeight, standDepth);
-        drawBlock(standWidth, baseHeight, standDepth);
+        drawBlock(standWidth, baseHeight, standDepth, BlockFaces::allButTop);
         flank({{standWidth, 0, 0},
                {standWidth, 0, -standDepth},
                {standWidth, slopeRise, -standDepth}});
         flank({{0, 0, 0}, {0, slopeRise, -standDepth}, {0, 0, -standDepth}});
         applyMaterial(whiteMaterial, usualShininess);
         drawSlope();
+        // The base's top, all under the slope, after it: with GL_LESS where the game draws with
+        // GL_LEQUAL it still loses wherever their depths tie, as when it came first, and what
+        // the slope hides of it fails the depth test instead of being shaded and drawn over.
+        glPushAttrib(GL_DEPTH_BUFFER_BIT | GL_LIGHTING_BIT | GL_CURRENT_BIT);
+        glDepthFunc(GL_LESS);
+        applyMaterial(blueMaterial, usualShininess);
+        drawBlock(standWidth, baseHeight, standDepth, BlockFaces::topOnly);
+        glPopAttrib();
     }
     glPopMatrix();
 }
