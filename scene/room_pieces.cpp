@@ -9,7 +9,8 @@ namespace {
 constexpr float measureExtent = 256.0f;
 // Beyond the measure's rounding: the box only ever grows.
 constexpr float boxMargin = 0.01f;
-constexpr GLsizei feedbackFloats = 1 << 20;
+// Four times what the largest piece, a spectator, takes; one that overflows it is always drawn.
+constexpr GLsizei feedbackFloats = 1 << 18;
 
 void growBox(CompiledPiece& piece, const float (&point)[3]) {
     for (int axis = 0; axis < 3; ++axis) {
@@ -66,8 +67,7 @@ bool readFeedback(const std::vector<GLfloat>& buffer, GLint used, const GLint (&
 
 // Runs the piece's list with nothing drawn: in feedback mode, every face kept and unclipped in
 // the room, the current normal and material as they were.
-void measure(CompiledPiece& piece) {
-    static std::vector<GLfloat> buffer(feedbackFloats);
+void measure(CompiledPiece& piece, std::vector<GLfloat>& buffer) {
     glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_LIGHTING_BIT | GL_POLYGON_BIT |
                  GL_TRANSFORM_BIT);
     glDisable(GL_CULL_FACE);
@@ -80,7 +80,7 @@ void measure(CompiledPiece& piece) {
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
-    glFeedbackBuffer(feedbackFloats, GL_3D, buffer.data());
+    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
     glRenderMode(GL_FEEDBACK);
     glCallList(piece.list);
     const GLint used = glRenderMode(GL_RENDER);
@@ -156,15 +156,9 @@ bool seen(const CompiledPiece& piece, const ClipMatrix& clip) {
 
 } // namespace
 
-int roomPieceListCount(const std::vector<RoomPiece>& pieces) {
-    int count = 0;
-    for (const RoomPiece& piece : pieces)
-        count += piece.drawOverMat ? 2 : 1;
-    return count;
-}
-
 CompiledRoom compileRoomPieces(GLuint firstList, const std::vector<RoomPiece>& pieces) {
     CompiledRoom room;
+    std::vector<GLfloat> feedback(feedbackFloats);
     GLuint nextOverMatList = firstList + static_cast<GLuint>(pieces.size());
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         const RoomPiece& piece = pieces[i];
@@ -186,7 +180,7 @@ CompiledRoom compileRoomPieces(GLuint firstList, const std::vector<RoomPiece>& p
             piece.drawOverMat();
             glEndList();
         }
-        measure(compiled);
+        measure(compiled, feedback);
         room.push_back(compiled);
     }
     return room;

@@ -34,9 +34,6 @@ using CompiledRoom = std::vector<CompiledPiece>;
 // piece before leaves it, at its start: leaving that one out then changes nothing.
 CompiledRoom compileRoomPieces(GLuint firstList, const std::vector<RoomPiece>& pieces);
 
-// The number of lists compileRoomPieces takes.
-int roomPieceListCount(const std::vector<RoomPiece>& pieces);
-
 // Every piece of a room of `count` pieces, as the room's own list calls them.
 void callEveryPiece(GLuint firstList, int count);
 
