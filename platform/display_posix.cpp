@@ -13,8 +13,9 @@ bool displayAvailable(const std::string& name) {
         XCloseDisplay(display);
         return true;
     }
-    std::fprintf(stderr,
-                 "ruko: no display: cannot open display '%s'; the game and --check need one\n",
-                 XDisplayName(asked));
+    std::fprintf(
+        stderr,
+        "ruko: no display: cannot open display '%s'; the game, --setup and --check need one\n",
+        XDisplayName(asked));
     return false;
 }

@@ -46,7 +46,7 @@ expect_no_display() {
     local name=$1 status=0
     shift
     "$@" 2>"$scratch/no_display.err" || status=$?
-    [[ $status == 2 && $(cat "$scratch/no_display.err") == "ruko: no display: cannot open display '$name'; the game and --check need one" ]] ||
+    [[ $status == 2 && $(cat "$scratch/no_display.err") == "ruko: no display: cannot open display '$name'; the game, --setup and --check need one" ]] ||
         fail "$* without a display: status $status, said: $(cat "$scratch/no_display.err")"
 }
 recording=$source_dir/tests/e2e/recordings/menus.replay
