@@ -126,6 +126,9 @@ if [ "${RUKO_UNDER_WINE:-}" != 1 ]; then
     kill "$second"
     wait "$second" || true
     focus_game
+    # A second of play in view at least, whatever the second game's window hid: the
+    # recording then holds a checkpoint to check.
+    sleep 1.5
     press_keys Up Escape Escape
     wait_game_exit
     grep -qF "another game is recording $LAST_REPLAY; this one records into ${LAST_REPLAY%.replay}-2.replay" \
