@@ -1,6 +1,7 @@
 #include "input/key_names.h"
 
 #include "input/keys.h"
+#include "text/latin1.h"
 
 #include <GL/glut.h>
 
@@ -41,11 +42,17 @@ constexpr KeyWord keyWords[] = {
     {"f12", specialKey(GLUT_KEY_F12)},
 };
 
+// The no-break space and the soft hyphen show nothing, or what another key shows; 0x80 to
+// 0x9F are control codes.
 bool visibleCharacter(KeyCode key) {
-    return key > ' ' && key < 127;
+    return (key > ' ' && key < 127) || (key > 0xA0 && key < specialKeyBase && key != 0xAD);
 }
 
 } // namespace
+
+bool isBeyondAscii(KeyCode key) {
+    return key >= 0x80 && key < specialKeyBase;
+}
 
 std::string keyName(KeyCode key) {
     if (visibleCharacter(key))
@@ -67,4 +74,18 @@ bool keyFromName(const std::string& name, KeyCode& key) {
             return true;
         }
     return false;
+}
+
+std::string keyNameInUtf8(KeyCode key) {
+    return latin1ToUtf8(keyName(key));
+}
+
+bool keyFromUtf8Name(const std::string& name, KeyCode& key) {
+    const std::string latin1 = utf8ToLatin1(name);
+    if (name.size() == 2 && latin1.size() == 1)
+        return keyFromName(latin1, key);
+    for (const char c : name)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return keyFromName(name, key);
 }

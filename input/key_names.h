@@ -4,12 +4,23 @@
 
 #include <string>
 
-// The names keys go by in the settings file and in recordings: one visible character as typed
-// (w, Z, 4, ;), or a word: space, return, escape, tab, backspace, delete, up, down, left,
-// right, page_up, page_down, home, end, insert, f1 to f12.
+// The names keys go by: one visible character as typed (w, Z, 4, ;, and the letters of
+// ISO 8859-1 a French keyboard has keys for, é, è, ç, à, ù, as GLUT hands them over, one byte
+// each), or a word: space, return, escape, tab, backspace, delete, up, down, left, right,
+// page_up, page_down, home, end, insert, f1 to f12.
 
-// The key's name; empty for a key that has none.
+// The key's name in the game's text (ISO 8859-1, as the font draws it); empty for a key that
+// has none.
 std::string keyName(KeyCode key);
 
-// The key of a name; false for a name no key has.
+// The key of a name in the game's text; false for a name no key has.
 bool keyFromName(const std::string& name, KeyCode& key);
+
+// The same in UTF-8, as the settings file and the messages have them. A lone byte of
+// ISO 8859-1 is no UTF-8, and names no key there.
+std::string keyNameInUtf8(KeyCode key);
+bool keyFromUtf8Name(const std::string& name, KeyCode& key);
+
+// Whether the key is a character of ISO 8859-1 beyond ASCII (é), which recordings write as
+// \xNN.
+bool isBeyondAscii(KeyCode key);

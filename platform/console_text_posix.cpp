@@ -34,3 +34,8 @@ void printTextLine(const char* latin1Text) {
         std::printf("%s\n", latin1Text);
     std::fflush(stdout);
 }
+
+void printErrorText(const std::string& utf8Text) {
+    std::fputs((utf8Output ? utf8Text : utf8ToLatin1(utf8Text)).c_str(), stderr);
+    std::fflush(stderr);
+}

@@ -1,4 +1,5 @@
 #include "platform/platform.h"
+#include "platform/utf16_windows.h"
 
 #include <windows.h>
 
@@ -26,4 +27,20 @@ void printTextLine(const char* latin1Text) {
     line += L"\r\n";
     DWORD written = 0;
     WriteConsoleW(console, line.c_str(), static_cast<DWORD>(line.size()), &written, nullptr);
+}
+
+void printErrorText(const std::string& utf8Text) {
+    std::fflush(stderr);
+    const auto console = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stderr)));
+    DWORD mode = 0;
+    if (console == INVALID_HANDLE_VALUE || !GetConsoleMode(console, &mode)) {
+        std::fputs(utf8Text.c_str(), stderr);
+        std::fflush(stderr);
+        return;
+    }
+    std::wstring text;
+    for (const wchar_t c : utf16(utf8Text))
+        text += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
+    DWORD written = 0;
+    WriteConsoleW(console, text.c_str(), static_cast<DWORD>(text.size()), &written, nullptr);
 }

@@ -250,9 +250,10 @@ std::string replayHeader() {
     return std::string(formatName) + " " + std::to_string(formatVersion) + " ruko " RUKO_VERSION;
 }
 
+// A recording stays ASCII: é is \xe9 there.
 std::string replayKeyName(KeyCode key) {
     std::string name = keyName(key);
-    if (!name.empty())
+    if (!name.empty() && !isBeyondAscii(key))
         return name;
     char text[16];
     if (key < specialKeyBase)
@@ -263,7 +264,7 @@ std::string replayKeyName(KeyCode key) {
 }
 
 bool replayKeyFromName(const std::string& name, KeyCode& key) {
-    if (keyFromName(name, key))
+    if (keyFromName(name, key) && !isBeyondAscii(key))
         return true;
     int number = 0;
     if (name.size() == 4 && name.compare(0, 2, "\\x") == 0 &&
