@@ -3,13 +3,15 @@
 #include "text/words.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
 // The player's own keys, volume and display, from the settings file (platform/platform.h says
-// where): plain `name = value` lines under [keys], [sound] and [display], with # or ; comment
-// lines. No file means the usual keys, full volume, French text at the size the window holds, in
-// a window; the game never writes the file.
+// where): plain `name = value` lines in UTF-8 under [keys], [sound] and [display], with # or ;
+// starting comment lines, or a comment after a value or a header (input/settings_lines.h). No
+// file means the usual keys, full volume, French text at the size the window holds, in a
+// window. The game reads the file here; the settings window writes it (settings_writer.h).
 
 // A key as GLUT hands it over: a character, or specialKeyBase plus a GLUT_KEY_ code.
 using KeyCode = int;
@@ -35,6 +37,12 @@ enum class Action {
 };
 inline constexpr int actionCount = static_cast<int>(Action::none);
 
+inline constexpr int maximumVolume = 100;
+
+// Enough for every setting many times over: a larger file is not read (/dev/zero is never read
+// to its end).
+inline constexpr std::size_t largestSettingsFile = 64 * 1024;
+
 // text_scale = auto: the largest whole factor of 640x480 that the window holds.
 inline constexpr int autoTextScale = 0;
 inline constexpr int largestTextScale = 4;
@@ -52,6 +60,9 @@ Settings defaultSettings();
 
 // What the game plays with: the defaults until loadSettings.
 extern Settings settingsInEffect;
+
+// The action's name in [keys]: left_punch, right_punch...
+const char* actionSettingName(Action action);
 
 // The actions' keys in effect as one value, and put in effect (a recording's, then the player's
 // again).
@@ -77,15 +88,17 @@ bool startsWithUtf8Mark(const std::string& text);
 
 // The settings a file's text gives over the defaults. Each bad line is left out and said in
 // `problems`, by line number (an unknown section or name, a value that is not a key or not a
-// number in range, a key that another action has), in printable ASCII whatever its bytes. A
-// leading UTF-8 byte-order mark is skipped; UTF-16 text is not read, said once as line 0.
+// number in range, a key that another action has), in UTF-8 showing nothing but printable
+// ASCII and the visible characters of ISO 8859-1 whatever the file's bytes. A leading UTF-8
+// byte-order mark is skipped; UTF-16 text is not read, said once as line 0.
 Settings parseSettings(const std::string& text, std::vector<SettingsProblem>& problems);
 
-// The settings in the file's own format: read back, they give the same settings.
+// The settings in the file's own format, lines ending in \n: read back, they give the same
+// settings.
 std::string formatSettings(const Settings& settings);
 
 // Reads the file at `path` into settingsInEffect. Each bad line is reported
-// (reportSettingsProblems) with the path and its number, all at once; a file that cannot be read
-// (or is no regular file, or is larger than 64 KiB) once. A missing file (or an empty path) says
-// nothing.
+// (reportSettingsProblems, in UTF-8) with the path and its number, all at once; a file that cannot
+// be read (or is no regular file, or is larger than 64 KiB) once. A missing file (or an empty path)
+// says nothing.
 void loadSettings(const std::string& path);

@@ -1,6 +1,7 @@
 #include "input/settings_writer.h"
 
 #include "input/settings.h"
+#include "input/settings_lines.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -9,6 +10,22 @@
 #include <cstring>
 #include <utility>
 #include <vector>
+
+namespace {
+
+// The whole file, its lines ending as the system's own.
+std::string withLineEnds(const std::string& text, const std::string& lineEnd) {
+    std::string ended;
+    for (const char c : text)
+        ended += c == '\n' ? lineEnd : std::string(1, c);
+    return ended;
+}
+
+std::string newFileText(const Settings& settings) {
+    return withLineEnds(formatSettings(settings), nativeLineEnd());
+}
+
+} // namespace
 
 int writeNewSettingsFile() {
     const std::string path = settingsFilePath();
@@ -21,7 +38,7 @@ int writeNewSettingsFile() {
         std::fprintf(stderr, "ruko: %s is there already: left as it is\n", path.c_str());
         return 1;
     }
-    bool written = file && std::fputs(formatSettings(defaultSettings()).c_str(), file) >= 0;
+    bool written = file && std::fputs(newFileText(defaultSettings()).c_str(), file) >= 0;
     written = file && std::fclose(file) == 0 && written;
     if (!written) {
         std::fprintf(stderr, "ruko: cannot write %s: %s\n", path.c_str(), std::strerror(errno));
@@ -34,45 +51,20 @@ int writeNewSettingsFile() {
 
 namespace {
 
-// The largest file saving reads, as the game reads no larger one.
-constexpr std::size_t largestSettingsFile = 64 * 1024;
-
 struct Entry {
     std::string section;
     std::string name;
     std::string value;
 };
 
-std::string trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+// The line without its \n.
+std::string lineBody(const std::string& line) {
+    return !line.empty() && line.back() == '\n' ? line.substr(0, line.size() - 1) : line;
 }
 
-bool isComment(const std::string& text) {
-    return !text.empty() && (text[0] == '#' || text[0] == ';');
-}
-
-// The section a header line opens ("" for a line that is none), as the reader takes it.
-std::string headerName(const std::string& line) {
-    const std::string text = trimmed(line);
-    if (text.empty() || text[0] != '[')
-        return {};
-    const std::size_t close = text.find(']');
-    const std::string after = close == std::string::npos ? "?" : trimmed(text.substr(close + 1));
-    if (!after.empty() && !isComment(after))
-        return "?";
-    return text.substr(1, close - 1);
-}
-
-// The name of a `name = value` line, empty for any other line.
-std::string entryName(const std::string& line) {
-    const std::string text = trimmed(line);
-    const std::size_t equals = text.find('=');
-    if (text.empty() || isComment(text) || text[0] == '[' || equals == std::string::npos)
-        return {};
-    return trimmed(text.substr(0, equals));
+// The section a header opens: one that is not well formed, or [], is none the game has.
+std::string sectionOf(const SettingsLine& header) {
+    return header.wellFormed ? header.name : std::string();
 }
 
 // The name = value lines of formatSettings, with their sections.
@@ -84,24 +76,32 @@ std::vector<Entry> entriesOf(const Settings& settings) {
         const std::size_t end = text.find('\n', start);
         const std::string line = text.substr(start, end - start);
         start = end + 1;
-        const std::string header = headerName(line);
-        const std::string name = entryName(line);
-        if (!header.empty())
-            section = header;
-        else if (!name.empty())
-            entries.push_back({section, name, trimmed(line.substr(line.find('=') + 1))});
+        const SettingsLine read = readSettingsLine(line);
+        if (read.kind == LineKind::header)
+            section = sectionOf(read);
+        else if (read.kind == LineKind::entry)
+            entries.push_back({section, read.name,
+                               line.substr(read.valueStart, read.valueEnd - read.valueStart)});
     }
     return entries;
 }
 
 bool sameEntry(const Entry& entry, const std::string& section, const std::string& name) {
-    return entry.section == section && entry.name == name;
+    return !section.empty() && entry.section == section && entry.name == name;
+}
+
+// The text's own line end; `lineEnd` when it has none.
+std::string lineEndOf(const std::string& text, const std::string& lineEnd) {
+    if (text.find("\r\n") != std::string::npos)
+        return "\r\n";
+    return text.find('\n') != std::string::npos ? "\n" : lineEnd;
 }
 
 // The text with the values of `written` in place of theirs, and those it lacks added.
-std::string rewritten(const std::string& text, const std::vector<Entry>& written) {
+std::string rewritten(const std::string& text, const std::vector<Entry>& written,
+                      const std::string& lineEnd) {
     const std::size_t markLength = startsWithUtf8Mark(text) ? 3 : 0;
-    const std::string newline = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+    const std::string newline = lineEndOf(text, lineEnd);
     std::vector<std::string> lines;
     for (std::size_t start = markLength; start < text.size();) {
         std::size_t end = text.find('\n', start);
@@ -116,30 +116,26 @@ std::string rewritten(const std::string& text, const std::vector<Entry>& written
     std::string section;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::string& line = lines[i];
-        const std::string header = headerName(line);
-        if (!header.empty()) {
-            section = header;
+        const SettingsLine read = readSettingsLine(lineBody(line));
+        if (read.kind == LineKind::header) {
+            section = sectionOf(read);
             sectionEnds.push_back({section, i});
             continue;
         }
-        const std::string name = entryName(line);
-        if (!name.empty() && !sectionEnds.empty())
+        if (read.kind != LineKind::entry)
+            continue;
+        if (!sectionEnds.empty())
             sectionEnds.back().second = i;
         for (std::size_t e = 0; e < written.size(); ++e) {
-            if (name.empty() || !sameEntry(written[e], section, name))
+            if (!sameEntry(written[e], section, read.name))
                 continue;
             found[e] = true;
-            const std::size_t equals = line.find('=');
-            const std::size_t end = line.find_last_not_of(" \t\r\n");
-            const std::size_t valueStart = line.find_first_not_of(" \t", equals + 1);
-            if (valueStart == std::string::npos || valueStart > end)
-                line.insert(equals + 1, " " + written[e].value);
-            else
-                line.replace(valueStart, end + 1 - valueStart, written[e].value);
+            const bool empty = read.valueStart == read.valueEnd;
+            line.replace(read.valueStart, read.valueEnd - read.valueStart,
+                         empty ? " " + written[e].value : written[e].value);
         }
     }
     // Names added to a section already there, backwards so that indices stay right.
-    std::vector<std::string> addedSections;
     for (std::size_t e = written.size(); e-- > 0;) {
         if (found[e])
             continue;
@@ -184,10 +180,11 @@ std::string rewritten(const std::string& text, const std::vector<Entry>& written
 // The values written are those that read otherwise; writing one may let another line of the
 // file apply (a key it gave up for a clash): then that one is written too, until the text
 // reads as chosen.
-std::string settingsTextWith(const std::string& text, const Settings& chosen) {
+std::string settingsTextWith(const std::string& text, const Settings& chosen,
+                             const std::string& lineEnd) {
     const std::size_t markLength = startsWithUtf8Mark(text) ? 3 : 0;
-    if (trimmed(text.substr(markLength)).empty())
-        return text.substr(0, markLength) + formatSettings(chosen);
+    if (text.find_first_not_of(" \t\r\n", markLength) == std::string::npos)
+        return text.substr(0, markLength) + withLineEnds(formatSettings(chosen), lineEnd);
     const std::vector<Entry> wanted = entriesOf(chosen);
     std::vector<Entry> written;
     std::string result = text;
@@ -207,7 +204,7 @@ std::string settingsTextWith(const std::string& text, const Settings& chosen) {
         }
         if (!added)
             return result;
-        result = rewritten(text, written);
+        result = rewritten(text, written, lineEnd);
     }
 }
 
@@ -222,10 +219,10 @@ bool saveSettings(const Settings& chosen, std::string& problem) {
     if (std::FILE* file = openRegularFile(path, regular)) {
         text.resize(largestSettingsFile + 1);
         text.resize(std::fread(&text[0], 1, text.size(), file));
-        const bool readError = std::ferror(file);
+        const int readError = std::ferror(file) ? errno : 0;
         std::fclose(file);
         if (readError)
-            problem = "cannot read " + path;
+            problem = "cannot read " + path + ": " + std::strerror(readError);
         else if (text.size() > largestSettingsFile)
             problem = path + " is larger than 64 KiB";
         else if (isUtf16(text))
@@ -235,7 +232,10 @@ bool saveSettings(const Settings& chosen, std::string& problem) {
     } else if (errno != ENOENT) {
         problem = "cannot read " + path + ": " + std::strerror(errno);
     }
-    if (problem.empty() && !replaceFile(path, settingsTextWith(text, chosen)))
+    if (!problem.empty())
+        return false;
+    const std::string saved = settingsTextWith(text, chosen, nativeLineEnd());
+    if (saved != text && !replaceFile(path, saved))
         problem = "cannot write " + path + ": " + std::strerror(errno);
     return problem.empty();
 }

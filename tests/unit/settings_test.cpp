@@ -1,5 +1,7 @@
+#include "input/key_names.h"
 #include "input/settings.h"
 #include "input/settings_writer.h"
+#include "replay/replay_file.h"
 
 #include <GL/glut.h>
 #include <gtest/gtest.h>
@@ -130,18 +132,106 @@ TEST(SettingsTest, SavedTextChangesOnlyWhatReadsOtherwise) {
     chosen.language = Language::en;
     chosen.keys[static_cast<int>(Action::stepIn)] = specialKey(GLUT_KEY_PAGE_UP);
     const std::string text = "[sound]\nvolume = 100\n# mine\n[keys]\nturn = t";
-    EXPECT_EQ(settingsTextWith(text, chosen),
+    EXPECT_EQ(settingsTextWith(text, chosen, "\r\n"),
               text + "\nstep_in = page_up\n\n[display]\nlanguage = en\n");
-    EXPECT_EQ(settingsTextWith("\xef\xbb\xbf", chosen), "\xef\xbb\xbf" + formatSettings(chosen));
+    EXPECT_EQ(settingsTextWith("\xef\xbb\xbf", chosen, "\n"),
+              "\xef\xbb\xbf" + formatSettings(chosen));
 
     Settings clashed = parseSettings("[keys]\nleft_punch = z\neye_up = z\n", problems);
     clashed.keys[static_cast<int>(Action::leftPunch)] = 'q';
     const std::string saved =
-        settingsTextWith("[keys]\r\nleft_punch = z \r\neye_up=z\r\n", clashed);
+        settingsTextWith("[keys]\r\nleft_punch = z \r\neye_up=z\r\n", clashed, "\n");
     EXPECT_EQ(saved, "[keys]\r\nleft_punch = q \r\neye_up=i\r\n");
     problems.clear();
     EXPECT_EQ(formatSettings(parseSettings(saved, problems)), formatSettings(clashed));
     EXPECT_TRUE(problems.empty());
+}
+
+// A comment after a value or a header is the player's: read past, and kept when the value
+// changes; a value with more after it than a comment is refused whole. The writer takes [] as
+// the reader does, a section of its own whose lines the game leaves out. A new file's lines end
+// as asked (the system's own), an old file's keep theirs.
+TEST(SettingsTest, CommentsAfterValuesAndLineEnds) {
+    std::vector<SettingsProblem> problems;
+    const std::string text = "[sound]\nvolume = 50 # quiet at night\n"
+                             "[keys]\nturn = # ; the hash\neye_up =\tq;x\nside_left = a b\n"
+                             "[]\nleft_punch = z\n";
+    Settings read = parseSettings(text, problems);
+    EXPECT_EQ(read.volume, 50);
+    EXPECT_EQ(keyOf(read, Action::turn), '#');
+    EXPECT_EQ(keyOf(read, Action::leftPunch), 'w');
+    ASSERT_EQ(problems.size(), 3u);
+    EXPECT_EQ(problems[0].text, "'q;x' is not a key");
+    EXPECT_EQ(problems[1].text, "'a b' is not a key");
+    EXPECT_EQ(problems[2].text, "unknown section [] and the lines under it");
+
+    Settings chosen = read;
+    chosen.volume = 40;
+    chosen.keys[static_cast<int>(Action::turn)] = ';';
+    chosen.keys[static_cast<int>(Action::eyeUp)] = 'q';
+    chosen.keys[static_cast<int>(Action::leftPunch)] = 'a';
+    EXPECT_EQ(settingsTextWith(text, chosen, "\r\n"),
+              "[sound]\nvolume = 40 # quiet at night\n"
+              "[keys]\nturn = ; ; the hash\neye_up =\tq\nside_left = a b\nleft_punch = a\n"
+              "[]\nleft_punch = z\n");
+
+    chosen = defaultSettings();
+    chosen.volume = 9;
+    const std::string fresh = settingsTextWith("", chosen, "\r\n");
+    std::string bare = fresh;
+    bare.erase(std::remove(bare.begin(), bare.end(), '\r'), bare.end());
+    EXPECT_EQ(bare, formatSettings(chosen));
+    EXPECT_EQ(fresh.size() - bare.size(), std::count(bare.begin(), bare.end(), '\n'));
+    EXPECT_EQ(parseSettings(fresh, problems).volume, 9);
+    EXPECT_EQ(settingsTextWith("[sound]", chosen, "\r\n"), "[sound]\r\nvolume = 9\r\n");
+    EXPECT_EQ(settingsTextWith("[sound]\n", chosen, "\r\n"), "[sound]\nvolume = 9\n");
+}
+
+// The keys of ISO 8859-1 a French keyboard has (é è ç à ù, and every visible one): one byte in
+// the game, as GLUT hands them over and the font draws them, UTF-8 in the file and in the
+// messages, \xNN in a recording as always. A lone byte of ISO 8859-1 in the file is no UTF-8,
+// and what is no key comes back escaped.
+TEST(SettingsTest, KeysOfIso8859_1) {
+    for (KeyCode key = 0xA1; key < 0x100; ++key) {
+        if (key == 0xAD)
+            continue;
+        KeyCode back = 0;
+        ASSERT_EQ(keyName(key), std::string(1, static_cast<char>(key)));
+        ASSERT_TRUE(keyFromName(keyName(key), back) && back == key) << key;
+        ASSERT_TRUE(keyFromUtf8Name(keyNameInUtf8(key), back) && back == key) << key;
+        ASSERT_FALSE(keyFromUtf8Name(keyName(key), back)) << key;
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\x%02x", key);
+        ASSERT_EQ(replayKeyName(key), escaped);
+        ASSERT_TRUE(replayKeyFromName(escaped, back) && back == key) << key;
+        ASSERT_FALSE(replayKeyFromName(keyName(key), back)) << key;
+    }
+    for (const KeyCode invisible : {0x80, 0x9f, 0xa0, 0xad})
+        EXPECT_EQ(keyName(invisible), "");
+
+    std::vector<SettingsProblem> problems;
+    const Settings s = parseSettings("[keys]\nturn = \xc3\xa9\nleft_punch = \xc3\xb9\n"
+                                     "eye_up = \xc3\xa9\neye_down = \xe9\nside_left = \xc2\xa0\n"
+                                     "side_right = \xe2\x82\xac\n",
+                                     problems);
+    EXPECT_EQ(keyOf(s, Action::turn), 0xE9);
+    EXPECT_EQ(keyOf(s, Action::leftPunch), 0xF9);
+    ASSERT_EQ(problems.size(), 4u);
+    EXPECT_EQ(problems[0].text, "'\\xe9' is not a key");
+    EXPECT_EQ(problems[1].text, "'\\xc2\\xa0' is not a key");
+    EXPECT_EQ(problems[2].text, "'\\xe2\\x82\\xac' is not a key");
+    EXPECT_EQ(problems[3].line, 4);
+    EXPECT_EQ(problems[3].text, "key '\xc3\xa9' is already turn's");
+
+    problems.clear();
+    const std::string text = formatSettings(s);
+    EXPECT_NE(text.find("\nturn = \xc3\xa9\n"), std::string::npos);
+    EXPECT_EQ(formatSettings(parseSettings(text, problems)), text);
+    EXPECT_TRUE(problems.empty());
+    Settings chosen = s;
+    chosen.keys[static_cast<int>(Action::turn)] = 0xE7;
+    EXPECT_EQ(settingsTextWith("[keys]\nturn = \xc3\xa9 # mine\n", chosen, "\n"),
+              "[keys]\nturn = \xc3\xa7 # mine\nleft_punch = \xc3\xb9\n");
 }
 
 } // namespace
