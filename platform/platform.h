@@ -58,15 +58,31 @@ std::string settingsFilePath();
 // opened (a folder: EISDIR on Linux).
 std::FILE* openRegularFile(const std::string& path, bool& regular);
 
-// Replaces the file at `path` (made, and its folder, where missing) by one holding `contents`:
-// written whole into a new file beside it, then renamed over it, so that a crash leaves the old
-// file or the new one, never half of one. False with errno set when it cannot.
+// Replaces the file at `path` (made, and its folder, where missing) by one holding `contents`,
+// so that a crash leaves the old file or the new one, never half of one: written whole into a
+// new file beside it, then renamed over it. A symbolic link (dotfiles kept in a repository) is
+// followed to the file it names, which is replaced, the link kept; the file's mode is kept, and
+// its owner where the process may give it. Where the folder refuses a new file but the file may
+// be written (a folder of another's), it is written in place, its old text put back should the
+// new one not go in whole. False with errno set when it cannot, the file then as it was.
+// Linux: a new file's name is `path`.PID.new, and those that saves killed before their rename
+// left, of processes that are no more, are removed; Windows: `path`.new.
 bool replaceFile(const std::string& path, const std::string& contents);
 
-// Tells the player what is wrong with the settings file, `lines` each ending with a newline: on
-// stderr; on Windows, where there is no output when started by a double-click, in one message
-// box then, and the game goes on.
+// The line end of the system's own text files: \n on Linux, \r\n on Windows.
+const char* nativeLineEnd();
+
+// Tells the player what is wrong with the settings file, `lines` (UTF-8, naming paths and
+// keys) each ending with a newline: on stderr in the terminal's encoding (printErrorText); on
+// Windows, where there is no output when started by a double-click, in one message box then,
+// and the game goes on.
 void reportSettingsProblems(const std::string& lines);
+
+// Prints `utf8Text` on stderr in the terminal's encoding, as printTextLine does: as it is where
+// the locale's code set is UTF-8; otherwise (the C locale) ISO 8859-1's characters as its
+// bytes, any other byte as it is (a path's); on Windows, a console's own wide characters, the
+// bytes into a file or a pipe. Flushed.
+void printErrorText(const std::string& utf8Text);
 
 // Where the last session's recording goes: $XDG_STATE_HOME/ruko/last.replay, or
 // ~/.local/state/ruko/last.replay; %LOCALAPPDATA%\ruko\last.replay on Windows. Makes the folder

@@ -36,9 +36,14 @@ std::FILE* openRegularFile(const std::string& path, bool& regular) {
 void reportSettingsProblems(const std::string& lines) {
     const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stderr)));
     if (handle != INVALID_HANDLE_VALUE && GetFileType(handle) != FILE_TYPE_UNKNOWN)
-        std::fputs(lines.c_str(), stderr);
+        printErrorText(lines);
     else
         MessageBoxW(nullptr, utf16(lines).c_str(), L"RUKO", MB_OK | MB_ICONWARNING);
+}
+
+// What Notepad writes.
+const char* nativeLineEnd() {
+    return "\r\n";
 }
 
 // MoveFileExW replaces the old file in one step, as rename does on Linux.
