@@ -2,7 +2,8 @@
 # The settings file: a QWERTY one (punches on z and x, volume 0) plays a fight to the knock-out
 # in silence, its bad lines told on stderr with their numbers; `--settings` prints what is in
 # effect, which read back gives the same; an unreadable file is told once, and so are UTF-16,
-# a FIFO, /dev/zero, a file too large; ~/.config is the place when XDG_CONFIG_HOME is unset.
+# a FIFO, /dev/zero, a file too large, in the terminal's encoding; ~/.config is the place when
+# XDG_CONFIG_HOME is unset.
 # `--write-settings` makes the file and its folders where there is none, and never over one.
 source "$(dirname "$0")/game_driver.sh"
 record_sound
@@ -68,6 +69,14 @@ printf '[keys]\nturn = \033[2J\n' >"$conf" && settings_told "ruko: $conf:2: '\\x
 printf '[display]\nlanguage = en\ntext_scale = 5\n' >"$conf" &&
     settings_told "ruko: $conf:3: text_scale '5' is not auto or 1 to 4: ignored"
 grep -qx "language = en" "$SCRATCH/told.conf" || fail "--settings printed: $(cat "$SCRATCH/told.conf")"
+# A key of ISO 8859-1 (French keyboards have é), named in the terminal's encoding: UTF-8, or
+# its one byte in the C locale; the file has it in UTF-8.
+printf '[keys]\nturn = \xc3\xa9 # accent\nleft_punch = \xc3\xa9\n' >"$conf"
+clash="ruko: $conf:3: key 'é' is already turn's: ignored"
+LC_ALL=C.UTF-8 "$RUKO_BINARY" --settings 2>"$SCRATCH/utf8.err" >/dev/null
+[ "$(cat "$SCRATCH/utf8.err")" = "$clash" ] || fail "in UTF-8: $(cat -v "$SCRATCH/utf8.err")"
+settings_told "$(printf '%s' "$clash" | iconv -f UTF-8 -t ISO-8859-1)"
+grep -qx "turn = é" "$SCRATCH/told.conf" || fail "--settings printed: $(cat -v "$SCRATCH/told.conf")"
 head -c 65537 /dev/zero >"$conf" && settings_told "ruko: cannot read $conf: larger than 64 KiB"
 rm "$conf" && ln -s /dev/zero "$conf" && settings_told "ruko: cannot read $conf: not a regular file"
 rm "$conf" && mkfifo "$conf"
