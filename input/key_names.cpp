@@ -76,6 +76,10 @@ bool keyFromName(const std::string& name, KeyCode& key) {
     return false;
 }
 
+bool isBindableKey(KeyCode key) {
+    return !keyName(key).empty() && key >= ' ' && key != 127;
+}
+
 std::string keyNameInUtf8(KeyCode key) {
     return latin1ToUtf8(keyName(key));
 }

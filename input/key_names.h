@@ -16,6 +16,10 @@ std::string keyName(KeyCode key);
 // The key of a name in the game's text; false for a name no key has.
 bool keyFromName(const std::string& name, KeyCode& key);
 
+// Whether an action may have the key (the settings file, the settings window): a key with a
+// name but Enter and Escape, which stay the menus', and tab, backspace and delete.
+bool isBindableKey(KeyCode key);
+
 // The same in UTF-8, as the settings file and the messages have them. A lone byte of
 // ISO 8859-1 is no UTF-8, and names no key there.
 std::string keyNameInUtf8(KeyCode key);

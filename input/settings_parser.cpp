@@ -6,11 +6,9 @@
 
 namespace {
 
-// A key from its name in the file (input/key_names.h), in UTF-8. Enter and Escape stay the
-// menus', and the other keys without a character of their own but space (tab, backspace,
-// delete) are not offered either.
+// A key from its name in the file (input/key_names.h), in UTF-8.
 bool settingsKeyFromName(const std::string& name, KeyCode& key) {
-    return keyFromUtf8Name(name, key) && key >= ' ' && key != 127;
+    return keyFromUtf8Name(name, key) && isBindableKey(key);
 }
 
 bool volumeFromText(const std::string& text, int& volume) {
