@@ -3,7 +3,7 @@
 # programs whose every DLL is shipped or Windows' own, the command line's answers and statuses, Data/ found
 # from another working directory, recordings named in Greek, and a missing file named with
 # status 1, in a message box where there is no output, after one for the settings in a
-# profile named in Greek.
+# profile named in Greek; a new settings file's Windows line ends.
 source "$(dirname "$0")/../e2e/game_driver.sh"
 folder=$RUKO_SOURCE
 source_dir=$(readlink -f "$(dirname "$0")/../..")
@@ -127,4 +127,12 @@ wait_game_exit
 [[ $GAME_STATUS == 0 && $(cat "$appdata/ruko/ruko.conf") == $'# mine\r\n[display]\r\nlanguage = en\r' &&
     ! -e $appdata/ruko/ruko.conf.new ]] ||
     fail "ruko-setup.exe's SAVE: status $GAME_STATUS, $(ls "$appdata/ruko"), $(od -c "$appdata/ruko/ruko.conf")"
+
+# A new settings file has Windows' line ends, as Notepad would write it.
+appdata=$SCRATCH/new_appdata
+mkdir -p "$appdata"
+wine cmd /c "set APPDATA=$(game_path "$appdata")&& start /wait \
+    $(game_path "$folder/ruko.exe") --write-settings" >/dev/null 2>&1
+[[ -s $appdata/ruko/ruko.conf ]] && ! grep -q -v $'\r$' "$appdata/ruko/ruko.conf" ||
+    fail "--write-settings' lines: $(od -c "$appdata/ruko/ruko.conf" | head -n 4)"
 echo "PASS"
