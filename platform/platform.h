@@ -60,13 +60,13 @@ std::FILE* openRegularFile(const std::string& path, bool& regular);
 
 // Replaces the file at `path` (made, and its folder, where missing) by one holding `contents`,
 // so that a crash leaves the old file or the new one, never half of one: written whole into a
-// new file beside it, then renamed over it. A symbolic link (dotfiles kept in a repository) is
-// followed to the file it names, which is replaced, the link kept; the file's mode is kept, and
-// its owner where the process may give it. Where the folder refuses a new file but the file may
-// be written (a folder of another's), it is written in place, its old text put back should the
-// new one not go in whole. False with errno set when it cannot, the file then as it was.
-// Linux: a new file's name is `path`.PID.new, and those that saves killed before their rename
-// left, of processes that are no more, are removed; Windows: `path`.new.
+// new file beside it, then renamed over it. False with errno set when it cannot, the file then
+// as it was. On Linux, a symbolic link (dotfiles kept in a repository) is followed to the file
+// it names, which is replaced, the link kept; the file's mode is kept, and its owner where the
+// process may give it; where the folder refuses a new file but the file may be written (a
+// folder of another's), it is written in place, its old text put back should the new one not
+// go in whole. The new file is `path`.PID.new there, and those left by saves killed before
+// their rename, of processes that are no more, are removed; on Windows it is `path`.new.
 bool replaceFile(const std::string& path, const std::string& contents);
 
 // The line end of the system's own text files: \n on Linux, \r\n on Windows.
