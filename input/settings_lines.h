@@ -4,8 +4,8 @@
 #include <string>
 
 // The settings file's lines as the game reads them and as saving rewrites them: both take each
-// line through readSettingsLine, so that they never disagree on what a line is. (isUtf16 and
-// startsWithUtf8Mark, in input/settings.h, are here too.)
+// line through readSettingsLine, so that they never disagree on what a line is. The text's
+// encoding, isUtf16 and startsWithUtf8Mark (input/settings.h), is told beside it.
 
 enum class LineKind {
     blank,  // empty, or a comment starting with # or ;

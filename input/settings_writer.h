@@ -20,8 +20,8 @@ std::string settingsTextWith(const std::string& text, const Settings& chosen,
                              const std::string& lineEnd);
 
 // Saves `chosen` into the player's settings file (settingsFilePath), as settingsTextWith
-// changes its text, by replaceFile: never half written, through a symbolic link to the file
-// it names, its mode and owner kept, in place where the folder refuses a new file.
+// changes its text, by replaceFile: never half written; on Linux through a symbolic link to
+// the file it names, its mode and owner kept, in place where the folder refuses a new file.
 //
 // True when the file holds `chosen` afterwards (nothing is written when it did already).
 // False when it does not, the file then as it was: `problem` says why in one line of UTF-8,
