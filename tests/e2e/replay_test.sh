@@ -45,11 +45,29 @@ grep -q ' check screen=training ' "$RECORDING_FILE" && grep -q ' menu 1$' "$RECO
     { [ "${RUKO_UNDER_WINE:-}" = 1 ] || grep -q ' hidden$' "$RECORDING_FILE"; } &&
     tail -n 1 "$RECORDING_FILE" | grep -q ' quit$' ||
     fail "the recording misses what was played: $(cat "$RECORDING_FILE")"
+# The game ended by the last Escape on the title, at the step it fell before.
+[ "$(tail -n 2 "$RECORDING_FILE" | cut -d ' ' -f 1 | uniq | wc -l)" = 1 ] &&
+    tail -n 2 "$RECORDING_FILE" | head -n 1 | grep -q ' key escape$' ||
+    fail "the recording does not end where the game did: $(tail -n 2 "$RECORDING_FILE")"
 for recording in "$RECORDING_FILE" "$RUKO_SOURCE/Data/demo.replay"; do
     (cd "$RUKO_SOURCE" && "${GAME_RUNNER[@]}" "$RUKO_BINARY" --check "$(game_path "$recording")") \
         >"$SCRATCH/check" 2>&1 ||
         fail "$recording does not check: $(cat "$SCRATCH/check")"
+    # Said in one line, with what was compared.
+    checkpoints=$(grep -c ' check ' "$recording")
+    [ "$(grep -c '^ruko: ' "$SCRATCH/check")" = 1 ] &&
+        grep -Eq "^ruko: .*$(basename "$recording") checks: [0-9]+ steps run, $checkpoints checkpoints agree" \
+            "$SCRATCH/check" || fail "--check of $recording said: $(cat "$SCRATCH/check")"
 done
+# A checkpoint edited by hand: status 1, its line named.
+line=$(grep -n ' check ' "$RECORDING_FILE" | sed -n 2p | cut -d : -f 1)
+sed "${line}s/ view=./ view=x/" "$RECORDING_FILE" >"$SCRATCH/edited.replay"
+status=0
+(cd "$RUKO_SOURCE" && "${GAME_RUNNER[@]}" "$RUKO_BINARY" --check "$(game_path "$SCRATCH/edited.replay")") \
+    >"$SCRATCH/check" 2>&1 || status=$?
+[ "$status" = 1 ] && grep -q "edited.replay:$line: step [0-9]*: the state of the view differs" "$SCRATCH/check" &&
+    ! grep -q ' checks: ' "$SCRATCH/check" ||
+    fail "an edited checkpoint: status $status, said: $(cat "$SCRATCH/check")"
 # A recording made under Wine checks natively too (the native game is named then).
 if [ -n "${RUKO_NATIVE_BINARY:-}" ]; then
     (cd "$RUKO_SOURCE" && "$RUKO_NATIVE_BINARY" --check "$RECORDING_FILE") >"$SCRATCH/check" 2>&1 ||

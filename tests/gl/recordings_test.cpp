@@ -1,0 +1,386 @@
+#include "app/idle_pacing.h"
+#include "app/screen.h"
+#include "app/startup.h"
+#include "input/inputs.h"
+#include "input/keys.h"
+#include "menus/menus.h"
+#include "menus/title_animation.h"
+#include "menus/view_menu.h"
+#include "replay/demo.h"
+#include "replay/game_state.h"
+#include "replay/plug_in.h"
+#include "replay/recorder.h"
+#include "replay/replay_lines.h"
+#include "replay/replays.h"
+#include "replay/sources.h"
+#include "tests/support/gl_harness.h"
+
+#include <GL/glut.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// The recordings as a player meets them, in the game's own window: the title's demo after 30 s
+// left alone, a recording handing the game over, every input written down, and a recording
+// edited by hand never passing for the game's.
+
+namespace {
+
+constexpr int stepsASecond = 60;
+constexpr int idleBeforeDemo = 30 * stepsASecond;
+const std::string header = replayHeader() + "\n";
+const std::string usualKeys = "w x up down left right i k l m t";
+
+SavedState startState;
+
+// A file of this test's own: other games and tests may run meanwhile.
+std::string scratch(const std::string& name) {
+    return testing::TempDir() + "ruko_recordings_" + std::to_string(getpid()) + "_" + name;
+}
+
+void runSlots(int slots) {
+    for (int i = 0; i < slots; ++i)
+        runSlot();
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream file(path);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+Replay parsed(const std::string& text) {
+    Replay replay;
+    int line = 0;
+    std::string error;
+    EXPECT_TRUE(parseReplay(text, replay, line, error)) << line << ": " << error;
+    return replay;
+}
+
+// What `run` writes on standard error.
+template <typename Run> std::string stderrOf(Run run) {
+    std::fflush(stderr);
+    std::FILE* capture = std::tmpfile();
+    const int saved = dup(2);
+    dup2(fileno(capture), 2);
+    run();
+    std::fflush(stderr);
+    dup2(saved, 2);
+    close(saved);
+    std::string text;
+    std::rewind(capture);
+    for (int c; (c = std::fgetc(capture)) != EOF;)
+        text.push_back(static_cast<char>(c));
+    std::fclose(capture);
+    return text;
+}
+
+// The game as it starts, on the title, with the player driving.
+void startAgain() {
+    if (liveSource() == Source::demo) // a check stopped under it
+        endDemo();
+    restoreGameState(startState);
+    resetGlState();
+    glEnable(GL_LIGHT0);
+    enterTitleScreen();
+}
+
+// ruko --check in this process, from the game's start: its status, and what it said.
+int check(const std::string& text, std::string& said) {
+    startAgain();
+    const Replay replay = parsed(text);
+    int status = -1;
+    said = stderrOf([&] { status = checkReplay(replay, "edited.replay"); });
+    startAgain();
+    return status;
+}
+
+class Recordings : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        initResources();
+        plugInSources();
+        loadDemo();
+        startState = saveGameState();
+    }
+    static void TearDownTestSuite() {
+        for (const char* name :
+             {"recordings_scratch.replay", "every_input.replay", "handed_over.replay"})
+            std::remove(scratch(name).c_str());
+    }
+    void SetUp() override {
+        const Settings usual = defaultSettings();
+        ActionKeys keys{};
+        std::copy(usual.keys, usual.keys + actionCount, keys.begin());
+        setKeysInEffect(keys);
+        startSources();
+        startAgain();
+        startRecording(scratch("recordings_scratch.replay"));
+    }
+};
+
+bool onScreen(const char* name) {
+    return std::string(screenName()) == name;
+}
+
+// A recording's checkpoint edited by hand, any part of it: the check fails there, at its line
+// and step. (A press edited may end the game early: the end-to-end test edits those.)
+void expectEveryEditedCheckpointFails(const std::string& text) {
+    std::string said;
+    ASSERT_EQ(check(text, said), 0) << said;
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    int checkpoints = 0;
+    for (std::size_t at = 0; at < lines.size(); ++at) {
+        const std::string& line = lines[at];
+        const std::size_t space = line.find(' ');
+        if (space == std::string::npos || line.compare(space, 7, " check ") != 0)
+            continue;
+        // Each part in turn, and the screen's name.
+        const char* parts[] = {"screen=", "menus=", "fight=", "training=", "view="};
+        const std::string part = parts[checkpoints++ % 5];
+        std::string edited = line;
+        const std::size_t value = edited.find(part) + part.size();
+        if (part == "screen=")
+            edited.insert(value, "x");
+        else
+            edited[value] = edited[value] == '0' ? '1' : '0';
+        std::string text = "";
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            text += (i == at ? edited : lines[i]) + "\n";
+        EXPECT_EQ(check(text, said), 1) << edited;
+        EXPECT_NE(said.find("edited.replay:" + std::to_string(at + 1) + ": step " +
+                            line.substr(0, space) + ": "),
+                  std::string::npos)
+            << edited << " said: " << said;
+    }
+    EXPECT_GT(checkpoints, 5);
+}
+
+} // namespace
+
+// Left alone on the title for 30 s, the title plays its demo; any press starts the 30 s over,
+// and no other screen ever plays it.
+TEST_F(Recordings, TheDemoStartsAfterThirtySecondsLeftAloneOnTheTitle) {
+    runSlots(idleBeforeDemo);
+    EXPECT_EQ(liveSource(), Source::player) << "the demo before 30 s";
+    runSlots(1);
+    EXPECT_EQ(liveSource(), Source::demo) << "no demo after 30 s";
+
+    // A press ends it: the title as it was, the press only ending it, and 30 s again.
+    keyboardInput(enterKey, 0, 0);
+    EXPECT_EQ(liveSource(), Source::player);
+    EXPECT_TRUE(onScreen("title")) << screenName();
+
+    const auto presses = {
+        +[] { keyboardInput('a', 0, 0); },
+        +[] { specialInput(GLUT_KEY_F5, 0, 0); },
+        +[] { mouseInput(GLUT_LEFT_BUTTON, GLUT_DOWN, 5, 5); },
+        +[] { padInput(0); },
+        +[] { padInput('a'); },
+        +[] { onViewMenuPick(wireframeEntry); },
+    };
+    for (const auto press : presses) {
+        runSlots(idleBeforeDemo - 100);
+        press();
+        runSlots(idleBeforeDemo);
+        EXPECT_EQ(liveSource(), Source::player) << "a press did not start the 30 s over";
+    }
+    runSlots(1);
+    EXPECT_EQ(liveSource(), Source::demo);
+    keyboardInput('a', 0, 0);
+
+    // Hidden, the title waits: its 30 s count steps seen.
+    runSlots(idleBeforeDemo - 10);
+    visibilityInput(GLUT_NOT_VISIBLE);
+    runSlots(100);
+    visibilityInput(GLUT_VISIBLE);
+    runSlots(10);
+    EXPECT_EQ(liveSource(), Source::player);
+    runSlots(1);
+    EXPECT_EQ(liveSource(), Source::demo);
+    keyboardInput('a', 0, 0);
+
+    // Every other screen: never, however long, and whatever the title had waited.
+    keyboardInput(enterKey, 0, 0);
+    ASSERT_TRUE(onScreen("mode_menu"));
+    runSlots(3 * idleBeforeDemo);
+    EXPECT_EQ(liveSource(), Source::player);
+    titleStepsUntouched = 10 * idleBeforeDemo;
+    for (const unsigned char key : {enterKey, enterKey, enterKey}) {
+        keyboardInput(key, 0, 0);
+        titleStepsUntouched = 10 * idleBeforeDemo;
+        runSlots(2);
+        EXPECT_EQ(liveSource(), Source::player) << "the demo on " << screenName();
+    }
+    EXPECT_TRUE(onScreen("fight"));
+}
+
+// Played to its end, the demo gives the title back as it was, and plays again 30 s later.
+TEST_F(Recordings, TheDemosEndGivesTheTitleBack) {
+    runSlots(idleBeforeDemo);
+    const std::string before = stateCheckpoint();
+    runSlots(1);
+    ASSERT_EQ(liveSource(), Source::demo);
+    const std::string said = stderrOf([] {
+        for (int slot = 0; slot < 60 * stepsASecond && liveSource() == Source::demo; ++slot)
+            runSlot();
+    });
+    EXPECT_EQ(said, "");
+    EXPECT_EQ(liveSource(), Source::player);
+    EXPECT_TRUE(onScreen("title"));
+    EXPECT_EQ(titleStepsUntouched, 0);
+    titleStepsUntouched = idleBeforeDemo;
+    EXPECT_EQ(stateCheckpoint(), before);
+    titleStepsUntouched = 0;
+    runSlots(idleBeforeDemo);
+    EXPECT_EQ(liveSource(), Source::player);
+    runSlots(1);
+    EXPECT_EQ(liveSource(), Source::demo);
+    keyboardInput('a', 0, 0);
+}
+
+// Every kind of input is written down at the step it fell before, the menu's full screen and
+// what the demo plays being no one's input, and the recording checks.
+TEST_F(Recordings, EveryInputReachesTheRecording) {
+    const std::string path = scratch("every_input.replay");
+    startRecording(path);
+    const long long first = stepsRun();
+    std::string expected = header + "0 keys " + usualKeys + "\n";
+    const auto at = [&](const std::string& line) {
+        expected += std::to_string(stepsRun() - first) + " " + line + "\n";
+    };
+    runSlots(7);
+    keyboardInput('a', 0, 0);
+    at("key a");
+    runSlots(1);
+    specialInput(GLUT_KEY_LEFT, 0, 0);
+    at("key left");
+    runSlots(3);
+    mouseInput(GLUT_LEFT_BUTTON, GLUT_DOWN, 1, 1);
+    at("click");
+    mouseInput(GLUT_LEFT_BUTTON, GLUT_UP, 1, 1);
+    padInput(0);
+    at("pad");
+    padInput('q');
+    at("key q");
+    onViewMenuPick(toggleWhiteLightEntry);
+    at("menu 1");
+    runSlots(70);
+    onViewMenuPick(wireframeEntry);
+    at("menu 3");
+    onViewMenuPick(toggleWhiteLightEntry);
+    at("menu 1");
+    runSlots(5);
+    onViewMenuPick(filledEntry);
+    at("menu 4");
+    visibilityInput(GLUT_NOT_VISIBLE);
+    at("hidden");
+    runSlots(20);
+    visibilityInput(GLUT_VISIBLE);
+    at("shown");
+    runSlots(idleBeforeDemo + 40); // into the demo, which a press ends
+    ASSERT_EQ(liveSource(), Source::demo);
+    specialInput(GLUT_KEY_DOWN, 0, 0);
+    at("key down");
+    keyboardInput(enterKey, 0, 0);
+    at("key return");
+    runSlots(30);
+    keyboardInput('\x01', 0, 0);
+    at("key \\x01");
+    specialInput(200, 0, 0);
+    at("key s200");
+    runSlots(90);
+
+    std::string written;
+    std::istringstream lines(readFile(path));
+    for (std::string line; std::getline(lines, line);)
+        if (line.find(" check ") == std::string::npos)
+            written += line + "\n";
+    EXPECT_EQ(written, expected);
+    startRecording(scratch("recordings_scratch.replay"));
+    expectEveryEditedCheckpointFails(readFile(path));
+}
+
+// While a recording plays, the player's presses wait but Escape, which takes the game over at
+// once with the player's keys; so does the recording's end, and the event that ended the
+// recorded game is never played.
+TEST_F(Recordings, ARecordingHandsTheGameOverWithThePlayersKeys) {
+    ActionKeys playerKeys = keysInEffect();
+    playerKeys[0] = 'z';
+    playerKeys[1] = 'c';
+    setKeysInEffect(playerKeys);
+    startSources();
+    const std::string path = scratch("handed_over.replay");
+    startRecording(path);
+    const long long first = stepsRun();
+
+    startReplay(parsed(header + "0 keys " + usualKeys + "\n20 key return\n40 key return\n" +
+                       "600 key return\n"),
+                "handed.replay");
+    EXPECT_EQ(liveSource(), Source::replay);
+    EXPECT_EQ(keysInEffect()[0], 'w');
+    runSlots(30);
+    EXPECT_TRUE(onScreen("mode_menu")) << screenName();
+    keyboardInput(enterKey, 0, 0);
+    specialInput(GLUT_KEY_DOWN, 0, 0);
+    padInput(0);
+    EXPECT_TRUE(onScreen("mode_menu")) << "the player's press ran under the recording";
+    runSlots(20);
+    EXPECT_TRUE(onScreen("opponent_menu")) << screenName();
+    const long long handedAt = stepsRun() - first;
+    keyboardInput(escapeKey, 0, 0);
+    EXPECT_EQ(liveSource(), Source::player);
+    EXPECT_EQ(keysInEffect(), playerKeys);
+    EXPECT_TRUE(onScreen("opponent_menu")) << "Escape did more than take the game over";
+    runSlots(600);
+    EXPECT_TRUE(onScreen("opponent_menu")) << "the recording went on after Escape";
+    keyboardInput(enterKey, 0, 0);
+    EXPECT_TRUE(onScreen("decor_menu")) << screenName();
+    const std::string recorded = readFile(path);
+    EXPECT_NE(recorded.find("\n" + keysLine(handedAt, playerKeys) + "\n"), std::string::npos)
+        << recorded;
+
+    // At its end; and the Escape that ended its game is not played.
+    for (int back = 0; back < 3; ++back)
+        keyboardInput(escapeKey, 0, 0);
+    ASSERT_TRUE(onScreen("title")) << screenName();
+    startReplay(parsed(header + "0 keys " + usualKeys + "\n10 key return\n"), "ends.replay");
+    runSlots(12);
+    EXPECT_EQ(liveSource(), Source::player);
+    EXPECT_EQ(keysInEffect(), playerKeys);
+    keyboardInput(escapeKey, 0, 0);
+    ASSERT_TRUE(onScreen("title"));
+    startReplay(
+        parsed(header + "0 keys " + usualKeys + "\n10 key return\n30 key return\n" + "30 quit\n"),
+        "quits.replay");
+    runSlots(40);
+    EXPECT_TRUE(onScreen("mode_menu")) << screenName();
+    EXPECT_EQ(liveSource(), Source::player);
+    EXPECT_EQ(keysInEffect(), playerKeys);
+    runSlots(10);
+
+    startRecording(scratch("recordings_scratch.replay"));
+    std::string said;
+    EXPECT_EQ(check(readFile(path), said), 0) << said;
+}
+
+// Hand-edited checkpoints in the recordings the tests and the title play.
+TEST_F(Recordings, AnEditedCheckpointNeverChecks) {
+    for (const char* name : {"menus", "fight", "training_bag", "training_ball"}) {
+        SCOPED_TRACE(name);
+        expectEveryEditedCheckpointFails(
+            readFile("tests/e2e/recordings/" + std::string(name) + ".replay"));
+    }
+    SCOPED_TRACE(demoPath);
+    expectEveryEditedCheckpointFails(readFile(demoPath));
+}
