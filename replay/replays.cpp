@@ -116,8 +116,9 @@ int checkReplay(const Replay& replay, const std::string& name) {
         runSlot();
     // Said when it checks too, so that a player sees it ran and what it compared.
     if (checkStatus == 0) {
-        std::printf("ruko: %s checks: %lld steps run, %d checkpoints agree\n", name.c_str(),
-                    stepsRun() - replayPlayback.firstStep, checkpointsCompared);
+        std::printf("ruko: %s checks: %lld steps run, %d %s\n", name.c_str(),
+                    stepsRun() - replayPlayback.firstStep, checkpointsCompared,
+                    checkpointsCompared == 1 ? "checkpoint agrees" : "checkpoints agree");
         std::fflush(stdout);
     }
     return checkStatus;
