@@ -395,6 +395,17 @@ TEST_F(Recordings, ARecordingHandsTheGameOverWithThePlayersKeys) {
     EXPECT_TRUE(onScreen("mode_menu")) << screenName();
     EXPECT_EQ(liveSource(), Source::player);
     EXPECT_EQ(keysInEffect(), playerKeys);
+
+    // A pad's B, which stands for Escape, takes it over as Escape does.
+    startReplay(parsed(header + "0 keys " + usualKeys + "\n10 key down\n500 key return\n"),
+                "pad.replay");
+    runSlots(20);
+    padInput(escapeKey);
+    EXPECT_EQ(liveSource(), Source::player);
+    EXPECT_EQ(keysInEffect(), playerKeys);
+    EXPECT_TRUE(onScreen("mode_menu")) << screenName();
+    runSlots(500);
+    EXPECT_TRUE(onScreen("mode_menu")) << "the recording went on after the pad's B";
     runSlots(10);
 
     startRecording(scratch("recordings_scratch.replay"));
