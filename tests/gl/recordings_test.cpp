@@ -166,10 +166,10 @@ void expectEveryEditedCheckpointFails(const std::string& text) {
             edited.insert(value, "x");
         else
             edited[value] = edited[value] == '0' ? '1' : '0';
-        std::string text = "";
+        std::string editedText;
         for (std::size_t i = 0; i < lines.size(); ++i)
-            text += (i == at ? edited : lines[i]) + "\n";
-        EXPECT_EQ(check(text, said), 1) << edited;
+            editedText += (i == at ? edited : lines[i]) + "\n";
+        EXPECT_EQ(check(editedText, said), 1) << edited;
         EXPECT_NE(said.find("edited.replay:" + std::to_string(at + 1) + ": step " +
                             line.substr(0, space) + ": "),
                   std::string::npos)
