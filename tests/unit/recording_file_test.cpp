@@ -1,5 +1,6 @@
 #include "platform/platform.h"
 #include "replay/recorder.h"
+#include "tests/support/stderr_capture.h"
 
 #include <gtest/gtest.h>
 #include <sys/file.h>
@@ -21,24 +22,6 @@ std::string readFile(const std::string& path) {
     std::stringstream text;
     text << file.rdbuf();
     return text.str();
-}
-
-// What `run` writes on standard error.
-template <typename Run> std::string stderrOf(Run run) {
-    std::fflush(stderr);
-    std::FILE* capture = std::tmpfile();
-    const int saved = dup(2);
-    dup2(fileno(capture), 2);
-    run();
-    std::fflush(stderr);
-    dup2(saved, 2);
-    close(saved);
-    std::string text;
-    std::rewind(capture);
-    for (int c; (c = std::fgetc(capture)) != EOF;)
-        text.push_back(static_cast<char>(c));
-    std::fclose(capture);
-    return text;
 }
 
 } // namespace
