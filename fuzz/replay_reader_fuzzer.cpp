@@ -1,7 +1,7 @@
 // parseReplay on arbitrary text: it reads a recording or names one line of it in printable
 // ASCII, and what it reads, written out again, reads back the same.
 
-#include "replay/replay_file.h"
+#include "replay/replay_lines.h"
 
 #include <cstdint>
 #include <cstdlib>

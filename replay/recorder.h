@@ -1,7 +1,7 @@
 #pragma once
 
 #include "input/inputs.h"
-#include "replay/replay_file.h"
+#include "replay/replay_lines.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "replay/replay_file.h"
 
-#include "input/key_names.h"
 #include "platform/platform.h"
+#include "replay/replay_lines.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,47 +11,10 @@
 
 namespace {
 
-constexpr char formatName[] = "ruko-replay";
-constexpr int formatVersion = 1;
 constexpr int maximumWindowSide = 65535;
 constexpr int menuEntries = 5;
 constexpr char boundsText[] =
     "a recording holds at most 24 hours of play (5184000 steps) and 16 MiB";
-
-struct EventWord {
-    const char* word;
-    ReplayEventKind kind;
-};
-
-constexpr EventWord eventWords[] = {
-    {"keys", ReplayEventKind::keys},   {"key", ReplayEventKind::key},
-    {"menu", ReplayEventKind::menu},   {"click", ReplayEventKind::click},
-    {"pad", ReplayEventKind::pad},     {"hidden", ReplayEventKind::hidden},
-    {"shown", ReplayEventKind::shown}, {"size", ReplayEventKind::size},
-    {"check", ReplayEventKind::check}, {"quit", ReplayEventKind::quit},
-};
-
-struct InputWord {
-    ReplayEventKind replayKind;
-    InputKind inputKind;
-};
-
-constexpr InputWord inputWords[] = {
-    {ReplayEventKind::key, InputKind::key},       {ReplayEventKind::menu, InputKind::menu},
-    {ReplayEventKind::click, InputKind::click},   {ReplayEventKind::pad, InputKind::pad},
-    {ReplayEventKind::hidden, InputKind::hidden}, {ReplayEventKind::shown, InputKind::shown},
-};
-
-const char* wordOf(ReplayEventKind kind) {
-    for (const EventWord& entry : eventWords)
-        if (entry.kind == kind)
-            return entry.word;
-    return "";
-}
-
-std::string stepWord(std::int64_t step, ReplayEventKind kind) {
-    return std::to_string(step) + " " + wordOf(kind);
-}
 
 std::vector<std::string> wordsOf(const std::string& line) {
     std::vector<std::string> words;
@@ -119,13 +82,8 @@ std::string readEvent(const std::vector<std::string>& words, ReplayEvent& event,
     event.step = static_cast<std::int32_t>(step);
     if (words.size() < 2)
         return "no event after the step";
-    const EventWord* found = nullptr;
-    for (const EventWord& entry : eventWords)
-        if (words[1] == entry.word)
-            found = &entry;
-    if (!found)
+    if (!replayEventKind(words[1], event.kind))
         return "unknown event " + quoted(words[1]);
-    event.kind = found->kind;
     const std::size_t arguments = words.size() - 2;
     int number = 0;
     switch (event.kind) {
@@ -186,11 +144,11 @@ std::string readEvent(const std::vector<std::string>& words, ReplayEvent& event,
 }
 
 std::string readHeader(const std::vector<std::string>& words, Replay& replay) {
-    if (words.size() != 4 || words[0] != formatName || words[2] != "ruko")
+    if (words.size() != 4 || words[0] != replayFormatName || words[2] != "ruko")
         return "not a recording of RUKO (the first line is not 'ruko-replay 1 ruko VERSION')";
-    if (words[1] != std::to_string(formatVersion))
+    if (words[1] != std::to_string(replayFormatVersion))
         return "a recording in format " + quoted(words[1]) + "; this game reads format " +
-               std::to_string(formatVersion);
+               std::to_string(replayFormatVersion);
     replay.gameVersion = words[3];
     return {};
 }
@@ -245,91 +203,6 @@ struct LineReader {
 };
 
 } // namespace
-
-std::string replayHeader() {
-    return std::string(formatName) + " " + std::to_string(formatVersion) + " ruko " RUKO_VERSION;
-}
-
-// A recording stays ASCII: é is \xe9 there.
-std::string replayKeyName(KeyCode key) {
-    std::string name = keyName(key);
-    if (!name.empty() && !isBeyondAscii(key))
-        return name;
-    char text[16];
-    if (key < specialKeyBase)
-        std::snprintf(text, sizeof text, "\\x%02x", key);
-    else
-        std::snprintf(text, sizeof text, "s%d", key - specialKeyBase);
-    return text;
-}
-
-bool replayKeyFromName(const std::string& name, KeyCode& key) {
-    if (keyFromName(name, key) && !isBeyondAscii(key))
-        return true;
-    int number = 0;
-    if (name.size() == 4 && name.compare(0, 2, "\\x") == 0 &&
-        name.find_first_not_of("0123456789abcdef", 2) == std::string::npos) {
-        key = std::stoi(name.substr(2), nullptr, 16);
-        return true;
-    }
-    if (name.size() > 1 && name[0] == 's' && readInt(name.substr(1), 0, 255, number)) {
-        key = specialKeyBase + number;
-        return true;
-    }
-    return false;
-}
-
-std::string keysLine(std::int64_t step, const ActionKeys& keys) {
-    std::string line = stepWord(step, ReplayEventKind::keys);
-    for (KeyCode key : keys)
-        line += " " + replayKeyName(key);
-    return line;
-}
-
-std::string inputLine(std::int64_t step, const InputEvent& event) {
-    for (const InputWord& entry : inputWords) {
-        if (entry.inputKind != event.kind)
-            continue;
-        const std::string line = stepWord(step, entry.replayKind);
-        if (event.kind == InputKind::key)
-            return line + " " + replayKeyName(event.value);
-        if (event.kind == InputKind::menu)
-            return line + " " + std::to_string(event.value);
-        return line;
-    }
-    return {};
-}
-
-std::string checkLine(std::int64_t step, const std::string& fields) {
-    return stepWord(step, ReplayEventKind::check) + " " + fields;
-}
-
-std::string quitLine(std::int64_t step) {
-    return stepWord(step, ReplayEventKind::quit);
-}
-
-InputEvent inputOf(const ReplayEvent& event) {
-    for (const InputWord& entry : inputWords)
-        if (entry.replayKind == event.kind)
-            return {entry.inputKind, event.value};
-    return {};
-}
-
-std::string formatReplayEvent(const Replay& replay, const ReplayEvent& event) {
-    switch (event.kind) {
-    case ReplayEventKind::keys:
-        return keysLine(event.step, replay.keySets[event.value]);
-    case ReplayEventKind::size:
-        return stepWord(event.step, event.kind) + " " + std::to_string(event.value) + " " +
-               std::to_string(event.height);
-    case ReplayEventKind::check:
-        return checkLine(event.step, replay.checks[event.value]);
-    case ReplayEventKind::quit:
-        return quitLine(event.step);
-    default:
-        return inputLine(event.step, inputOf(event));
-    }
-}
 
 bool parseReplay(const std::string& text, Replay& replay, int& errorLine, std::string& error) {
     replay = {};

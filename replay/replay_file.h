@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-// A recording: the inputs that reached the game, each with the number of steps run before it
-// fell, and the game's state every second. Plain text, one event a line:
+// A recording read (its lines are written by replay/replay_lines.h): the inputs that reached the
+// game, each with the number of steps run before it fell, and the game's state every second. Plain
+// text, one event a line:
 //   ruko-replay 1 ruko 1.0    the format, its version, and the game's version that wrote it
 //   0 keys w x up down left right i k l m t
 //                             the keys of the fight's and the training's actions, in the
@@ -50,26 +51,9 @@ struct Replay {
     bool lastLineCut = false; // an unfinished last line (a crash while recording) left out
 };
 
-// The lines a recording is made of, without their end of line.
-std::string replayHeader();
-std::string keysLine(std::int64_t step, const ActionKeys& keys);
-std::string inputLine(std::int64_t step, const InputEvent& event);
-std::string checkLine(std::int64_t step, const std::string& fields);
-std::string quitLine(std::int64_t step);
-
-// An event read, written back as its line.
-std::string formatReplayEvent(const Replay& replay, const ReplayEvent& event);
-
-// What a key, menu, click, pad or visibility event plays.
-InputEvent inputOf(const ReplayEvent& event);
-
 // Reads a recording's text. On a fault: false, with the line and what is wrong there.
 bool parseReplay(const std::string& text, Replay& replay, int& errorLine, std::string& error);
 
 // Reads the file at `path` into `replay`, a line at a time. On a fault: false, with the message
 // to print ("PATH:LINE: what", or why it cannot be read).
 bool readReplayFile(const std::string& path, Replay& replay, std::string& message);
-
-// The name a key goes by in a recording, and back.
-std::string replayKeyName(KeyCode key);
-bool replayKeyFromName(const std::string& name, KeyCode& key);

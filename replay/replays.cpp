@@ -16,6 +16,7 @@ Playback replayPlayback;
 std::string replayName;
 bool checking = false;
 int checkStatus = 0;
+int checkpointsCompared = 0;
 
 void say(const ReplayEvent* event, const std::string& what) {
     std::fprintf(stderr, "ruko: %s", replayName.c_str());
@@ -91,7 +92,9 @@ void playReplayEvents() {
 
 void checkReplayStep() {
     int line = 0;
+    const std::size_t before = replayPlayback.next;
     std::string difference = compareDueCheckpoint(replayPlayback, line);
+    checkpointsCompared += replayPlayback.next != before;
     if (difference.empty())
         return;
     if (replayPlayback.replay.gameVersion != RUKO_VERSION)
@@ -107,8 +110,16 @@ int checkReplay(const Replay& replay, const std::string& name) {
     if (!checking)
         std::atexit(endedEarly);
     checking = true;
+    checkpointsCompared = 0;
     startReplay(replay, name);
     while (replayPlayback.on)
         runSlot();
+    // Said when it checks too, so that a player sees it ran and what it compared.
+    if (checkStatus == 0) {
+        std::printf("ruko: %s checks: %lld steps run, %d %s\n", name.c_str(),
+                    stepsRun() - replayPlayback.firstStep, checkpointsCompared,
+                    checkpointsCompared == 1 ? "checkpoint agrees" : "checkpoints agree");
+        std::fflush(stdout);
+    }
     return checkStatus;
 }

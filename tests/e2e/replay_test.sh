@@ -45,15 +45,63 @@ grep -q ' check screen=training ' "$RECORDING_FILE" && grep -q ' menu 1$' "$RECO
     { [ "${RUKO_UNDER_WINE:-}" = 1 ] || grep -q ' hidden$' "$RECORDING_FILE"; } &&
     tail -n 1 "$RECORDING_FILE" | grep -q ' quit$' ||
     fail "the recording misses what was played: $(cat "$RECORDING_FILE")"
+# The game ended by the last Escape on the title, at the step it fell before.
+[ "$(tail -n 2 "$RECORDING_FILE" | cut -d ' ' -f 1 | uniq | wc -l)" = 1 ] &&
+    tail -n 2 "$RECORDING_FILE" | head -n 1 | grep -q ' key escape$' ||
+    fail "the recording does not end where the game did: $(tail -n 2 "$RECORDING_FILE")"
 for recording in "$RECORDING_FILE" "$RUKO_SOURCE/Data/demo.replay"; do
     (cd "$RUKO_SOURCE" && "${GAME_RUNNER[@]}" "$RUKO_BINARY" --check "$(game_path "$recording")") \
         >"$SCRATCH/check" 2>&1 ||
         fail "$recording does not check: $(cat "$SCRATCH/check")"
+    # Said in one line, with what was compared.
+    checkpoints=$(grep -c ' check ' "$recording")
+    [ "$(grep -c '^ruko: ' "$SCRATCH/check")" = 1 ] &&
+        grep -Eq "^ruko: .*$(basename "$recording") checks: [0-9]+ steps run, $checkpoints checkpoints agree" \
+            "$SCRATCH/check" || fail "--check of $recording said: $(cat "$SCRATCH/check")"
 done
+# A checkpoint edited by hand: status 1, its line named.
+line=$(grep -n ' check ' "$RECORDING_FILE" | sed -n 2p | cut -d : -f 1)
+sed "${line}s/ view=./ view=x/" "$RECORDING_FILE" >"$SCRATCH/edited.replay"
+status=0
+(cd "$RUKO_SOURCE" && "${GAME_RUNNER[@]}" "$RUKO_BINARY" --check "$(game_path "$SCRATCH/edited.replay")") \
+    >"$SCRATCH/check" 2>&1 || status=$?
+[ "$status" = 1 ] && grep -q "edited.replay:$line: step [0-9]*: the state of the view differs" "$SCRATCH/check" &&
+    ! grep -q ' checks: ' "$SCRATCH/check" ||
+    fail "an edited checkpoint: status $status, said: $(cat "$SCRATCH/check")"
 # A recording made under Wine checks natively too (the native game is named then).
 if [ -n "${RUKO_NATIVE_BINARY:-}" ]; then
     (cd "$RUKO_SOURCE" && "$RUKO_NATIVE_BINARY" --check "$RECORDING_FILE") >"$SCRATCH/check" 2>&1 ||
         fail "the recording made under Wine does not check natively: $(cat "$SCRATCH/check")"
+fi
+
+# A press of a recording taken out or made another: the check fails (status 1), however the
+# game goes on from there. Every press of the menus' walk, and every punch on the bag (the
+# bag's arrows step and come back before a checkpoint sees them; no checkpoint follows a
+# recording's last presses, and the press that ended the recorded game is never played).
+if [ "${RUKO_UNDER_WINE:-}" != 1 ]; then
+    for presses in "menus:(key|menu|click|pad)( |$)" "training_bag:key x$"; do
+        recording=${presses%%:*}
+        recorded="$RUKO_SOURCE/tests/e2e/recordings/$recording.replay"
+        last_check=$(grep -n ' check ' "$recorded" | tail -n 1 | cut -d : -f 1)
+        while IFS=: read -r line event; do
+            step=${event%% *}
+            ((line < last_check)) || continue
+            # Enter and Escape swapped; any other press made one that does nothing there (the
+            # opposite arrow may lead to the same choice in a menu of two).
+            case ${event#* } in
+            "key return") other="key escape" ;; "key escape") other="key return" ;;
+            *) other="key a" ;;
+            esac
+            for edit in "${line}d" "${line}s/.*/$step $other/"; do
+                sed "$edit" "$recorded" >"$SCRATCH/edited.replay"
+                status=0
+                (cd "$RUKO_SOURCE" && timeout 20 "$RUKO_BINARY" --check "$SCRATCH/edited.replay") \
+                    >"$SCRATCH/check" 2>&1 || status=$?
+                [ "$status" = 1 ] ||
+                    fail "$recording.replay, '$event' edited by $edit: status $status: $(cat "$SCRATCH/check")"
+            done
+        done < <(grep -nE "^[0-9]+ ${presses#*:}" "$recorded")
+    done
 fi
 
 # Played back: the same walk, then the game is the player's (the recording's last Escape,

@@ -217,6 +217,10 @@ bool soak(const std::string& game, const std::string& scratch, unsigned seed) {
                     readFile(folder + "/check.err").c_str());
         return false;
     }
+    if (readFile(folder + "/check.out").find(" checks: ") == std::string::npos) {
+        std::printf("seed %u: ruko --check passed without saying so\n", seed);
+        return false;
+    }
     return true;
 }
 

@@ -1,4 +1,4 @@
-#include "replay/replay_file.h"
+#include "replay/replay_lines.h"
 
 #include <GL/glut.h>
 #include <gtest/gtest.h>
