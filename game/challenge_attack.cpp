@@ -32,8 +32,13 @@ void markWindUp() {
     windUpSideOffset = sideOffset;
 }
 
+// The blow is aimed as the wind-up ends: a player who moves later is hit all the same.
+void aimBlow() {
+    blowOnTarget = blowReachesPlayer();
+}
+
 void strike() {
-    opponentBlowArrives(blowReachesPlayer(), style().damage);
+    opponentBlowArrives(blowOnTarget, style().damage);
 }
 
 void decideFollowUp() {
@@ -47,11 +52,11 @@ constexpr AttackStep attackSteps[] = {
     {AttackPose::stance, Span::interval, nullptr, AttackState::decide},    // stance
     {AttackPose::stance, Span::none, decideMove, AttackState::windUp},     // decide
     {AttackPose::drawnBack, Span::windUp, markWindUp, AttackState::blow},  // windUp
-    {AttackPose::extended, Span::blow, nullptr, AttackState::strike},      // blow
+    {AttackPose::extended, Span::blow, aimBlow, AttackState::strike},      // blow
     {AttackPose::extended, Span::none, strike, AttackState::recover},      // strike
     {AttackPose::stance, Span::recover, nullptr, AttackState::followUp},   // recover
     {AttackPose::stance, Span::none, decideFollowUp, AttackState::stance}, // followUp
-    {AttackPose::covered, Span::guard, nullptr, AttackState::stance},      // guard
+    {AttackPose::covered, Span::guard, nullptr, AttackState::decide},      // guard
 };
 static_assert(sizeof attackSteps / sizeof attackSteps[0] == static_cast<int>(AttackState::count),
               "one row per attack state");
@@ -115,6 +120,13 @@ float opponentPoseProgress() {
         return 1.0f;
     return static_cast<float>(attackStepsTotal - attackStepsLeft) /
            static_cast<float>(attackStepsTotal - 1);
+}
+
+void opponentTakesPoint() {
+    const bool open = attackState == static_cast<int>(AttackState::stance) ||
+                      attackState == static_cast<int>(AttackState::recover);
+    if (open && challengeChance(style().coverChance))
+        enterState(AttackState::guard);
 }
 
 bool opponentGuarding() {

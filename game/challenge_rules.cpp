@@ -197,6 +197,7 @@ void challengeHitRule() {
         ++roundPointsLanded;
         ++totalPointsLanded;
         applyHitRule();
+        opponentTakesPoint();
     } else if (static_cast<double>(opponentDistance) == scoringDistance && opponentGuarding()) {
         challengeEvents |= punchBlockedEvent;
     }

@@ -13,6 +13,7 @@ int attackStepsLeft = 0;
 int attackStepsTotal = 0;
 int windUpOrbitAngle = 0;
 float windUpSideOffset = 0.0f;
+Flag blowOnTarget = 0;
 int playerGuardSteps = 0;
 
 int knockdowns = 0;

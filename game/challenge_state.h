@@ -59,6 +59,7 @@ extern int attackStepsLeft; // in the current state
 extern int attackStepsTotal;
 extern int windUpOrbitAngle; // where the player stood when the wind-up began
 extern float windUpSideOffset;
+extern Flag blowOnTarget;    // decided as the wind-up ends: the player stayed put and within reach
 extern int playerGuardSteps; // steps left with both gloves up
 
 extern int knockdowns;

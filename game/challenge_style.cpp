@@ -6,9 +6,9 @@ namespace {
 
 // Radov Eze is slow and forgiving, Radov Eze Black quicker, Dida Vud fast and heavy.
 constexpr ChallengeStyle styles[] = {
-    {150, 240, 40, 8, 24, 12, 2.0f, 0, 15, 45, 6, 4},
-    {100, 170, 28, 7, 18, 16, 2.25f, 25, 25, 55, 8, 5},
-    {60, 110, 20, 6, 14, 22, 2.5f, 45, 35, 60, 10, 6},
+    {90, 150, 40, 8, 30, 12, 2.0f, 0, 25, 60, 20, 6, 4},
+    {70, 120, 28, 7, 22, 16, 2.25f, 25, 35, 70, 30, 8, 5},
+    {45, 90, 18, 6, 16, 25, 2.5f, 55, 45, 80, 50, 12, 8},
 };
 
 static_assert(styles[0].windUpSteps >= 18 && styles[1].windUpSteps >= 18 &&

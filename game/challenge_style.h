@@ -14,6 +14,7 @@ struct ChallengeStyle {
     int doubleChance;      // percent: a second blow straight after the first
     int guardChance;       // percent, at each decision: it covers up instead of attacking
     int guardSteps;        // how long it stays covered
+    int coverChance;       // percent, at each point it takes: it covers up at once
     int getUpPresses;      // presses to get up from the first knockdown
     int getUpPressesExtra; // more at each knockdown after it
 };
