@@ -93,6 +93,7 @@ constexpr StateField challengeFields[] = {
     {"fight", &attackStepsTotal, FieldType::integer},
     {"fight", &windUpOrbitAngle, FieldType::integer},
     {"fight", &windUpSideOffset, FieldType::real},
+    {"fight", &blowOnTarget, FieldType::flag},
     {"fight", &playerGuardSteps, FieldType::integer},
     {"fight", &knockdowns, FieldType::integer},
     {"fight", &roundKnockdowns, FieldType::integer},
