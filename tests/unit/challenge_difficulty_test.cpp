@@ -7,9 +7,11 @@
 #include "game/controls.h"
 #include "game/fight_tick.h"
 #include "game/state.h"
+#include "replay/game_state.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -114,6 +116,32 @@ void runningPlayer(PlayerMemory& me) {
         tap(me, Action::circleLeft, 15, 25);
 }
 
+// (e) Presses any key at any time, the guard too: no band, only the invariants below.
+void randomPlayer(PlayerMemory& me) {
+    if (me.step < me.nextAction)
+        return;
+    const int pick = me.dice.between(0, actionCount);
+    if (pick == actionCount)
+        challengeGuardPressed();
+    else
+        applyFightAction(static_cast<Action>(pick));
+    me.nextAction = me.step + me.dice.between(1, 12);
+}
+
+void expectInvariants(int step) {
+    ASSERT_GE(playerStamina, 0) << step;
+    ASSERT_LE(playerStamina, fullStamina) << step;
+    ASSERT_GE(roundClock, 0) << step;
+    ASSERT_LE(countNumber, countOut) << step;
+    ASSERT_LE(knockdowns, knockdownsLost) << step;
+    ASSERT_GE(challengeRound, 1) << step;
+    ASSERT_LE(challengeRound, challengeRounds) << step;
+    ASSERT_GT(attackStepsLeft, 0) << step;
+    ASSERT_GE(opponentDistance, 1.25f) << step;
+    ASSERT_LE(opponentDistance, 3.75f) << step;
+    ASSERT_EQ(opponentPointsLeft(), std::max(0, 41 - fightPoints)) << step;
+}
+
 struct Tally {
     int wins = 0, losses = 0, draws = 0;
     int winsByKo = 0, lossesByKo = 0, decisions = 0;
@@ -129,7 +157,9 @@ ChallengeOutcome playFight(int opponent, std::uint32_t seed, Player player) {
     PlayerMemory me{{seed * 2654435761u + 1u}};
     for (; me.step < stepLimit; ++me.step) {
         player(me);
-        if (fightTick() != FightTickResult::goesOn)
+        const FightTickResult result = fightTick();
+        expectInvariants(me.step);
+        if (result != FightTickResult::goesOn)
             break;
     }
     return challengeOutcome();
@@ -172,6 +202,7 @@ const Row rows[] = {
     {"holding", holdingPlayer, {{0, 20, 0}, {0, 6, 14}, {0, 2, 18}}},
     {"watching", watchingPlayer, {{18, 20, 0}, {12, 20, 0}, {2, 17, 0}}},
     {"running", runningPlayer, {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}}},
+    {"random", randomPlayer, {{0, 20, 0}, {0, 20, 0}, {0, 20, 0}}},
 };
 
 const char* const opponentNames[] = {"Radov Eze", "Radov Eze Black", "Dida Vud"};
@@ -195,5 +226,17 @@ TEST(ChallengeDifficulty, ScriptedPlayersStayWithinTheirBands) {
             EXPECT_LE(t.wins, band.maxWins) << where;
             EXPECT_GE(t.losses, band.minLosses) << where;
         }
+    challengeOn = 0;
+}
+
+TEST(ChallengeDifficulty, TheSameSeedPlaysTheSameFight) {
+    for (int opponent = radovEze; opponent <= didaVud; ++opponent) {
+        const ChallengeOutcome first = playFight(opponent, 77u, randomPlayer);
+        const std::string checkpoint = stateCheckpoint();
+        const ChallengeOutcome second = playFight(opponent, 77u, randomPlayer);
+        EXPECT_EQ(stateCheckpoint(), checkpoint) << opponent;
+        EXPECT_EQ(first.steps, second.steps) << opponent;
+        EXPECT_EQ(first.winner, second.winner) << opponent;
+    }
     challengeOn = 0;
 }
