@@ -259,8 +259,14 @@ bool challengeOver() {
 }
 
 ChallengeOutcome challengeOutcome() {
-    return {static_cast<ChallengeWinner>(outcomeWinner), static_cast<ChallengeEnd>(outcomeHow),
-            outcomeRound, outcomeStep};
+    return {static_cast<ChallengeWinner>(outcomeWinner),
+            static_cast<ChallengeEnd>(outcomeHow),
+            outcomeRound,
+            outcomeStep,
+            playerCard,
+            opponentCard,
+            totalPointsLanded,
+            totalBlowsTaken};
 }
 
 ChallengePhase currentChallengePhase() {

@@ -23,7 +23,11 @@ struct ChallengeOutcome {
     ChallengeWinner winner;
     ChallengeEnd how;
     int round;
-    int steps; // fight steps from the first bell
+    int steps;       // fight steps from the first bell
+    int playerScore; // the judges' cards of the rounds scored
+    int opponentScore;
+    int pointsLanded; // in the whole fight
+    int blowsTaken;
 };
 
 // What the presentation turns into sounds and rumbles: set by the steps, taken by the screen.

@@ -19,8 +19,19 @@ void hitRule() {
 FightTickResult result() {
     if (knockedOut())
         return FightTickResult::opponentOut;
-    return challengeOn && challengeOver() ? FightTickResult::challengeEnded
-                                          : FightTickResult::goesOn;
+    if (!challengeOn)
+        return FightTickResult::goesOn;
+    switch (currentChallengePhase()) {
+    case ChallengePhase::over:
+        return FightTickResult::challengeEnded;
+    case ChallengePhase::playerDown:
+        return FightTickResult::playerDown;
+    case ChallengePhase::rest:
+        return FightTickResult::resting;
+    case ChallengePhase::fighting:
+        break;
+    }
+    return FightTickResult::goesOn;
 }
 
 } // namespace

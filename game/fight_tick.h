@@ -7,6 +7,8 @@ enum class FightTickResult {
     goesOn,
     opponentOut,    // more than 40 points: the knock-out view
     challengeEnded, // the player's knock-out or a decision (the challenge only)
+    playerDown,     // the count (the challenge only)
+    resting,        // between two rounds (the challenge only)
 };
 
 FightTickResult fightTick();

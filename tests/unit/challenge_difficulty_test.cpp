@@ -159,7 +159,7 @@ ChallengeOutcome playFight(int opponent, std::uint32_t seed, Player player) {
         player(me);
         const FightTickResult result = fightTick();
         expectInvariants(me.step);
-        if (result != FightTickResult::goesOn)
+        if (result == FightTickResult::opponentOut || result == FightTickResult::challengeEnded)
             break;
     }
     return challengeOutcome();

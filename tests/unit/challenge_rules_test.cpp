@@ -213,8 +213,9 @@ TEST_F(Challenge, KnockdownsCountToTenAndAlternatePressesGetThePlayerUp) {
         playerStamina = 1;
         EXPECT_TRUE(nextBlow(nullptr) & knockdownEvent);
         EXPECT_EQ(currentChallengePhase(), ChallengePhase::playerDown);
+        EXPECT_EQ(fightTick(), FightTickResult::playerDown);
         EXPECT_FALSE(challengeMovesAllowed());
-        EXPECT_TRUE(ticks(countSteps) & countTickEvent);
+        EXPECT_TRUE(ticks(countSteps - 1) & countTickEvent);
         EXPECT_EQ(countNumber, 1);
         // The same key again and again does not lift a fallen player.
         for (int press = 0; press < 5; ++press) {
@@ -271,12 +272,14 @@ TEST_F(Challenge, ThreeRoundsWithRestsThenADecision) {
         if (round == 3)
             break;
         EXPECT_EQ(currentChallengePhase(), ChallengePhase::rest);
+        EXPECT_EQ(fightTick(), FightTickResult::resting);
+        takeChallengeEvents();
         EXPECT_EQ(roundPointsLanded, round); // shown during the rest
         EXPECT_EQ(challengeClockSeconds(), restSteps / challengeSecond);
         EXPECT_EQ(playerStamina, 50 + restStamina);
         applyFightAction(Action::stepIn);
         EXPECT_EQ(opponentDistance, 3.75f);
-        for (int step = 0; step < restSteps; ++step)
+        for (int step = 1; step < restSteps; ++step)
             bells += (ticks(1) & bellEvent) != 0;
     }
     EXPECT_EQ(bells, 5); // the first bell rang at the start
@@ -286,8 +289,8 @@ TEST_F(Challenge, ThreeRoundsWithRestsThenADecision) {
     EXPECT_EQ(outcome.how, ChallengeEnd::decision);
     EXPECT_EQ(outcome.round, 3);
     EXPECT_EQ(outcome.steps, 3 * roundSteps + 2 * restSteps);
-    EXPECT_EQ(playerCard, 30);
-    EXPECT_EQ(opponentCard, 28);
+    EXPECT_EQ(outcome.playerScore, 30);
+    EXPECT_EQ(outcome.opponentScore, 28);
 }
 
 TEST_F(Challenge, TheCheckpointHoldsTheChallengeOnlyWhenItIsOn) {
