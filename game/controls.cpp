@@ -1,5 +1,6 @@
 #include "game/controls.h"
 
+#include "game/challenge_rules.h"
 #include "game/fight_scene.h"
 #include "game/knockout.h"
 #include "game/punches.h"
@@ -38,8 +39,24 @@ void stepTowards(float bound, float step) {
     stepBobActive = 1;
 }
 
-// The steps and the circling stop at the knock-out, whatever key the player gave them.
-void fightAction(Action action) {
+// The steps and the circling stop at the knock-out, whatever key the player gave them; with
+// the challenge on, also outside play (down, resting, over).
+bool stepsAllowed() {
+    return !knockedOut() && (!challengeOn || challengeMovesAllowed());
+}
+
+bool sideStepsAllowed() {
+    return !challengeOn || challengeMovesAllowed();
+}
+
+void punch(PunchSide side, void (*thrown)(bool)) {
+    if (!challengeOn || challengePunchPressed(side))
+        thrown(!knockedOut());
+}
+
+} // namespace
+
+void applyFightAction(Action action) {
     switch (action) {
     case Action::eyeUp:
         eyeHeight += eyeHeightStep;
@@ -48,49 +65,47 @@ void fightAction(Action action) {
         eyeHeight -= eyeHeightStep;
         break;
     case Action::sideLeft:
-        if (sideOffset != -sideOffsetLimit)
+        if (sideOffset != -sideOffsetLimit && sideStepsAllowed())
             sideOffset -= sideStep;
         break;
     case Action::sideRight:
-        if (sideOffset != sideOffsetLimit)
+        if (sideOffset != sideOffsetLimit && sideStepsAllowed())
             sideOffset += sideStep;
         break;
     case Action::turn:
         opponentTurnFrozen = !opponentTurnFrozen;
         break;
     case Action::leftPunch:
-        throwLeftPunch(!knockedOut());
+        punch(PunchSide::left, throwLeftPunch);
         break;
     case Action::rightPunch:
-        throwRightPunch(!knockedOut());
+        punch(PunchSide::right, throwRightPunch);
         break;
     case Action::circleLeft:
-        if (!knockedOut())
+        if (stepsAllowed())
             turnAround(orbitStep);
         break;
     case Action::circleRight:
-        if (!knockedOut())
+        if (stepsAllowed())
             turnAround(-orbitStep);
         break;
     case Action::stepIn:
-        if (!knockedOut())
+        if (stepsAllowed())
             stepTowards(closestDistance, -distanceStep);
         break;
     case Action::stepBack:
-        if (!knockedOut())
+        if (stepsAllowed())
             stepTowards(farthestDistance, distanceStep);
         break;
     case Action::none:
         break;
     }
-    glutPostRedisplay();
 }
-
-} // namespace
 
 void fightKeyboard(unsigned char key, int, int) {
     if (key != escapeKey) {
-        fightAction(actionOfKey(key));
+        applyFightAction(actionOfKey(key));
+        glutPostRedisplay();
         return;
     }
     switchOffDecorLight(fightDecor);
@@ -100,5 +115,6 @@ void fightKeyboard(unsigned char key, int, int) {
 }
 
 void fightSpecial(int key, int, int) {
-    fightAction(actionOfKey(specialKey(key)));
+    applyFightAction(actionOfKey(specialKey(key)));
+    glutPostRedisplay();
 }

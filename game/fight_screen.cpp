@@ -4,11 +4,10 @@
 #include "app/window.h"
 #include "game/controls.h"
 #include "game/fight_scene.h"
+#include "game/fight_tick.h"
 #include "game/gloves.h"
 #include "game/knockout.h"
-#include "game/opponent_behaviour.h"
 #include "game/points_text.h"
-#include "game/punches.h"
 #include "game/state.h"
 #include "models/opponents.h"
 #include "sound/sound.h"
@@ -105,15 +104,7 @@ void fightDisplay() {
 }
 
 void fightIdle() {
-    opponentSway(fightOpponent);
-    if (advanceRightPunch())
-        applyHitRule();
-    if (advanceLeftPunch())
-        applyHitRule();
-    if (!leftPunchActive && !rightPunchActive)
-        advanceStepBob();
-    if (isKnownOpponent(fightOpponent))
-        opponentSideStep();
+    fightTick();
     knockOutTest();
     glutPostRedisplay();
 }

@@ -9,7 +9,7 @@ void enterFightScreen(int opponent, int decor);
 
 void fightDisplay();
 
-// One tick: sway, both punches with the hit rule, bob, side-step, knock-out test, redisplay.
+// One tick: fightTick, then the knock-out test and the redisplay.
 void fightIdle();
 
 struct EyePosition {

@@ -1,5 +1,6 @@
 #include "game/state.h"
 
+#include "game/challenge_rules.h"
 #include "game/opponent_pose.h"
 
 ArmPose playerLeftArm{};
@@ -64,6 +65,8 @@ void setFightStartValues() {
     fightPoints = 0;
     koSpin = 0;
     setOpponentStartPose(fightOpponent);
+    if (challengeOn)
+        startChallengeFight();
 }
 
 void setTrainingStartValues(int kind) {

@@ -2,6 +2,8 @@
 
 #include "app/screen.h"
 #include "app/window.h"
+#include "game/challenge_random.h"
+#include "game/challenge_state.h"
 #include "game/state.h"
 #include "menus/menu_state.h"
 #include "menus/title_animation.h"
@@ -15,7 +17,7 @@
 
 namespace {
 
-enum class FieldType { integer, flag, real, pose };
+enum class FieldType { integer, flag, real, pose, word };
 
 struct StateField {
     const char* part;
@@ -77,6 +79,47 @@ constexpr StateField stateFields[] = {
     {"view", &whiteLightOn, FieldType::flag},
 };
 
+// The challenge's variables join the fight's hash only with the challenge on, so that a game
+// without it keeps its checkpoints.
+constexpr StateField challengeFields[] = {
+    {"fight", &challengeRandomState, FieldType::word},
+    {"fight", &challengePhase, FieldType::integer},
+    {"fight", &challengeRound, FieldType::integer},
+    {"fight", &roundClock, FieldType::integer},
+    {"fight", &challengeStep, FieldType::integer},
+    {"fight", &playerStamina, FieldType::integer},
+    {"fight", &attackState, FieldType::integer},
+    {"fight", &attackStepsLeft, FieldType::integer},
+    {"fight", &attackStepsTotal, FieldType::integer},
+    {"fight", &windUpOrbitAngle, FieldType::integer},
+    {"fight", &windUpSideOffset, FieldType::real},
+    {"fight", &blowOnTarget, FieldType::flag},
+    {"fight", &playerGuardSteps, FieldType::integer},
+    {"fight", &knockdowns, FieldType::integer},
+    {"fight", &roundKnockdowns, FieldType::integer},
+    {"fight", &countNumber, FieldType::integer},
+    {"fight", &countStepsDone, FieldType::integer},
+    {"fight", &getUpPresses, FieldType::integer},
+    {"fight", &getUpPressesNeeded, FieldType::integer},
+    {"fight", &lastGetUpSide, FieldType::integer},
+    {"fight", &lastLeftPressStep, FieldType::integer},
+    {"fight", &lastRightPressStep, FieldType::integer},
+    {"fight", &lastGuardPressStep, FieldType::integer},
+    {"fight", &hitFlashSteps, FieldType::integer},
+    {"fight", &hitJoltSteps, FieldType::integer},
+    {"fight", &roundPointsLanded, FieldType::integer},
+    {"fight", &roundBlowsTaken, FieldType::integer},
+    {"fight", &roundBlowsGuarded, FieldType::integer},
+    {"fight", &totalPointsLanded, FieldType::integer},
+    {"fight", &totalBlowsTaken, FieldType::integer},
+    {"fight", &playerCard, FieldType::integer},
+    {"fight", &opponentCard, FieldType::integer},
+    {"fight", &outcomeWinner, FieldType::integer},
+    {"fight", &outcomeHow, FieldType::integer},
+    {"fight", &outcomeRound, FieldType::integer},
+    {"fight", &outcomeStep, FieldType::integer},
+};
+
 constexpr float realGrain = 4096.0f;
 
 std::size_t sizeOf(FieldType type) {
@@ -87,6 +130,8 @@ std::size_t sizeOf(FieldType type) {
         return sizeof(Flag);
     case FieldType::real:
         return sizeof(float);
+    case FieldType::word:
+        return sizeof(std::uint32_t);
     default:
         return sizeof(ArmPose);
     }
@@ -115,6 +160,9 @@ void hashField(Hash& hash, const StateField& field) {
         break;
     case FieldType::real:
         hash.addReal(*static_cast<const float*>(field.address));
+        break;
+    case FieldType::word:
+        hash.add(*static_cast<const std::uint32_t*>(field.address));
         break;
     case FieldType::pose: {
         const ArmPose& pose = *static_cast<const ArmPose*>(field.address);
@@ -162,6 +210,10 @@ std::string stateCheckpoint() {
         for (const StateField& field : stateFields)
             if (std::strcmp(field.part, part) == 0)
                 hashField(hash, field);
+        if (challengeOn)
+            for (const StateField& field : challengeFields)
+                if (std::strcmp(field.part, part) == 0)
+                    hashField(hash, field);
         if (std::strcmp(part, "view") == 0)
             hashWindowState(hash);
         char hex[16];
@@ -184,17 +236,25 @@ std::string checkpointDifference(const std::string& recorded, const std::string&
 
 SavedState saveGameState() {
     SavedState saved;
-    for (const StateField& field : stateFields) {
+    auto save = [&saved](const StateField& field) {
         const auto* bytes = static_cast<const unsigned char*>(field.address);
         saved.insert(saved.end(), bytes, bytes + sizeOf(field.type));
-    }
+    };
+    for (const StateField& field : stateFields)
+        save(field);
+    for (const StateField& field : challengeFields)
+        save(field);
     return saved;
 }
 
 void restoreGameState(const SavedState& saved) {
     std::size_t at = 0;
-    for (const StateField& field : stateFields) {
+    auto restore = [&saved, &at](const StateField& field) {
         std::memcpy(field.address, saved.data() + at, sizeOf(field.type));
         at += sizeOf(field.type);
-    }
+    };
+    for (const StateField& field : stateFields)
+        restore(field);
+    for (const StateField& field : challengeFields)
+        restore(field);
 }

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "game/state.h"
+
+// The challenge's variables: plain globals of program lifetime like the fight's, given their
+// start values by startChallengeFight and advanced by challengeTick. With challengeOn 0 none
+// of them is read or written and the fight is the one without the challenge.
+
+extern Flag challengeOn;
+
+enum class ChallengePhase { fighting, rest, playerDown, over };
+
+// The opponent's attack, one state at a time (see challenge_attack.h).
+enum class AttackState { stance, decide, windUp, blow, strike, recover, followUp, guard, count };
+
+// What the drawing should pose the opponent's arms towards in each state.
+enum class AttackPose { stance, drawnBack, extended, covered };
+
+enum class ChallengeWinner { none, player, opponent, draw };
+enum class ChallengeEnd { none, knockOut, decision };
+
+struct ChallengeOutcome {
+    ChallengeWinner winner;
+    ChallengeEnd how;
+    int round;
+    int steps;       // fight steps from the first bell
+    int playerScore; // the judges' cards of the rounds scored
+    int opponentScore;
+    int pointsLanded; // in the whole fight
+    int blowsTaken;
+};
+
+// What the presentation turns into sounds and rumbles: set by the steps, taken by the screen.
+enum ChallengeEvent : unsigned {
+    blowLandedEvent = 1u << 0,
+    blowGuardedEvent = 1u << 1,
+    blowMissedEvent = 1u << 2,
+    punchBlockedEvent = 1u << 3, // the player's punch into the opponent's guard
+    countTickEvent = 1u << 4,
+    knockdownEvent = 1u << 5,
+    playerUpEvent = 1u << 6,
+    bellEvent = 1u << 7,
+    fightOverEvent = 1u << 8,
+};
+
+inline constexpr int challengeSecond = 60; // steps
+inline constexpr int fullStamina = 100;
+inline constexpr int challengeRounds = 3;
+inline constexpr int roundSteps = 90 * challengeSecond;
+inline constexpr int restSteps = 5 * challengeSecond;
+inline constexpr int countSteps = challengeSecond; // one number of the count
+inline constexpr int countOut = 10;
+inline constexpr int knockdownsLost = 3;
+
+extern int challengePhase; // a ChallengePhase, kept as int for the checkpoints
+extern int challengeRound; // 1 to 3
+extern int roundClock;     // steps left in the round, or in the rest
+extern int challengeStep;  // fight steps since the first bell
+extern int playerStamina;  // 0 to fullStamina
+
+extern int attackState;     // an AttackState
+extern int attackStepsLeft; // in the current state
+extern int attackStepsTotal;
+extern int windUpOrbitAngle; // where the player stood when the wind-up began
+extern float windUpSideOffset;
+extern Flag blowOnTarget;    // decided as the wind-up ends: the player stayed put and within reach
+extern int playerGuardSteps; // steps left with both gloves up
+
+extern int knockdowns;
+extern int roundKnockdowns;
+extern int countNumber; // 0 to 10 while down
+extern int countStepsDone;
+extern int getUpPresses;
+extern int getUpPressesNeeded;
+extern int lastGetUpSide; // 0 none, 1 left, 2 right
+
+extern int lastLeftPressStep; // the step of each key's last press, for one press one punch
+extern int lastRightPressStep;
+extern int lastGuardPressStep;
+
+extern int hitFlashSteps; // drawing effects of a blow, counting down
+extern int hitJoltSteps;
+
+extern int roundPointsLanded;
+extern int roundBlowsTaken;
+extern int roundBlowsGuarded;
+extern int totalPointsLanded;
+extern int totalBlowsTaken;
+extern int playerCard; // the judges' scores of the rounds so far
+extern int opponentCard;
+
+// The outcome, kept as numbers for the checkpoints (see challengeOutcome()).
+extern int outcomeWinner; // a ChallengeWinner
+extern int outcomeHow;    // a ChallengeEnd
+extern int outcomeRound;
+extern int outcomeStep;
+
+// Not part of the state: the presentation empties it.
+extern unsigned challengeEvents;
