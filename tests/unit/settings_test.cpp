@@ -1,7 +1,7 @@
 #include "input/key_names.h"
 #include "input/settings.h"
 #include "input/settings_writer.h"
-#include "replay/replay_file.h"
+#include "replay/replay_lines.h"
 
 #include <GL/glut.h>
 #include <gtest/gtest.h>
