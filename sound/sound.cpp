@@ -18,18 +18,15 @@
 
 namespace {
 
-struct SoundFile {
-    const char* path;
-    float gain;
-};
-
 // In the order of Sound.
 constexpr SoundFile soundFiles[soundCount] = {
     {"Data/sounds/punch_swish.wav", 0.6f},    {"Data/sounds/punch_thud.wav", 1.0f},
     {"Data/sounds/ball_slap.wav", 0.9f},      {"Data/sounds/bell.wav", 0.8f},
     {"Data/sounds/knockout_bells.wav", 0.8f}, {"Data/sounds/crowd_cheer.wav", 0.7f},
     {"Data/sounds/crowd_murmur.wav", 0.5f},   {"Data/sounds/menu_tick.wav", 0.6f},
-    {"Data/sounds/menu_confirm.wav", 0.6f},
+    {"Data/sounds/menu_confirm.wav", 0.6f},   {"Data/sounds/opponent_blow.wav", 1.0f},
+    {"Data/sounds/guard_block.wav", 0.9f},    {"Data/sounds/referee_count.wav", 0.8f},
+    {"Data/sounds/crowd_roar.wav", 0.8f},
 };
 
 // Enough for both gloves, a thud, the bells, the cheer and a menu sound at once.
@@ -286,6 +283,10 @@ void resumeCrowdMurmur() {
     const std::lock_guard<std::mutex> lock(murmurLock);
     murmurHeld = false;
     updateMurmur();
+}
+
+const SoundFile& soundFileOf(Sound sound) {
+    return soundFiles[indexOf(sound)];
 }
 
 int soundRequests(Sound sound) {

@@ -15,8 +15,12 @@ enum class Sound {
     crowdMurmur,   // under a fight in the cup hall, looping
     menuTick,      // a menu's selection moves
     menuConfirm,   // Enter goes on to the next screen
+    opponentBlow,  // the opponent's glove lands on the player
+    guardBlock,    // a blow taken on the gloves
+    refereeCount,  // one count of a knock-down, once a second
+    crowdRoar,     // the crowd at a knock-down
 };
-inline constexpr int soundCount = 9;
+inline constexpr int soundCount = 13;
 
 enum class SoundSide { centre, left, right }; // where the sound comes from
 
@@ -38,6 +42,14 @@ void stopCrowdMurmur();
 // While the window is hidden the game stands still, and so does the murmur.
 void pauseCrowdMurmur();
 void resumeCrowdMurmur();
+
+// The file each sound is read from, relative to the working directory, and the gain it is
+// played at.
+struct SoundFile {
+    const char* path;
+    float gain;
+};
+const SoundFile& soundFileOf(Sound sound);
 
 // How often each sound was asked for since the start, device or not.
 int soundRequests(Sound sound);

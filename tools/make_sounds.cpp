@@ -20,7 +20,9 @@ constexpr SoundFile soundFiles[] = {
     {"ball_slap.wav", makeBallSlap},           {"bell.wav", makeBell},
     {"knockout_bells.wav", makeKnockOutBells}, {"crowd_murmur.wav", makeCrowdMurmur},
     {"crowd_cheer.wav", makeCrowdCheer},       {"menu_tick.wav", makeMenuTick},
-    {"menu_confirm.wav", makeMenuConfirm},
+    {"menu_confirm.wav", makeMenuConfirm},     {"opponent_blow.wav", makeOpponentBlow},
+    {"guard_block.wav", makeGuardBlock},       {"referee_count.wav", makeRefereeCount},
+    {"crowd_roar.wav", makeCrowdRoar},
 };
 
 bool writeWav(const std::string& path, const Samples& samples) {

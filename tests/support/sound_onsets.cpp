@@ -4,8 +4,11 @@
 // channel's level over the second's in the band over the next 100 ms (0 in mono). Given
 // MIN_SECONDS, only the sounds that stay above FLOOR_DB that long (quiet spells under 50 ms
 // aside) are printed, and what starts within one of them is part of it.
-//   sound_onsets RECORDING.wav HZ Q FLOOR_DB [MIN_SECONDS]
-// Q 0 takes everything below HZ (a low-pass), any other Q a narrow band around HZ.
+//   sound_onsets RECORDING.wav HZ Q FLOOR_DB [MIN_SECONDS [MAX_SECONDS]]
+// Q 0 takes everything below HZ (a low-pass), any other Q a narrow band around HZ. Given
+// MAX_SECONDS too, only those that stay there no longer.
+//   sound_onsets RECORDING.wav NAME
+// uses the criterion of one of the sounds of the fight where the opponent boxes back (below).
 //   sound_onsets RECORDING.wav --loop LOOP.wav
 // prints instead where the loop's first 150 ms recur, in seconds of sound (stretches of
 // silence left out), and how well they match (1 at best); and where a silence of 200 ms or
@@ -46,6 +49,23 @@ Biquad makeFilter(double hz, double q, double rate) {
         return {alpha / a0, 0, -alpha / a0, -2 * c / a0, (1 - alpha) / a0};
     return {(1 - c) / 2 / a0, (1 - c) / a0, (1 - c) / 2 / a0, -2 * c / a0, (1 - alpha) / a0};
 }
+
+struct Criterion {
+    const char* name;
+    double hz, q, floorDb, minSeconds, maxSeconds;
+};
+
+// Each in a band where nothing else of the game reaches its floor, at the gains it is played
+// at: the blow's long boom below 60 Hz, where the player's thud stays 7 dB under; the crack of
+// a blow on the guard, above every other sound; the count's partial between two of the bell's,
+// lasting longer than a voice's click; the roar's deep voices, below the crowd's other sounds.
+// The band of the player's thud (below 120 Hz) hears the blow too, as long again: `punch_thud`
+// takes the thud alone.
+constexpr Criterion criteria[] = {
+    {"opponent_blow", 60, 0, -26, 0.1, 0},     {"guard_block", 7000, 2, -31, 0, 0},
+    {"referee_count", 3950, 20, -30, 0.03, 0}, {"crowd_roar", 170, 2, -36, 1, 0},
+    {"punch_thud", 120, 0, -30, 0, 0.16},
+};
 
 constexpr double loopHeadSeconds = 0.15;
 constexpr int decimation = 8; // the crowd's sound is low enough to be compared at 5.5 kHz
@@ -130,8 +150,14 @@ int printLoopStarts(SNDFILE* recording, const SF_INFO& info, const char* loopPat
 
 int main(int argc, char** argv) {
     const bool loop = argc == 4 && std::strcmp(argv[2], "--loop") == 0;
-    if (argc != 5 && argc != 6 && !loop) {
-        std::fprintf(stderr, "usage: %s RECORDING (HZ Q FLOOR_DB [MIN_SECONDS] | --loop LOOP)\n",
+    const Criterion* named = nullptr;
+    for (const Criterion& criterion : criteria)
+        if (argc == 3 && std::strcmp(argv[2], criterion.name) == 0)
+            named = &criterion;
+    if ((argc < 5 || argc > 7) && !loop && !named) {
+        std::fprintf(stderr,
+                     "usage: %s RECORDING (HZ Q FLOOR_DB [MIN_SECONDS [MAX_SECONDS]] | NAME | "
+                     "--loop LOOP)\n",
                      argv[0]);
         return 2;
     }
@@ -146,8 +172,12 @@ int main(int argc, char** argv) {
         sf_close(file);
         return status;
     }
-    const double hz = std::atof(argv[2]), q = std::atof(argv[3]), floorDb = std::atof(argv[4]);
-    const int minFrames = argc == 6 ? static_cast<int>(std::atof(argv[5]) / frameSeconds) : 0;
+    const auto argument = [&](int n) { return argc > n ? std::atof(argv[n]) : 0.0; };
+    const Criterion criterion = named ? *named : Criterion{"",          argument(2), argument(3),
+                                                           argument(4), argument(5), argument(6)};
+    const double hz = criterion.hz, q = criterion.q, floorDb = criterion.floorDb;
+    const int minFrames = static_cast<int>(criterion.minSeconds / frameSeconds);
+    const int maxFrames = static_cast<int>(criterion.maxSeconds / frameSeconds);
     // Two sections in a row: a steeper low-pass, or a narrower band; a pair for each side.
     const Biquad filter = makeFilter(hz, q, info.samplerate);
     Biquad filters[2][2] = {{filter, filter}, {filter, filter}};
@@ -183,6 +213,10 @@ int main(int argc, char** argv) {
             quiet = levels[end++] < floorDb ? quiet + 1 : 0;
         if (end - quiet - n < minFrames)
             continue;
+        if (maxFrames > 0 && end - quiet - n > maxFrames) {
+            n = end; // what starts within a sound too long is part of it
+            continue;
+        }
         double side[2] = {};
         for (int c = 0; c < 2; ++c)
             for (int k = n; k < std::min(n + sideFrames, frames); ++k)

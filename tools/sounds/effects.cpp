@@ -57,36 +57,8 @@ Samples ringBell(double seconds, std::initializer_list<double> strokes) {
     return bell;
 }
 
-// Layers of noise, each band-passed around a voice's pitch and swelling slowly at its own
-// pace, for the sound of many people at once.
-// Above `brightHz` the sound fades away, as voices heard across a hall do.
-Samples crowdVoices(double seconds, int voices, double lowHz, double highHz, double brightHz,
-                    std::uint32_t seed) {
-    Samples crowd(sampleCount(seconds), 0.0);
-    Noise noise(seed);
-    for (int v = 0; v < voices; ++v) {
-        // One draw a statement: the order of a call's arguments is the compiler's choice.
-        const double q = 2.0 + 4.0 * noise.uniform();
-        const double pitchHz = lowHz + (highHz - lowHz) * noise.uniform();
-        StateVariableFilter voice(pitchHz, q);
-        Oscillator swell;
-        const double swellHz = 0.4 + 2.6 * noise.uniform();
-        for (double& s : crowd) {
-            voice.process(noise.next());
-            const double loudness = 0.6 + 0.4 * swell.next(swellHz);
-            s += loudness * voice.band;
-        }
-    }
-    // Nothing of the crowd reaches down to the punches' thuds.
-    StateVariableFilter firstCut(220.0, 0.7), secondCut(220.0, 0.7), distance(brightHz, 0.7);
-    for (double& s : crowd) {
-        firstCut.process(s);
-        secondCut.process(firstCut.high);
-        distance.process(secondCut.high);
-        s = distance.low;
-    }
-    return crowd;
-}
+// Nothing of the crowd reaches down to the punches' thuds.
+constexpr double crowdLowCutHz = 220.0;
 
 // A short sine note with a soft rise and a quick fall.
 Samples note(double hz, double seconds, double riseSeconds, double decaySeconds) {
@@ -191,7 +163,7 @@ Samples makeKnockOutBells() {
 }
 
 Samples makeCrowdMurmur() {
-    Samples murmur = crowdVoices(3.5, 14, 250.0, 900.0, 1200.0, 11);
+    Samples murmur = crowdVoices(3.5, 14, 250.0, 900.0, 1200.0, 11, crowdLowCutHz);
     makeLoop(murmur, 0.5);
     normalise(murmur, 0.4);
     return murmur;
@@ -199,7 +171,7 @@ Samples makeCrowdMurmur() {
 
 Samples makeCrowdCheer() {
     const double seconds = 3.2;
-    Samples cheer = crowdVoices(seconds, 18, 350.0, 2200.0, 2500.0, 12);
+    Samples cheer = crowdVoices(seconds, 18, 350.0, 2200.0, 2500.0, 12, crowdLowCutHz);
     // The roar comes up in a fifth of a second and dies away slowly.
     for (int i = 0; i < static_cast<int>(cheer.size()); ++i) {
         const double t = timeOf(i);

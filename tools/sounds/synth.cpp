@@ -79,3 +79,30 @@ void makeLoop(Samples& samples, double seconds) {
     }
     samples.resize(length);
 }
+
+Samples crowdVoices(double seconds, int voices, double lowHz, double highHz, double brightHz,
+                    std::uint32_t seed, double lowCutHz) {
+    Samples crowd(sampleCount(seconds), 0.0);
+    Noise noise(seed);
+    for (int v = 0; v < voices; ++v) {
+        // One draw a statement: the order of a call's arguments is the compiler's choice.
+        const double q = 2.0 + 4.0 * noise.uniform();
+        const double pitchHz = lowHz + (highHz - lowHz) * noise.uniform();
+        StateVariableFilter voice(pitchHz, q);
+        Oscillator swell;
+        const double swellHz = 0.4 + 2.6 * noise.uniform();
+        for (double& s : crowd) {
+            voice.process(noise.next());
+            const double loudness = 0.6 + 0.4 * swell.next(swellHz);
+            s += loudness * voice.band;
+        }
+    }
+    StateVariableFilter firstCut(lowCutHz, 0.7), secondCut(lowCutHz, 0.7), distance(brightHz, 0.7);
+    for (double& s : crowd) {
+        firstCut.process(s);
+        secondCut.process(firstCut.high);
+        distance.process(secondCut.high);
+        s = distance.low;
+    }
+    return crowd;
+}

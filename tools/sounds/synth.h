@@ -68,3 +68,9 @@ void normalise(Samples& samples, double peak);
 // Makes the end flow into the start: the last `seconds` are cross-faded (with equal power,
 // the two parts being unrelated noise) into the first ones and cut off.
 void makeLoop(Samples& samples, double seconds);
+
+// Layers of noise, each band-passed around a voice's pitch in [lowHz, highHz] and swelling
+// slowly at its own pace, for the sound of many people at once. Below `lowCutHz` and above
+// `brightHz` the sound fades away (steeply below, softly above, as voices heard across a hall).
+Samples crowdVoices(double seconds, int voices, double lowHz, double highHz, double brightHz,
+                    std::uint32_t seed, double lowCutHz);
