@@ -52,6 +52,12 @@ void switchOffDecorLight(int decor) {
 }
 
 void drawDecorScenery(int decor) {
+    // In the wireframe view every line shows, as the whole lists draw them.
+    if (!facesFilled()) {
+        glCallList(decor == cupDecor ? cupRingList : friendlyRingList);
+        glCallList(decor == cupDecor ? cupHallList : clubRoomList);
+        return;
+    }
     // From over the mat, as the fight and the knock-out look, the mat hides the platform's top
     // and the floor under the ring: they are left out rather than rasterized for nothing.
     const bool overMat = eyeOver(ringHalfSide, ringMatHeight);

@@ -12,6 +12,7 @@
 
 #include <GL/glut.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -35,12 +36,25 @@ void drawTitleLetters() {
     glPopMatrix();
 }
 
+// The logo, seen in perspective, grows with the window's height about its middle: the byline
+// keeps its place under it, its centre and top that many pixels of a 480-high window right of
+// and above the middle, whatever its own size; in the window where the logo is wider.
+constexpr int creditSize = 12;
+constexpr int creditCentreRight = 140;
+constexpr int creditTopAbove = 52;
+
 void printCredit() {
-    setFontSize(12);
+    setFontSize(creditSize);
     enableTextShadow();
     setShadowColor3f(0.0f, 0.0f, 0.0f);
     setTextColor3f(1.0f, 1.0f, 0.0f);
-    printText(textAreaWidth() - 240, textAreaHeight() / 2 + 40, "%s", word(Word::credit));
+    const char* credit = word(Word::credit);
+    const int width = static_cast<int>(std::strlen(credit)) * creditSize;
+    const int scale = textScaleFor(windowWidth, windowHeight);
+    const int centre = windowWidth / 2 + creditCentreRight * windowHeight / textBaseHeight;
+    const int top = windowHeight / 2 + creditTopAbove * windowHeight / textBaseHeight;
+    const int x = std::max(0, std::min(centre / scale - width / 2, textAreaWidth() - width));
+    printText(x, top / scale - creditSize, "%s", credit);
 }
 
 void printPrompt() {

@@ -47,8 +47,10 @@ std::vector<RoomPiece> cupHallPieces() {
              hidden.push_back(floorUnderRing);
              drawRoomShellHiding(-hallHalfSide, -hallHalfSide, hallSide, hidden);
          }},
-        {[] { placeList(grandstandList, 0.0f, -hallHalfSide, 0.0f); }, false, false},
-        {[] { placeList(grandstandList, 0.0f, hallHalfSide, 180.0f); }, false, false},
+        {[] { placeList(grandstandList, 0.0f, -hallHalfSide, 0.0f); }, false, false,
+         [] { placeList(grandstandFilledList, 0.0f, -hallHalfSide, 0.0f); }},
+        {[] { placeList(grandstandList, 0.0f, hallHalfSide, 180.0f); }, false, false,
+         [] { placeList(grandstandFilledList, 0.0f, hallHalfSide, 180.0f); }},
         {[] {
              placeList(doubleDoorList, hallHalfSide - doorInset, 0.0f, -90.0f);
              placeList(doubleDoorList, -(hallHalfSide - doorInset), 0.0f, 90.0f);
@@ -58,6 +60,9 @@ std::vector<RoomPiece> cupHallPieces() {
 }
 
 constexpr int cupHallPieceCount = 4;
+constexpr int cupHallOverMatLists = 3; // the shell's and the grandstands'
+static_assert(firstCupHallPieceList + cupHallPieceCount + cupHallOverMatLists <=
+              grandstandFilledList);
 
 CompiledRoom cupHall;
 

@@ -7,7 +7,7 @@
 // Its pieces, a list each, compiled after the lists they call.
 void compileCupHallPieces();
 
-// Every piece (the room's list), or those the camera can see (a frame's), as an eye over
-// the ring's mat sees them when `overMat`.
+// Every piece (the room's list), or those the camera can see (a frame's), as filled faces
+// show them to an eye over the ring's mat when `overMat`.
 void drawCupHall();
 void drawCupHallSeen(bool overMat);

@@ -36,6 +36,11 @@ void drawSlope() {
     glDisable(GL_TEXTURE_2D);
 }
 
+void drawFlanks() {
+    flank({{standWidth, 0, 0}, {standWidth, 0, -standDepth}, {standWidth, slopeRise, -standDepth}});
+    flank({{0, 0, 0}, {0, slopeRise, -standDepth}, {0, 0, -standDepth}});
+}
+
 } // namespace
 
 void drawGrandstand() {
@@ -43,11 +48,21 @@ void drawGrandstand() {
     glPushMatrix();
     {
         glTranslatef(-standWidth / 2, baseHeight, standDepth);
+        drawBlock(standWidth, baseHeight, standDepth);
+        drawFlanks();
+        applyMaterial(whiteMaterial, usualShininess);
+        drawSlope();
+    }
+    glPopMatrix();
+}
+
+void drawGrandstandFilled() {
+    applyMaterial(blueMaterial, usualShininess);
+    glPushMatrix();
+    {
+        glTranslatef(-standWidth / 2, baseHeight, standDepth);
         drawBlock(standWidth, baseHeight, standDepth, BlockFaces::allButTop);
-        flank({{standWidth, 0, 0},
-               {standWidth, 0, -standDepth},
-               {standWidth, slopeRise, -standDepth}});
-        flank({{0, 0, 0}, {0, slopeRise, -standDepth}, {0, 0, -standDepth}});
+        drawFlanks();
         applyMaterial(whiteMaterial, usualShininess);
         drawSlope();
         // The base's top, all under the slope, after it: with GL_LESS where the game draws with

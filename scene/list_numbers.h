@@ -28,3 +28,6 @@ inline constexpr unsigned friendlyRingOverMatList = 18;
 inline constexpr unsigned cupRingOverMatList = 19;
 inline constexpr unsigned firstClubRoomPieceList = 20;
 inline constexpr unsigned firstCupHallPieceList = 48;
+// The grandstand as filled faces draw it, which the cup hall's pieces call from over the mat
+// (scene/grandstand.h).
+inline constexpr unsigned grandstandFilledList = 55;

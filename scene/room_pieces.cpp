@@ -211,3 +211,9 @@ bool eyeOver(float halfSide, float height) {
     return eye[0] > -inside && eye[0] < inside && eye[2] > -inside && eye[2] < inside &&
            eye[1] > height + margin;
 }
+
+bool facesFilled() {
+    GLint modes[2] = {GL_FILL, GL_FILL};
+    glGetIntegerv(GL_POLYGON_MODE, modes);
+    return modes[0] == GL_FILL && modes[1] == GL_FILL;
+}

@@ -13,8 +13,8 @@ struct RoomPiece {
     std::function<void()> draw;
     bool alwaysDrawn;       // the shell, and what leaves the room's last state current
     bool litByNormalBefore; // has faces with no normal of their own, lit with the one before
-    // What the piece draws for an eye over the ring's mat, when that hides some of it; or
-    // nothing, the piece being the same from everywhere.
+    // What the piece draws as filled faces for an eye over the ring's mat, when that hides
+    // some of it; or nothing, the piece being the same from everywhere.
     std::function<void()> drawOverMat = nullptr;
 };
 
@@ -37,10 +37,14 @@ CompiledRoom compileRoomPieces(GLuint firstList, const std::vector<RoomPiece>& p
 // Every piece of a room of `count` pieces, as the room's own list calls them.
 void callEveryPiece(GLuint firstList, int count);
 
-// The pieces the current modelview and projection can show, in order; as drawn for an eye over
-// the mat when `overMat`.
+// The pieces the current modelview and projection can show, in order; as drawn as filled faces
+// for an eye over the mat when `overMat`.
 void callPiecesSeen(const CompiledRoom& room, bool overMat);
 
 // Whether the eye of the current modelview is over the ring's mat: within the square of
 // half-side `halfSide` round the origin, higher than `height`.
 bool eyeOver(float halfSide, float height);
+
+// Whether faces hide what lies behind them: both sides filled. In the view menu's wireframe
+// every edge shows, so nothing may be left out as hidden.
+bool facesFilled();

@@ -71,6 +71,9 @@ void compileSceneLists() {
     glNewList(cupRingOverMatList, GL_COMPILE);
     drawRing(arenaTextures[cupRingTexture], RopeColours::blueAndRed, RingSight::fromOverTheMat);
     glEndList();
+    glNewList(grandstandFilledList, GL_COMPILE);
+    drawGrandstandFilled();
+    glEndList();
     compileClubRoomPieces();
     compileCupHallPieces();
 }

@@ -5,8 +5,8 @@
 // Compiles the seventeen scenery lists under their fixed numbers (scene/list_numbers.h).
 // Needs a current GL context, the filled palette and the arena textures: the lists capture
 // material colours and texture names as they are compiled. Every list leaves the matrix as
-// it found it and its last material current. The rooms' pieces follow (their lists call
-// the others).
+// it found it and its last material current. The rings and the grandstand as filled faces
+// show them from over the mat, then the rooms' pieces follow (their lists call the others).
 void compileSceneLists();
 
 // The order they are compiled in. A list that calls another may come first: the callee is

@@ -90,7 +90,8 @@ int signOf(const char* letter) {
 
 int textScaleFor(int width, int height) {
     if (textScaleChoice > 0)
-        return textScaleChoice;
+        return std::max(
+            1, std::min({textScaleChoice, width / textLeastWidth, height / textLeastHeight}));
     return std::max(1, std::min(width / textBaseWidth, height / textBaseHeight));
 }
 

@@ -27,9 +27,14 @@ extern GLint savedBlendDst;
 // The text scale: every text drawn whole times larger, its place and size given in text units
 // of that many pixels, so that a window twice 640x480 shows every screen's text as 640x480
 // does, twice the size. textScaleChoice is 0 (auto: the largest whole factor of 640x480 that
-// the size holds, at least 1) or the factor itself.
+// the size holds, at least 1) or the factor itself, as far as the window still holds a text
+// area of textLeastWidth by textLeastHeight (then the largest that does, at least 1).
 inline constexpr int textBaseWidth = 640;
 inline constexpr int textBaseHeight = 480;
+// The widest line a screen prints, the English poor rating (19 characters at 30), with a margin;
+// and the training's results over its prompt, under the points.
+inline constexpr int textLeastWidth = 600;
+inline constexpr int textLeastHeight = 270;
 extern int textScaleChoice;
 int textScaleFor(int width, int height);
 

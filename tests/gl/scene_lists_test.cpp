@@ -101,8 +101,10 @@ TEST_F(SceneLists, SeventeenUnderTheirFixedNumbersEachDrawing) {
         EXPECT_TRUE(std::any_of(frame.begin(), frame.end(), [](std::uint8_t c) { return c > 0; }))
             << "list " << list;
     }
-    // After them only the rings seen from over their mat and the rooms' pieces.
-    EXPECT_FALSE(glIsList(firstCupHallPieceList + 5));
+    // After them only the rings and the grandstand as filled faces show them from over the mat,
+    // and the rooms' pieces.
+    EXPECT_TRUE(glIsList(grandstandFilledList));
+    EXPECT_FALSE(glIsList(grandstandFilledList + 1));
 }
 
 TEST_F(SceneLists, EachLeavesItsCatalogueMaterialTheMatrixAndNoTexturing) {
