@@ -89,6 +89,14 @@ void printErrorText(const std::string& utf8Text);
 // when missing. Empty when there is no such place or the folder cannot be made.
 std::string lastReplayPath();
 
+// Where the challenge's records are kept: challenge-records.txt in the folder of last.replay,
+// made when missing. Empty when there is no such place or the folder cannot be made.
+std::string challengeRecordsPath();
+
+// Renames what is at `from` (a file, or anything else there) to `to`, only when nothing is at
+// `to`: false with errno set otherwise (EEXIST when `to` is taken), `from` then as it was.
+bool renameToNewName(const std::string& from, const std::string& to);
+
 // Makes a file at `path` to write, and its missing folders; a file that is there already is
 // never opened (null, errno EEXIST). Null with errno set when it cannot be made.
 std::FILE* createNewFile(const std::string& path);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -20,10 +21,9 @@ bool makeFolders(const std::string& path) {
     }
 }
 
-} // namespace
-
-// A relative $XDG_STATE_HOME is to be ignored, as the other XDG base directories.
-std::string lastReplayPath() {
+// The game's state folder, made when missing; empty when there is none. A relative
+// $XDG_STATE_HOME is to be ignored, as the other XDG base directories.
+std::string stateFolder() {
     std::string folder;
     const char* state = std::getenv("XDG_STATE_HOME");
     const char* home = std::getenv("HOME");
@@ -33,7 +33,34 @@ std::string lastReplayPath() {
         folder = std::string(home) + "/.local/state/ruko";
     if (folder.empty() || !makeFolders(folder))
         return {};
-    return folder + "/last.replay";
+    return folder;
+}
+
+} // namespace
+
+std::string lastReplayPath() {
+    const std::string folder = stateFolder();
+    return folder.empty() ? folder : folder + "/last.replay";
+}
+
+std::string challengeRecordsPath() {
+    const std::string folder = stateFolder();
+    return folder.empty() ? folder : folder + "/challenge-records.txt";
+}
+
+// RENAME_NOREPLACE where the file system knows it; elsewhere a look first, which only a file
+// made in the instant between could defeat.
+bool renameToNewName(const std::string& from, const std::string& to) {
+    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+        return false;
+    struct stat status {};
+    if (lstat(to.c_str(), &status) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
 // O_EXCL: a file made meanwhile by another program is not emptied either.

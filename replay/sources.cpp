@@ -1,5 +1,6 @@
 #include "replay/sources.h"
 
+#include "game/challenge_records.h"
 #include "input/inputs.h"
 #include "input/keys.h"
 #include "input/pads.h"
@@ -14,13 +15,14 @@ namespace {
 struct SourceRules {
     bool recorded; // else the game makes its inputs again when a recording plays back
     bool rumbles;
-    int volumeShare; // of the player's volume
+    int volumeShare;   // of the player's volume
+    bool keepsRecords; // the challenge's: only the player's own fights count
 };
 
 constexpr SourceRules sourceRules[] = {
-    {true, true, 1},   // the player
-    {true, false, 1},  // a recording: the viewer is not the one punching
-    {false, false, 4}, // the demo: the title's own, softly, and nobody is punching
+    {true, true, 1, true},    // the player
+    {true, false, 1, false},  // a recording: the viewer is not the one punching
+    {false, false, 4, false}, // the demo: the title's own, softly, and nobody is punching
 };
 
 const SourceRules& rulesOf(Source source) {
@@ -42,6 +44,7 @@ void followLiveSource() {
     const SourceRules& rules = rulesOf(live);
     setSoundVolume(settingsInEffect.volume / rules.volumeShare);
     allowPadRumbles(rules.rumbles);
+    keepRecords(rules.keepsRecords);
 }
 
 // An input of the player or of a recording: under the demo, a press only ends it (and is
