@@ -3,6 +3,7 @@
 #include "game/fight_screen.h"
 #include "game/state.h"
 #include "input/keys.h"
+#include "menus/challenge_marks.h"
 #include "menus/menu_layout.h"
 #include "menus/menu_state.h"
 #include "menus/menus.h"
@@ -38,6 +39,8 @@ void decorMenuDisplay() {
     setPreviewMaterial();
     drawDecorRing();
     printMenuText(decorHeading);
+    printChallengeRecords(chosenOpponent, decorChoice);
+    printChallengeMark();
     endMenuFrame();
 }
 

@@ -1,6 +1,7 @@
 #include "menus/mode_menu.h"
 
 #include "input/keys.h"
+#include "menus/challenge_marks.h"
 #include "menus/menu_layout.h"
 #include "menus/menu_state.h"
 #include "menus/menus.h"
@@ -32,6 +33,7 @@ void modeMenuDisplay() {
     printMenuText(combatEntry);
     printMenuText(trainingEntry);
     printMenuText(modeHeading);
+    printChallengeMark();
     endMenuFrame();
 }
 

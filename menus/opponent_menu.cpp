@@ -3,6 +3,7 @@
 #include "game/opponent_pose.h"
 #include "game/state.h"
 #include "input/keys.h"
+#include "menus/challenge_marks.h"
 #include "menus/menu_layout.h"
 #include "menus/menu_state.h"
 #include "menus/menus.h"
@@ -36,6 +37,8 @@ void opponentMenuDisplay() {
     setPreviewMaterial();
     drawTurntable();
     printMenuText(opponentHeading);
+    printChallengeRecords(opponentChoice, 0);
+    printChallengeMark();
     endMenuFrame();
 }
 

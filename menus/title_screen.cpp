@@ -2,6 +2,7 @@
 
 #include "app/window.h"
 #include "input/keys.h"
+#include "menus/challenge_marks.h"
 #include "menus/menus.h"
 #include "menus/title_animation.h"
 #include "scene/list_numbers.h"
@@ -89,6 +90,7 @@ void titleDisplay() {
         printCredit();
         if (titleBlinkOn)
             printPrompt();
+        printChallengeMark();
         drawTurningRing();
     }
     glPopMatrix();

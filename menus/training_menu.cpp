@@ -3,6 +3,7 @@
 #include "game/state.h"
 #include "game/training_screen.h"
 #include "input/keys.h"
+#include "menus/challenge_marks.h"
 #include "menus/menu_layout.h"
 #include "menus/menu_state.h"
 #include "menus/menus.h"
@@ -40,6 +41,7 @@ void trainingMenuDisplay() {
     drawMenuArrowPair(trainingMenuSpin);
     drawTrainingTarget();
     printMenuText(trainingHeading);
+    printChallengeMark();
     endMenuFrame();
 }
 

@@ -36,6 +36,11 @@ constexpr const char* words[wordCount][languageCount] = {
     {"Mode fil de fer", "Wireframe"},
     {"Mode normale", "Filled"},
     {"Quitter", "Quit"},
+    {"DEFI", "CHALLENGE"},
+    {"VICTOIRES", "WINS"},
+    {"DEFAITES", "LOSSES"},
+    {"NULS", "DRAWS"},
+    {"KO RAPIDE", "FASTEST KO"},
 };
 
 } // namespace

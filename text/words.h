@@ -40,6 +40,11 @@ enum class Word {
     wireframeEntry,
     filledEntry,
     quitEntry,
+    challengeMark,
+    recordWins,
+    recordLosses,
+    recordDraws,
+    recordFastest,
     count,
 };
 inline constexpr int wordCount = static_cast<int>(Word::count);

@@ -1,11 +1,13 @@
 #include "app/screen.h"
 #include "app/startup.h"
 #include "app/window.h"
+#include "game/challenge_records.h"
 #include "game/fight_screen.h"
 #include "game/knockout.h"
 #include "game/state.h"
 #include "game/training_screen.h"
 #include "input/settings.h"
+#include "menus/challenge_marks.h"
 #include "menus/decor_menu.h"
 #include "menus/menu_layout.h"
 #include "menus/menu_state.h"
@@ -24,6 +26,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -137,10 +142,23 @@ void addMenuTexts(Layout& layout, std::initializer_list<MenuText> texts) {
     }
 }
 
+// With the challenge on, the title and the menus add its mark, the opponent and decor menus the
+// records, four lines.
+void addChallengeTexts(Layout& layout, int opponent, int decor) {
+    const Layout mark = layoutOf(printChallengeMark);
+    layout.texts.insert(layout.texts.end(), mark.texts.begin(), mark.texts.end());
+    if (opponent == 0)
+        return;
+    const Layout records = layoutOf([&] { printChallengeRecords(opponent, decor); });
+    layout.texts.insert(layout.texts.end(), records.texts.begin(), records.texts.end());
+}
+
 // Every screen's texts as it lays them out in the window as it is now. The menus' texts one by
 // one, as their displays print them: feedback mode over their turning arrows crashes llvmpipe.
 // The title's "before" is its logo, swayed to either end.
 std::vector<Screen> everyScreen() {
+    const std::size_t mark = challengeOn ? 1 : 0;
+    const std::size_t records = challengeOn ? 4 : 0;
     std::vector<Screen> screens;
     enterTitleScreen();
     titleBlinkOn = 1;
@@ -151,29 +169,37 @@ std::vector<Screen> everyScreen() {
     title.before.grow(swayed.left, swayed.bottom);
     title.before.grow(swayed.right, swayed.top);
     titleSlide = 0;
-    screens.push_back({"title", title, 2});
+    screens.push_back({"title", title, 2 + mark});
 
     Layout menu;
     enterModeMenu();
     addMenuTexts(menu, {modeHeading, combatEntry, trainingEntry});
-    screens.push_back({"mode menu", menu, 3});
-    for (const MenuText& name : opponentNames) {
+    if (challengeOn)
+        addChallengeTexts(menu, 0, 0);
+    screens.push_back({"mode menu", menu, 3 + mark});
+    for (int opponent = 1; opponent <= 3; ++opponent) {
         menu = {};
         enterOpponentMenu();
-        addMenuTexts(menu, {opponentHeading, name});
-        screens.push_back({"opponent menu", menu, 2});
+        addMenuTexts(menu, {opponentHeading, opponentNames[opponent - 1]});
+        if (challengeOn)
+            addChallengeTexts(menu, opponent, 0);
+        screens.push_back({"opponent menu", menu, 2 + mark + records});
     }
-    for (const MenuText& name : decorNames) {
+    for (int decor = 1; decor <= 2; ++decor) {
         menu = {};
         enterDecorMenu(1);
-        addMenuTexts(menu, {decorHeading, name});
-        screens.push_back({"decor menu", menu, 2});
+        addMenuTexts(menu, {decorHeading, decorNames[decor - 1]});
+        if (challengeOn)
+            addChallengeTexts(menu, 1, decor);
+        screens.push_back({"decor menu", menu, 2 + mark + records});
     }
     for (const MenuText& name : trainingNames) {
         menu = {};
         enterTrainingMenu();
         addMenuTexts(menu, {trainingHeading, name});
-        screens.push_back({"training menu", menu, 2});
+        if (challengeOn)
+            addChallengeTexts(menu, 0, 0);
+        screens.push_back({"training menu", menu, 2 + mark});
     }
 
     enterFightScreen(1, 1);
@@ -193,11 +219,24 @@ std::vector<Screen> everyScreen() {
     return screens;
 }
 
+// Records with the widest numbers: a million less one, and the knock-out of nearly an hour.
+void widestRecords(const std::filesystem::path& folder) {
+    std::filesystem::create_directories(folder / "ruko");
+    ChallengeRecords records{};
+    for (auto& opponent : records.of)
+        for (ChallengeRecord& record : opponent)
+            record = {mostRecordCount, mostRecordCount, mostRecordCount, mostKnockOutSteps - 1};
+    std::ofstream(folder / "ruko" / "challenge-records.txt") << challengeRecordsText(records, "\n");
+    setenv("XDG_STATE_HOME", folder.c_str(), 1);
+    forgetChallengeRecords();
+}
+
 class TextLayout : public testing::Test {
   protected:
     static void SetUpTestSuite() { initResources(); }
     void SetUp() override { resetGlState(); }
     void TearDown() override {
+        challengeOn = 0;
         textScaleChoice = 0;
         settingsInEffect.language = Language::fr;
         if (windowWidth != startWindowWidth || windowHeight != startWindowHeight)
@@ -220,7 +259,10 @@ BylinePlace bylinePlace(const Screen& title) {
 
 void expectLaidOut(const Screen& screen, const std::string& at, const BylinePlace& byline640) {
     const std::vector<PrintedText>& texts = screen.layout.texts;
-    ASSERT_EQ(texts.size(), screen.texts) << at;
+    std::string all;
+    for (const PrintedText& text : texts)
+        all += " \"" + text.text + "\" " + describe(text.box);
+    ASSERT_EQ(texts.size(), screen.texts) << at << ":" << all;
     const auto scale = static_cast<float>(textScaleFor(windowWidth, windowHeight));
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const Box& box = texts[i].box;
@@ -256,9 +298,12 @@ void expectLaidOut(const Screen& screen, const std::string& at, const BylinePlac
 // Every screen at every text size the settings offer, in windows wide, tall and square and in
 // both languages: each text inside the window, clear of the others and of the title's logo, the
 // byline under the logo where it stands at 640x480. A size is kept as far as the window holds
-// every text at it.
+// every text at it. With the challenge on too, its mark and records at their widest.
 TEST_F(TextLayout, EveryScreenAtEverySizeKeepsItsTextsApartAndInside) {
     const BylinePlace byline640 = bylinePlace(everyScreen().front());
+    char folder[] = "/tmp/ruko_layout_XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    widestRecords(folder);
     struct Shape {
         int width, height;
         int scales[largestTextScale + 1]; // the text's, auto then 1 to 4
@@ -269,10 +314,13 @@ TEST_F(TextLayout, EveryScreenAtEverySizeKeepsItsTextsApartAndInside) {
         resizeWindow(shape.width, shape.height);
         for (const Language language : {Language::fr, Language::en}) {
             settingsInEffect.language = language;
-            for (int size = 0; size <= largestTextScale; ++size) {
+            for (int run = 0; run < 2 * (largestTextScale + 1); ++run) {
+                const int size = run / 2;
                 textScaleChoice = size;
+                challengeOn = run % 2;
                 std::ostringstream where;
-                where << shape.width << "x" << shape.height << ", size " << size << ", "
+                where << shape.width << "x" << shape.height << ", size " << size
+                      << (challengeOn ? ", the challenge on, " : ", ")
                       << (language == Language::fr ? "fr" : "en") << ", ";
                 const std::vector<Screen> screens = everyScreen();
                 // 12 high and its shadow one over, times the scale.
@@ -284,4 +332,5 @@ TEST_F(TextLayout, EveryScreenAtEverySizeKeepsItsTextsApartAndInside) {
             }
         }
     }
+    std::filesystem::remove_all(folder);
 }
