@@ -12,22 +12,28 @@ constexpr int markSize = 14;
 constexpr int markLeft = 10;
 constexpr int markBaseline = 12;
 
-// Under the heading, which takes the top 20: a line every 16, the values in a column, in the
-// green of the training's points.
+// Under the heading, which takes the top 20, in the green of the training's points: each value
+// under its label, indented, so that the block stays narrow, clear of the decor's ring beside
+// it and of the opponent's glove.
 constexpr int recordSize = 12;
 constexpr int recordLeft = 10;
-constexpr int recordTopBaseline = 48; // below the top
-constexpr int recordLineGap = 16;
-constexpr int recordLabelWidth = 10; // characters, the longest label's
+constexpr int recordTopBaseline = 40; // below the top
+constexpr int recordLineGap = 14;
+constexpr int recordIndent = 2; // characters
 
 // The text style lasts one print.
-void printRecordLine(int line, Word label, const std::string& value) {
+void printRecordText(int line, int indent, const char* text) {
     setFontSize(recordSize);
     enableTextShadow();
     setShadowColor3f(0.0f, 0.0f, 0.0f);
     setTextColor3f(0.0f, 1.0f, 0.0f);
-    printText(recordLeft, textAreaHeight() - recordTopBaseline - line * recordLineGap, "%-*s %s",
-              recordLabelWidth, word(label), value.c_str());
+    printText(recordLeft + indent * recordSize,
+              textAreaHeight() - recordTopBaseline - line * recordLineGap, "%s", text);
+}
+
+void printRecordLine(int record, Word label, const std::string& value) {
+    printRecordText(2 * record, 0, word(label));
+    printRecordText(2 * record + 1, recordIndent, value.c_str());
 }
 
 } // namespace

@@ -107,7 +107,7 @@ struct Area {
 
 // The mark's corner, and the records' block under the heading, with their shadows.
 constexpr Area markArea{8, 10, 10 + 9 * 14 + 4, 12 + 14 + 3};
-constexpr Area recordsArea{8, 480 - 48 - 3 * 16 - 3, 10 + 17 * 12 + 3, 480 - 48 + 12 + 3};
+constexpr Area recordsArea{8, 480 - 40 - 7 * 14 - 3, 10 + 10 * 12 + 3, 480 - 40 + 12 + 3};
 
 } // namespace
 
@@ -120,7 +120,7 @@ TEST_F(ChallengeMenus, MarkAndRecordsAreDrawnOnlyWithTheChallengeOn) {
         menu.enter();
         const std::vector<std::uint8_t> off = frameOf(menu, false);
         const std::vector<std::uint8_t> on = frameOf(menu, true);
-        saveFrame(std::string("challenge_") + menu.name + ".png");
+        saveFrame(std::string("challenge_") + menu.name);
         EXPECT_TRUE(frameOf(menu, false) == off) << menu.name << ": the frame with it off again";
         int inMark = 0, inRecords = 0, elsewhere = 0;
         for (int y = 0; y < windowHeight; ++y)
@@ -138,12 +138,12 @@ TEST_F(ChallengeMenus, MarkAndRecordsAreDrawnOnlyWithTheChallengeOn) {
     const auto green = [](int opponent, int decor) {
         return textInColour([&] { printChallengeRecords(opponent, decor); }, 0, 1, 0);
     };
-    EXPECT_EQ(green(3, 0), "VICTOIRES  3DEFAITES   4NULS       1KO RAPIDE  1:01");
-    EXPECT_EQ(green(3, 1), "VICTOIRES  2DEFAITES   1NULS       0KO RAPIDE  1:23");
-    EXPECT_EQ(green(2, 2), "VICTOIRES  0DEFAITES   0NULS       0KO RAPIDE  -");
+    EXPECT_EQ(green(3, 0), "VICTOIRES3DEFAITES4NULS1KO RAPIDE1:01");
+    EXPECT_EQ(green(3, 1), "VICTOIRES2DEFAITES1NULS0KO RAPIDE1:23");
+    EXPECT_EQ(green(2, 2), "VICTOIRES0DEFAITES0NULS0KO RAPIDE-");
     EXPECT_EQ(textInColour(printChallengeMark, 1, 1, 0), "DEFI");
     settingsInEffect.language = Language::en;
-    EXPECT_EQ(green(2, 0), "WINS       5LOSSES     0DRAWS      0FASTEST KO -");
+    EXPECT_EQ(green(2, 0), "WINS5LOSSES0DRAWS0FASTEST KO-");
     EXPECT_EQ(textInColour(printChallengeMark, 1, 1, 0), "CHALLENGE");
     EXPECT_EQ(knockOutTime(59), "0:00");
     EXPECT_EQ(knockOutTime(60 * 600 + 59), "10:00");

@@ -143,7 +143,7 @@ void addMenuTexts(Layout& layout, std::initializer_list<MenuText> texts) {
 }
 
 // With the challenge on, the title and the menus add its mark, the opponent and decor menus the
-// records, four lines.
+// records, eight lines.
 void addChallengeTexts(Layout& layout, int opponent, int decor) {
     const Layout mark = layoutOf(printChallengeMark);
     layout.texts.insert(layout.texts.end(), mark.texts.begin(), mark.texts.end());
@@ -158,7 +158,7 @@ void addChallengeTexts(Layout& layout, int opponent, int decor) {
 // The title's "before" is its logo, swayed to either end.
 std::vector<Screen> everyScreen() {
     const std::size_t mark = challengeOn ? 1 : 0;
-    const std::size_t records = challengeOn ? 4 : 0;
+    const std::size_t records = challengeOn ? 8 : 0;
     std::vector<Screen> screens;
     enterTitleScreen();
     titleBlinkOn = 1;
