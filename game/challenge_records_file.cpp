@@ -30,8 +30,10 @@ int numberOf(const std::string& digits) {
     return std::stoi(digits);
 }
 
+// Cut short: a message stays one short line whatever the file holds.
 std::string quoted(const std::string& text) {
-    return "\"" + text + "\"";
+    constexpr std::size_t longest = 40;
+    return "\"" + (text.size() > longest ? text.substr(0, longest) + "..." : text) + "\"";
 }
 
 std::string lineName(int line) {

@@ -244,8 +244,9 @@ TEST_F(ChallengeRecordsTest, DamagedFilesAreSetAsideWholeAndTheRecordsStartAfres
         case 10: // a pair missing
             text.erase(pairLine, pairEnd - pairLine);
             break;
-        case 11:
-            text.replace(firstPair, 9, random() % 2 ? "radov_ez" : "dida_vudd");
+        case 11: // a name not of the file's, at times as long as a line may be
+            text.replace(firstPair, 9,
+                         random() % 2 ? "radov_ez" : std::string(largestRecordsFile / 2, 'd'));
             break;
         case 12: // a knock-out with no win
             text.replace(firstPair, text.find('\n', firstPair) - firstPair,
@@ -275,6 +276,7 @@ TEST_F(ChallengeRecordsTest, DamagedFilesAreSetAsideWholeAndTheRecordsStartAfres
                   std::string::npos)
             << said;
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_LT(said.size(), 400u) << said;
         EXPECT_FALSE(fs::exists(fs::symlink_status(path)));
         std::set<std::string> expected = before;
         expected.erase("challenge-records.txt");
@@ -298,36 +300,65 @@ TEST_F(ChallengeRecordsTest, DamagedFilesAreSetAsideWholeAndTheRecordsStartAfres
     }
 }
 
-// Where the file cannot be read, or the state folder cannot be made, that is said once, the
+// What `run` says on stderr in a child process: as the player when the tests run as root (root
+// reads any file), its files no larger than `largest` bytes.
+constexpr uid_t playerId = 65534;
+
+std::string saidInChild(void (*run)(), rlim_t largest = RLIM_INFINITY) {
+    int answer[2];
+    if (pipe(answer) != 0)
+        return "no pipe";
+    const pid_t child = fork();
+    if (child == 0) {
+        close(answer[0]);
+        if (geteuid() == 0 && (setgid(playerId) != 0 || setuid(playerId) != 0))
+            _exit(1);
+        const rlimit limit{largest, largest};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const std::string said = stderrOf(run);
+        _exit(::write(answer[1], said.data(), said.size()) < 0);
+    }
+    close(answer[1]);
+    std::string said;
+    char block[256];
+    for (ssize_t count; (count = ::read(answer[0], block, sizeof block)) > 0;)
+        said.append(block, static_cast<std::size_t>(count));
+    close(answer[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? said : "the child failed";
+}
+
+void winTwice() {
+    for (int fight = 0; fight < 2; ++fight)
+        recordChallengeOutcome(1, 2, outcome(ChallengeWinner::player, ChallengeEnd::decision, 1));
+}
+
+// Where the state folder cannot be made, or the file cannot be read, that is said once, the
 // game plays on with its records until it ends, and the file is left as it is.
-TEST_F(ChallengeRecordsTest, UnreadableFileAndNoStateFolderAreSaidOnce) {
+TEST_F(ChallengeRecordsTest, NoStateFolderAndAnUnreadableFileAreSaidOnce) {
     writeText(root / "not_a_folder", "x");
     setenv("XDG_STATE_HOME", (root / "not_a_folder" / "state").c_str(), 1);
     const std::string said = stderrOf([] {
         challengeRecord(1, 0);
-        for (int fight = 0; fight < 3; ++fight)
-            recordChallengeOutcome(1, 2,
-                                   outcome(ChallengeWinner::player, ChallengeEnd::decision, 16200));
+        winTwice();
     });
     EXPECT_EQ(said, "ruko: no state folder for the challenge's records; the challenge's records "
                     "are kept until the game ends\n");
-    EXPECT_EQ(challengeRecord(1, 2).wins, 3);
+    EXPECT_EQ(challengeRecord(1, 2).wins, 2);
 
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root reads any file";
     setenv("XDG_STATE_HOME", root.c_str(), 1);
     forgetChallengeRecords();
     writeText(path, "ruko-records 1\n");
+    chmod(root.c_str(), 0755);
+    chmod(folder.c_str(), 0777);
     chmod(path.c_str(), 0);
-    const std::string unreadable = stderrOf([] {
-        recordChallengeOutcome(1, 2, outcome(ChallengeWinner::player, ChallengeEnd::decision, 1));
-        recordChallengeOutcome(1, 2, outcome(ChallengeWinner::player, ChallengeEnd::decision, 1));
-    });
-    EXPECT_EQ(unreadable, "ruko: cannot read " + path.string() +
-                              ": Permission denied; the challenge's records are kept until the "
-                              "game ends, the file left as it is\n");
-    chmod(path.c_str(), 0644);
+    EXPECT_EQ(saidInChild(winTwice), "ruko: cannot read " + path.string() +
+                                         ": Permission denied; the challenge's records are kept "
+                                         "until the game ends, the file left as it is\n");
     EXPECT_EQ(readText(path), "ruko-records 1\n");
+    EXPECT_EQ(namesIn(folder), std::set<std::string>{"challenge-records.txt"});
 }
 
 // A save that cannot finish (no room for the new file: as a save killed midway) leaves the old
@@ -335,22 +366,17 @@ TEST_F(ChallengeRecordsTest, UnreadableFileAndNoStateFolderAreSaidOnce) {
 TEST_F(ChallengeRecordsTest, ASaveThatCannotFinishLeavesTheOldFile) {
     recordChallengeOutcome(1, 1, outcome(ChallengeWinner::opponent, ChallengeEnd::knockOut, 50));
     const std::string old = readText(path);
-    const pid_t child = fork();
-    if (child == 0) {
-        const rlimit limit{100, 100};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        std::signal(SIGXFSZ, SIG_IGN);
-        const std::string said = stderrOf([] {
+    chmod(root.c_str(), 0755);
+    chmod(folder.c_str(), 0777);
+    chmod(path.c_str(), 0666);
+    const std::string said = saidInChild(
+        [] {
             recordChallengeOutcome(1, 1,
                                    outcome(ChallengeWinner::player, ChallengeEnd::knockOut, 50));
-        });
-        _exit(said.find("ruko: cannot write ") == 0 && said.find("File too large") != said.npos
-                  ? 0
-                  : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the failure is said";
+        },
+        300); // what is said fits, the records file does not
+    EXPECT_EQ(said, "ruko: cannot write " + path.string() +
+                        ": File too large; the challenge's records are kept until the game ends\n");
     EXPECT_EQ(readText(path), old);
     EXPECT_EQ(namesIn(folder), std::set<std::string>{"challenge-records.txt"});
     recordChallengeOutcome(1, 1, outcome(ChallengeWinner::player, ChallengeEnd::knockOut, 50));
