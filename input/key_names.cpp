@@ -45,11 +45,23 @@ bool visibleCharacter(KeyCode key) {
     return key > ' ' && key < 127;
 }
 
+// The keys a Latin-1 keyboard has beyond ASCII (é, è, ç, à, ù on a French one), which GLUT
+// hands over as their ISO 8859-1 code: named by the character in UTF-8.
+bool latin1Character(KeyCode key) {
+    return key > 0xA0 && key <= 0xFF;
+}
+
+std::string utf8Of(KeyCode key) {
+    return {static_cast<char>(0xC0 | key >> 6), static_cast<char>(0x80 | (key & 0x3F))};
+}
+
 } // namespace
 
 std::string keyName(KeyCode key) {
     if (visibleCharacter(key))
         return std::string(1, static_cast<char>(key));
+    if (latin1Character(key))
+        return utf8Of(key);
     for (const KeyWord& word : keyWords)
         if (word.key == key)
             return word.name;
@@ -61,6 +73,11 @@ bool keyFromName(const std::string& name, KeyCode& key) {
         key = static_cast<unsigned char>(name[0]);
         return true;
     }
+    for (KeyCode code = 0xA1; code <= 0xFF; ++code)
+        if (name == utf8Of(code)) {
+            key = code;
+            return true;
+        }
     for (const KeyWord& word : keyWords)
         if (name == word.name) {
             key = word.key;

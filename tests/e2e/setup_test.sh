@@ -16,23 +16,36 @@ env -u DISPLAY "$RUKO_BINARY" --setup 2>"$SCRATCH/no_display.err" || status=$?
 [[ $status == 2 && $(wc -l <"$SCRATCH/no_display.err") == 1 ]] ||
     fail "no display: status $status, told: $(cat "$SCRATCH/no_display.err")"
 
-# As Notepad saves it: a byte-order mark, CR LF, a comment, an unknown section, spaces.
-printf '\xef\xbb\xbf# mine\r\n[keys]\r\nturn = t   \r\n\r\n; below, not the game'"'"'s\r\n[colours]\r\nglove = red\r\n[display]\r\nlanguage  =  fr  \r\n# end\r\n' >"$conf"
-printf '\xef\xbb\xbf# mine\r\n[keys]\r\nturn = t   \r\nleft_punch = q\r\n\r\n; below, not the game'"'"'s\r\n[colours]\r\nglove = red\r\n[display]\r\nlanguage  =  en  \r\n# end\r\n' >"$SCRATCH/expected.conf"
+# As Notepad saves it: a byte-order mark, CR LF, a comment, an unknown section, spaces; the
+# keys as they are but the left punch's.
+keys_before='turn = t   \r\nright_punch = x\r\nstep_in = up\r\nstep_back = down\r\ncircle_left = left\r\ncircle_right = right\r\neye_up = i\r\neye_down = k\r\nside_left = l\r\nside_right = m\r\n'
+keys_after='turn = o   \r\nright_punch = s\r\nstep_in = e\r\nstep_back = d\r\ncircle_left = r\r\ncircle_right = f\r\neye_up = y\r\neye_down = h\r\nside_left = u\r\nside_right = j\r\nleft_punch = \xc3\xa9\r\n'
+printf '\xef\xbb\xbf# mine\r\n[keys]\r\n'"$keys_before"'\r\n; below, not the game'"'"'s\r\n[colours]\r\nglove = red\r\n[display]\r\nlanguage  =  fr  \r\n# end\r\n' >"$conf"
+printf '\xef\xbb\xbf# mine\r\n[keys]\r\n'"$keys_after"'\r\n; below, not the game'"'"'s\r\n[colours]\r\nglove = red\r\n[display]\r\nlanguage  =  en  \r\n# end\r\n' >"$SCRATCH/expected.conf"
 
 status_line() { crop "$(shoot "$1")" 640x24+0+452 "$SCRATCH/$1_status.png" >/dev/null; }
+lines_differ() { (($(pixels_differing "$SCRATCH/$1_status.png" "$SCRATCH/$2_status.png") > 100)); }
 
-start_game --setup
+# English, the volume as it is, and every action a new key, the left punch on a French
+# keyboard's own é; PLAY starts the game with them all, saved.
+layout=$(setxkbmap -query | awk '$1 == "layout:" { print $2 }')
+trap 'stop_game; setxkbmap -layout "$layout"' EXIT
+setxkbmap -layout fr
+start_game --setup --record "$SCRATCH/chosen.replay"
 # Language (the first row) to English, then the left punch's key: x is the right punch's.
 press_keys Right Down Down Down Down Return x
 status_line taken
 press_keys Escape
 status_line cancelled
-(($(pixels_differing "$SCRATCH/taken_status.png" "$SCRATCH/cancelled_status.png") > 100)) ||
-    fail "x, the right punch's key, was not refused with a word"
-press_keys Return q
-# Up past the first row to PLAY, the last but one.
-press_keys Up Up Up Up Up Up Return
+lines_differ taken cancelled || fail "x, the right punch's key, was not refused with a word"
+press_keys Return eacute
+status_line eacute
+lines_differ eacute cancelled && fail "é refused as a key"
+for key in s e d r f y h u j o; do
+    press_keys Down Return "$key"
+done
+# Down past the rumble and SAVE to PLAY.
+press_keys Down Down Down Return
 sleep 0.5
 cmp "$conf" "$SCRATCH/expected.conf" || fail "the file saved: $(od -c "$conf")"
 
@@ -42,7 +55,8 @@ crop "$RUKO_SOURCE/docs/en/mode_menu.png" 640x40+0+0 "$SCRATCH/english_heading.p
 (($(pixels_differing "$heading" "$SCRATCH/english_heading.png") < 50)) ||
     fail "the mode menu is not in English after PLAY"
 press_keys Return Return Return
-for key in q q q w w; do
+sleep 1 # past the fight's bell
+for key in eacute eacute eacute w w s; do
     press_keys "$key"
     sleep 0.3
 done
@@ -50,8 +64,44 @@ press_keys Escape Escape Escape Escape
 wait_game_exit
 [ "$GAME_STATUS" = 0 ] || fail "the game ended with $GAME_STATUS: $(cat "$SCRATCH/stderr")"
 # The fight's bell sounds in the swish's band too, from the middle.
-[ "$(sides_heard $SWISH_BAND | tr -d C)" = LLL ] ||
-    fail "three left punches on q and none on w expected, heard: $(sides_heard $SWISH_BAND)"
+[ "$(sides_heard $SWISH_BAND | tr -d C)" = LLLR ] ||
+    fail "three left punches on é, none on w and a right one on s expected, heard: $(sides_heard $SWISH_BAND)"
+[ "$(grep -m1 ' keys ' "$SCRATCH/chosen.replay")" = "0 keys é s e d r f y h u j o" ] ||
+    fail "the game's keys: $(grep -m1 ' keys ' "$SCRATCH/chosen.replay")"
+setxkbmap -layout "$layout"
+
+# Full screen, the text's size 1 and the volume 0, chosen where no file can be written: PLAY
+# says so and starts the game with them all the same.
+XDG_CONFIG_HOME="$SCRATCH/not_a_folder"
+touch "$XDG_CONFIG_HOME"
+start_game --setup
+# Each row's step ticks, and the last steps of the volume, then silent, are thuds.
+press_keys Down Right Down Right Down Left Left Left Left Left Left Left Left Left Left
+status_line before_play
+press_keys Down Down Down Down Down Down Down Down Down Down Down Down Down Down Return
+sleep 0.3
+status_line not_saved
+lines_differ not_saved before_play || fail "PLAY did not say the settings were not saved"
+sleep 2.5
+grep -q "not_a_folder" "$SCRATCH/stderr" || fail "stderr did not say where it failed: $(cat "$SCRATCH/stderr")"
+eval "$(xdotool getdisplaygeometry --shell)"
+screen_size="${WIDTH}x$HEIGHT"
+eval "$(xdotool getwindowgeometry --shell "$GAME_WINDOW")"
+[ "${WIDTH}x$HEIGHT" = "$screen_size" ] || fail "not full screen: ${WIDTH}x$HEIGHT on $screen_size"
+yellow_height() {
+    convert "$1" -crop 640x60+0+0 +repage -fuzz 12% -fill black +opaque "rgb(255,255,0)" -trim \
+        -format %h info:
+}
+press_keys Return Down Up
+[ "$(yellow_height "$(shoot size_one)")" = "$(yellow_height "$RUKO_SOURCE/docs/mode_menu.png")" ] ||
+    fail "the mode menu's heading is not at the text's size 1"
+press_keys Escape Escape
+wait_game_exit
+[ "$GAME_STATUS" = 0 ] || fail "the game ended with $GAME_STATUS: $(cat "$SCRATCH/stderr")"
+# The setup's five ticks before the volume went to 0; no tick or Enter note from the game.
+expect_sounds "ticks" 5 $TICK_BAND
+expect_sounds "Enter notes" 0 $CONFIRM_BAND
+XDG_CONFIG_HOME="$SCRATCH/config"
 
 # Killed at the rename: the old file whole, the new one whole beside it.
 cp "$conf" "$SCRATCH/before.conf"
