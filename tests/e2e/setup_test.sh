@@ -118,6 +118,52 @@ cmp "$conf" "$SCRATCH/before.conf" || fail "the file changed before its rename"
 sed 's/=  en  /=  fr  /' "$SCRATCH/before.conf" >"$SCRATCH/french.conf"
 cmp "$(dirname "$conf")"/ruko.conf.*.new "$SCRATCH/french.conf" || fail "the new file not whole"
 
+# The rumble tried with no pad says so; the text's sizes too large for the screen are marked.
+printf '[display]\nlanguage = fr\n' >"$conf"
+cp "$conf" "$SCRATCH/unchanged.conf"
+start_game --setup
+status_line help
+# Up from the first row wraps round to QUIT, the last; TRY THE RUMBLE is four rows up.
+press_keys Up Up Up Up Return
+status_line no_pad
+lines_differ no_pad help || fail "trying the rumble with no pad said nothing"
+# Down to the text's size (the third row), then each size from 1 to 4: its value in red.
+press_keys Down Down Down Down Down Down
+declare -A value_red
+for size in 1 2 3 4; do
+    press_keys Right
+    value_red[$size]=$(count_colour "$(shoot "size_$size")" 280x20+360+82 255 0 0)
+done
+eval "$(xdotool getdisplaygeometry --shell)"
+for size in 2 3 4; do
+    fits=$((640 * size <= WIDTH && 480 * size <= HEIGHT))
+    marked=$((value_red[$size] > 3 * value_red[1]))
+    ((fits != marked)) || fail "text size $size on a ${WIDTH}x$HEIGHT screen: ${value_red[$size]}" \
+        "red pixels against ${value_red[1]} for size 1 (marked $marked)"
+done
+# Back to auto: nothing changed yet. The language changed, leaving asks first: Escape stays.
+press_keys Right Up Up Right
+status_line changed
+press_keys Escape
+status_line question
+kill -0 "$GAME_PID" 2>/dev/null || fail "Escape left changed settings without a question"
+lines_differ question changed || fail "Escape with changed settings asked nothing"
+press_keys Escape
+status_line stayed
+lines_differ stayed question || fail "Escape did not answer the question by staying"
+# QUIT asks too; its answer "leave without saving", the second, leaves the file as it was.
+press_keys Up Return Right Return
+wait_game_exit
+[ "$GAME_STATUS" = 0 ] || fail "leaving without saving ended with $GAME_STATUS"
+cmp "$conf" "$SCRATCH/unchanged.conf" || fail "leaving without saving changed the file"
+# The answer "save", clicked: "SAVE   LEAVE WITHOUT SAVING   STAY" centred in the status line.
+start_game --setup
+press_keys Right Escape
+xdotool mousemove --window "$GAME_WINDOW" 140 462 click 1
+wait_game_exit
+[ "$GAME_STATUS" = 0 ] || fail "leaving after saving ended with $GAME_STATUS"
+grep -qx 'language = en' "$conf" || fail "the answer SAVE did not save: $(cat "$conf")"
+
 start_pad_game --setup
 pad_line() { count_colour "$(shoot "$1")" 640x16+0+320 255 255 0; }
 lit_before=$(pad_line unlit)
@@ -134,6 +180,7 @@ pad tap dpup
 pad tap dpup
 pad tap a
 [ "$(rumbles 65535 65535)" = 1 ] || fail "no rumble tried: $(cat "$PAD_LOG")"
+# Nothing changed: Escape leaves at once.
 press_keys Escape
 wait_game_exit
 [ "$GAME_STATUS" = 0 ] || fail "Escape ended the setup with $GAME_STATUS"
