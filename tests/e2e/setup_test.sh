@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# ruko --setup: English and a new key chosen in the window, a key already taken refused, then
-# PLAY starts the game with them (the mode menu in English, punches on the new key alone); the
-# player's file changed in its two values alone; killed as it renames the new file over the
-# old, the old stays whole; the pad's buttons lit while held and its rumble; no display.
+# ruko --setup: every setting chosen in the window reaches the game PLAY starts: English, every
+# action's key (é among them, on a French keyboard; a key already taken refused) saved, each
+# value changed in place; full screen, the text's size 1 and the volume 0 where the file cannot
+# be written, which PLAY says before it starts. Leaving with changed settings asks (save, leave,
+# stay), with none it does not; the rumble with no pad and the text sizes too large for the
+# screen say so. Killed as it renames the new file over the old, the old stays whole; the pad's
+# buttons lit while held and its rumble; no display.
 source "$(dirname "$0")/game_driver.sh"
 record_sound
 
 export XDG_CONFIG_HOME="$SCRATCH/config"
+export XDG_STATE_HOME="$SCRATCH/state" HOME="$SCRATCH/home"
+mkdir -p "$HOME"
 conf="$XDG_CONFIG_HOME/ruko/ruko.conf"
 rm -rf "$XDG_CONFIG_HOME"
 mkdir -p "$(dirname "$conf")"
