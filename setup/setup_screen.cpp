@@ -190,12 +190,12 @@ void askBeforeLeaving() {
     playSound(Sound::menuTick);
 }
 
+// A save that fails stays, saying so.
 void answerLeaving(LeaveAnswer answer) {
     leaveAsked = false;
     status = Status::help;
     if (answer == LeaveAnswer::leave || (answer == LeaveAnswer::save && saveChosen("")))
         std::exit(0);
-    playSound(Sound::menuConfirm);
 }
 
 void moveLeaveAnswer(int direction) {
