@@ -108,9 +108,11 @@ press_keys Return Down Up
 press_keys Escape Escape
 wait_game_exit
 [ "$GAME_STATUS" = 0 ] || fail "the game ended with $GAME_STATUS: $(cat "$SCRATCH/stderr")"
-# The setup's five ticks before the volume went to 0; no tick or Enter note from the game.
-expect_sounds "ticks" 5 $TICK_BAND
+# No Enter note from the game; of the ticks, the setup's five before the volume went to 0
+# alone (two of them may sound as one on a busy machine), none from the game's menu.
 expect_sounds "Enter notes" 0 $CONFIRM_BAND
+ticks=$(sounds_heard $TICK_BAND | grep -c .) || true
+((ticks >= 1 && ticks <= 5)) || fail "the setup's five ticks expected alone, heard $ticks"
 XDG_CONFIG_HOME="$SCRATCH/config"
 
 # Killed at the rename: the old file whole, the new one whole beside it.
