@@ -38,8 +38,10 @@ lines_differ() { (($(pixels_differing "$SCRATCH/$1_status.png" "$SCRATCH/$2_stat
 
 # English, the volume as it is, and every action a new key, the left punch on a French
 # keyboard's own é; PLAY starts the game with them all, saved.
+# The display's own layout comes back at the end, whatever else is done then.
 layout=$(setxkbmap -query | awk '$1 == "layout:" { print $2 }')
-trap 'stop_game; setxkbmap -layout "$layout"' EXIT
+eval "on_exit=$(trap -p EXIT | sed 's/^trap -- //; s/ EXIT$//')"
+trap "$on_exit"'; setxkbmap -layout "$layout"' EXIT
 setxkbmap -layout fr
 start_game --setup --record "$SCRATCH/chosen.replay"
 # Language (the first row) to English, then the left punch's key: x is the right punch's.
@@ -79,6 +81,7 @@ wait_game_exit
 [ "$(grep -m1 ' keys ' "$SCRATCH/chosen.replay")" = "0 keys é s e d r f y h u j o" ] ||
     fail "the game's keys: $(grep -m1 ' keys ' "$SCRATCH/chosen.replay")"
 setxkbmap -layout "$layout"
+trap "$on_exit" EXIT
 
 # Full screen, the text's size 1 and the volume 0, chosen where no file can be written: PLAY
 # says so and starts the game with them all the same.
