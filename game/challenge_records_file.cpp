@@ -135,8 +135,10 @@ bool readText(const std::string& text, ChallengeRecords& records, std::string& p
         problem = lineName(static_cast<int>(lines) + 1) + ": byte " + byte + ", not text";
         return false;
     }
-    if (text.size() == start || text.back() != '\n') {
-        problem = text.size() == start ? "empty" : "its last line is cut short";
+    // The game writes whole files by renaming them over: a last line without its line end is
+    // a player's editor's, not a cut.
+    if (text.size() == start) {
+        problem = "empty";
         return false;
     }
     int lineOf[recordOpponents][recordDecors] = {};

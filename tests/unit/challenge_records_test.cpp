@@ -116,6 +116,9 @@ TEST_F(ChallengeRecordsTest, TheFileReadsBackAsWrittenAndAsEdited) {
         std::string edited = round % 3 == 0 ? "\xef\xbb\xbf\n# mine\n" : "";
         for (const std::string& line : all)
             edited += (round % 4 == 0 ? "  " : "") + line + (round % 5 == 0 ? " \t" : "") + "\n\n";
+        // Some editors save the last line without its line end.
+        if (round % 6 == 0)
+            edited.erase(edited.find_last_not_of("\n") + 1);
         for (const std::string& version : {text, edited}) {
             ChallengeRecords read{};
             std::string problem;
@@ -212,9 +215,11 @@ TEST_F(ChallengeRecordsTest, DamagedFilesAreSetAsideWholeAndTheRecordsStartAfres
         case 1: // garbage, a byte that is no text
             text.insert(random() % text.size(), 1, static_cast<char>(0x80 + random() % 128));
             break;
-        case 2: // cut short anywhere
-            text.resize(1 + random() % (text.size() - 1));
+        case 2: { // cut short anywhere before the last line, whose end no reader can tell
+            const std::size_t lastLine = text.rfind('\n', text.size() - 2) + 1;
+            text.resize(1 + random() % (lastLine - 1));
             break;
+        }
         case 3:
             replaceNumber(std::to_string(mostRecordCount + 1 + random() % 8000000));
             break;
