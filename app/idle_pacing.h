@@ -53,9 +53,10 @@ struct IdlePacer {
     // slot. A step that late keeps its slot's rhythm (the next slot is one period after its
     // slot, not after the step), else the rate would drift to 58 or 59 a second.
     double slack = period / 4.0;
-    // The most steps run before one frame: 60 steps a second hold down to 15 frames a second;
+    // The most steps run before one frame: 60 steps a second hold down to 10 frames a second
+    // (a fight at 1920x1080 on one llvmpipe thread of a busy machine draws 15 to 20, unevenly);
     // below that the game slows down rather than falling further behind.
-    int mostStepsAFrame = 4;
+    int mostStepsAFrame = 6;
     // A wait this long since the last step is a stall (the machine suspended, the loop held
     // up), not a slow frame: nothing of it is caught up.
     double stall = 0.25;

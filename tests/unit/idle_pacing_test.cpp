@@ -97,7 +97,8 @@ TEST(IdlePacing, SlowFramesCatchUpToSixtyStepsASecondDownToTheBound) {
 
 TEST(IdlePacing, BelowTheBoundTheGameSlowsByFramesOfTheMostSteps) {
     const IdlePacer rule;
-    for (double frame : {0.080, 0.100, 0.200}) {
+    for (double slower : {1.2, 1.5, 2.0}) {
+        const double frame = slower * rule.mostStepsAFrame * rule.period;
         const auto played = play(framesEvery(frame, 10.0));
         EXPECT_NEAR(stepsPerSecond(played, 10.0), rule.mostStepsAFrame / frame, 0.5) << frame;
         // It does not fall further behind: back to fast frames, one step a frame at once.
