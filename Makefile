@@ -128,10 +128,11 @@ bench-full-screen: all
 	@echo
 	$(FULL_SCREEN_XVFB) ./$(BUILD)/bench/scene_probe
 
-# Key-to-frame latency on the punch bag and the pace of three screens, alone, then the same at
-# 1920x1080 on one llvmpipe thread (about two minutes), always in a virtual display of its
-# own: it sends real key events to the game's window. COMPARE=path/to/another/ruko measures
-# that build too, in the same tables.
+# Key-to-frame latency on the punch bag, and the pace of four screens (steps and frames a
+# second, a key's frame), alone, then the same at 1920x1080 on one llvmpipe thread (about three
+# minutes a build: the knock-out is reached by playing bench/knockout.replay), always in a
+# virtual display of its own: it sends real key events to the game's window.
+# COMPARE=path/to/another/ruko measures that build too, in the same tables.
 COMPARE ?=
 bench-latency: all
 	cmake --build $(BUILD) -j $(JOBS) --target pace_bench swap_probe virtual_pad

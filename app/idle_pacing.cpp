@@ -2,6 +2,7 @@
 
 #include <GL/glut.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -38,23 +39,40 @@ void onLook(int) {
     }
 }
 
-// Runs the step if its slot has come, then leaves the wait for the next slot to a GLUT timer
+// GLUT's timer for the slot, in whole milliseconds rounded up (at least `least`).
+void setSlotTimer(unsigned least) {
+    const double wait = pacer.waitBefore(secondsNow());
+    glutTimerFunc(std::max(least, static_cast<unsigned>(std::ceil(wait * 1000.0))), onSlot,
+                  static_cast<int>(generation));
+}
+
+// The idle callback of a new install, run once the pass has drawn its frame: the steps wait
+// for a timer, which the next pass runs after its events.
+void armSlot() {
+    glutIdleFunc(nullptr);
+    setSlotTimer(0);
+}
+
+// Runs the steps whose slots have come, then leaves the wait for the next slot to a GLUT timer
 // with no idle callback: freeglut then sleeps in select() on the X connection until the
-// timer, so events are handled as they come. The timer runs the step itself rather than
-// putting the idle back: the step and the frame it asks for come out of one event pass, the
-// soonest they can. freeglut's select() sleeps the timer's whole milliseconds from now, so
-// rounding the wait up wakes it less than 1 ms past the slot, and IdlePacer keeps the slots'
-// rhythm through that lateness: exactly 60 steps a second.
+// timer, so events are handled as they come. The timer runs the steps itself rather than
+// putting the idle back: the events that came meanwhile are handled first, and the steps and
+// the frame they ask for come out of that pass, the soonest they can. freeglut's select()
+// sleeps the timer's whole milliseconds from now, so rounding the wait up wakes it less than
+// 1 ms past the slot, and IdlePacer keeps the slots' rhythm through that lateness: exactly 60
+// steps a second. The next timer is at least 1 ms away even when a slot has come already (a
+// slow frame): freeglut would run a timer due now in the same pass, before the frame.
 void stepWhenDue() {
     const double now = secondsNow();
-    if (pacer.waitBefore(now) <= 0.0) {
+    for (int due = pacer.stepsDue(now); due > 0; --due) {
         pacer.stepped(now);
         const unsigned stepGeneration = generation;
         const double pollAgain = runSlot();
         if (generation != stepGeneration)
             return; // another idle installed (the knock-out's, a new screen's) or removed
-        if (!currentStep && pollAgain != 0.0) {
-            glutIdleFunc(nullptr);
+        if (currentStep)
+            continue;
+        if (pollAgain != 0.0) {
             if (pollAgain > 0.0) {
                 lookAwaited = true;
                 if (!lookSet) {
@@ -64,15 +82,9 @@ void stepWhenDue() {
             }
             return;
         }
+        break; // the poll alone, once a slot
     }
-    const double wait = pacer.waitBefore(secondsNow());
-    if (wait > 0.0) {
-        glutIdleFunc(nullptr);
-        glutTimerFunc(static_cast<unsigned>(std::ceil(wait * 1000.0)), onSlot,
-                      static_cast<int>(generation));
-    } else {
-        glutIdleFunc(stepWhenDue); // the next slot has come already (a slow frame)
-    }
+    setSlotTimer(1);
 }
 
 } // namespace
@@ -103,10 +115,12 @@ double secondsNow() {
 }
 
 void installIdle(IdleStep step) {
+    if (step && !currentStep)
+        pacer.restart(secondsNow());
     currentStep = step;
     ++generation;
     lookAwaited = false;
-    glutIdleFunc(step || currentPoll ? stepWhenDue : nullptr);
+    glutIdleFunc(step || currentPoll ? armSlot : nullptr);
 }
 
 void setIdlePoll(IdlePoll poll) {

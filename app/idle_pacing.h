@@ -1,13 +1,19 @@
 #pragma once
 
-// A screen's idle work is one animation step, run as often as GLUT's loop comes round but
-// never more than 60 times a second: an unpaced GLUT idle loop runs thousands of times a
-// second on a fast machine and the game cannot be played. Screens install their step through
-// installIdle instead of glutIdleFunc.
+// A screen's idle work is one animation step, run 60 times a second whatever the frame rate:
+// an unpaced GLUT idle loop runs thousands of times a second on a fast machine and the game
+// cannot be played, and a frame slower than a step (a large window on a slow renderer) would
+// put the game in slow motion. Screens install their step through installIdle instead of
+// glutIdleFunc.
 //
 // Between two steps the game waits in GLUT's own event wait (a GLUT timer for the next
 // step's slot, with no idle callback), never inside a callback: a key, a reshape or a
-// visibility change is handled the moment it arrives, and its frame drawn at once.
+// visibility change is handled the moment it arrives, and its frame drawn at once. The steps
+// run from that timer, after the events of the pass: when frames come slower than the steps,
+// the steps whose slots have come run together before the next frame (up to
+// IdlePacer::mostStepsAFrame), after the events that came during the frame before. A step
+// that installs another idle or removes its own (a new screen, the knock-out, the finished
+// training) ends them there, so that its frame is drawn before any step of what follows.
 
 using IdleStep = void (*)();
 
@@ -47,13 +53,41 @@ struct IdlePacer {
     // slot. A step that late keeps its slot's rhythm (the next slot is one period after its
     // slot, not after the step), else the rate would drift to 58 or 59 a second.
     double slack = period / 4.0;
+    // The most steps run before one frame: 60 steps a second hold down to 10 frames a second
+    // (a fight at 1920x1080 on one llvmpipe thread of a busy machine draws 15 to 20, unevenly);
+    // below that the game slows down rather than falling further behind.
+    int mostStepsAFrame = 6;
+    // A wait this long since the last step is a stall (the machine suspended, the loop held
+    // up), not a slow frame: nothing of it is caught up.
+    double stall = 0.25;
     double nextSlot = 0.0;
+    double lastStep = 0.0;
 
     // Seconds to wait before the next step may run (0 when it may run now).
     double waitBefore(double now) const { return now < nextSlot ? nextSlot - now : 0.0; }
-    // Records a step run at `now`: after a stall (a step more than `slack` late) the next
-    // slot counts from now, so no burst.
+    // How many steps to run now, before the next frame: one for every slot come, at most
+    // mostStepsAFrame; one after a stall.
+    int stepsDue(double now) const {
+        if (now < nextSlot)
+            return 0;
+        if (now - lastStep > stall)
+            return 1;
+        const double late = (now - nextSlot) / period;
+        return late >= mostStepsAFrame - 1 ? mostStepsAFrame : 1 + static_cast<int>(late);
+    }
+    // Records a step run at `now`. Slots more than a frame's steps behind are dropped (after a
+    // stall, any more than `slack` behind): the next slot then counts from now, so no burst.
     void stepped(double now) {
-        nextSlot = now - nextSlot <= slack ? nextSlot + period : now + period;
+        const bool stalled = now - lastStep > stall;
+        const double late = now - nextSlot;
+        if (stalled ? late > slack : late >= mostStepsAFrame * period)
+            nextSlot = now - (stalled ? 0 : mostStepsAFrame - 1) * period;
+        nextSlot += period;
+        lastStep = now;
+    }
+    // A step installed where none was: the time without one is owed no steps.
+    void restart(double now) {
+        if (nextSlot < now)
+            nextSlot = now;
     }
 };

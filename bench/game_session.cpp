@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -65,6 +66,12 @@ GameSession::GameSession(const std::string& game, const std::string& probeLibrar
         return;
     close(logFile);
     log_ = log;
+    char folder[] = "/tmp/ruko_bench_XXXXXX";
+    if (!mkdtemp(folder))
+        return;
+    folder_ = folder;
+    for (const char* own : {"/config", "/state", "/home"})
+        std::filesystem::create_directory(folder_ + own);
     if (!padLibrary.empty()) {
         padFifo_ = log_ + ".pad";
         if (mkfifo(padFifo_.c_str(), 0600) != 0)
@@ -83,6 +90,10 @@ GameSession::GameSession(const std::string& game, const std::string& probeLibrar
     pid_ = fork();
     if (pid_ == 0) {
         setenv("RUKO_PROBE_LOG", log_.c_str(), 1);
+        setenv("RUKO_PROBE_KEY_LOG", (log_ + ".keys").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (folder_ + "/config").c_str(), 1);
+        setenv("XDG_STATE_HOME", (folder_ + "/state").c_str(), 1);
+        setenv("HOME", (folder_ + "/home").c_str(), 1);
         if (hashFrames)
             setenv("RUKO_PROBE_HASH", options.sampledHash ? "sampled" : "1", 1);
         if (options.llvmpipeThreads)
@@ -127,8 +138,12 @@ GameSession::~GameSession() {
     }
     if (display_)
         XCloseDisplay(display_);
-    if (!log_.empty())
+    if (!log_.empty()) {
         std::remove(log_.c_str());
+        std::remove((log_ + ".keys").c_str());
+    }
+    if (!folder_.empty())
+        std::filesystem::remove_all(folder_);
     if (padScript_ >= 0)
         close(padScript_);
     if (!padFifo_.empty())
@@ -162,6 +177,15 @@ std::vector<SwapRecord> GameSession::swaps() const {
     return records;
 }
 
+std::vector<long long> GameSession::keyReads() const {
+    std::vector<long long> reads;
+    std::ifstream in(log_ + ".keys", std::ios::binary);
+    long long read = 0;
+    while (in.read(reinterpret_cast<char*>(&read), sizeof read))
+        reads.push_back(read);
+    return reads;
+}
+
 double GameSession::cpuSeconds() const {
     std::ifstream in("/proc/" + std::to_string(pid_) + "/stat");
     std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -173,4 +197,15 @@ double GameSession::cpuSeconds() const {
     unsigned long long user = 0, system = 0;
     fields >> user >> system;
     return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+std::string GameSession::lastCheckpoint() const {
+    std::ifstream in(folder_ + "/state/ruko/last.replay");
+    std::string line, last;
+    while (std::getline(in, line)) {
+        const std::size_t space = line.find(' ');
+        if (space != std::string::npos && line.compare(space, 7, " check ") == 0)
+            last = line;
+    }
+    return last;
 }

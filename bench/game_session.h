@@ -22,8 +22,8 @@ struct GameOptions {
 };
 
 // The real game in a process of its own under bench/swap_probe, on the bench's X display,
-// driven by real key events (XTest) sent to its focused window. The game must be the only
-// window titled "RUKO" on the display.
+// driven by real key events (XTest) sent to its focused window, with empty config, state and
+// home folders of its own. The game must be the only window titled "RUKO" on the display.
 class GameSession {
   public:
     // Starts `game` in the working directory (Data/ must be there) and waits for its window
@@ -43,12 +43,18 @@ class GameSession {
     long long tapPad(const char* button);
     // Every swap so far, in order.
     std::vector<SwapRecord> swaps() const;
+    // When the game read each key press from X so far (CLOCK_MONOTONIC, ns), in order.
+    std::vector<long long> keyReads() const;
     // CPU time of the game's process (all its threads) so far, in seconds.
     double cpuSeconds() const;
+    // The last checkpoint of the recording the game makes as it plays ("STEP check screen=..."),
+    // empty before the first: the game's own clock, a line every 60 steps.
+    std::string lastCheckpoint() const;
 
   private:
     pid_t pid_ = -1;
     std::string log_;
+    std::string folder_;           // the game's own config, state and home folders
     _XDisplay* display_ = nullptr; // Xlib's Display: its header clashes with the game's names
     unsigned long window_ = 0;
     std::string padFifo_;

@@ -6,7 +6,8 @@
 // titled "RUKO", on a screen of at least 1920x1080. Each GAME is a ruko binary: give an older
 // build too to compare. The punches' latency is timed twice: by keys, then by the virtual pad's
 // buttons; then by keys again, and the pace, with the game at 1920x1080 and llvmpipe on one
-// thread. The effort:
+// thread. The pace of each screen: steps a second by the game's recording, frames a second,
+// and how soon a key pressed there is drawn. The effort:
 // RUKO_BENCH_PACE_SECONDS (each paced screen, default 10), RUKO_BENCH_PRESSES (default 38),
 // RUKO_BENCH_SECONDS (each unpaced screen, default 2).
 
@@ -15,6 +16,7 @@
 #include "bench/full_screen.h"
 #include "bench/game_session.h"
 #include "bench/machine_info.h"
+#include "bench/paced_run.h"
 #include "bench/screen_frames.h"
 #include "game/fight_screen.h"
 #include "game/state.h"
@@ -35,8 +37,6 @@
 
 namespace {
 
-constexpr double navigationGapMilliseconds = 400.0;
-constexpr double settleMilliseconds = 1000.0;
 // The twentieth counted hit ends a training run, so a run takes 19 presses.
 constexpr int pressesPerRun = 19;
 constexpr long long frameWaitNanoseconds = 500000000LL; // longer is a missed frame
@@ -46,47 +46,42 @@ double environmentNumber(const char* name, double fallback) {
     return text ? std::atof(text) : fallback;
 }
 
-// Nearest rank: the smallest value with at least `fraction` of them at or below it.
-double percentile(std::vector<double> values, double fraction) {
-    std::sort(values.begin(), values.end());
-    const auto rank = static_cast<std::size_t>(std::ceil(fraction * values.size()));
-    return values[std::max<std::size_t>(rank, 1) - 1];
-}
-
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
 }
 
-struct PacedScreen {
-    const char* name;
-    std::vector<unsigned long> keys; // from the title
-    void (*enter)();                 // the same screen in the bench's own window, unpaced
-};
+void enterBenchScreen(const char* name) {
+    for (const BenchScreen& screen : benchScreens()) {
+        if (std::string(screen.name) == name)
+            screen.enter();
+    }
+}
 
+// The probe key: a punch in the fight, else a key that does nothing there (a punch would end
+// the training's run).
 const PacedScreen pacedScreens[] = {
-    {"title", {}, enterTitleScreen},
+    {"title", {}, nullptr, nullptr, XK_z, enterTitleScreen},
     {"fight, Radov Eze, Amical",
      {XK_Return, XK_Return, XK_Return, XK_Return},
+     nullptr,
+     nullptr,
+     XK_x,
      [] { enterFightScreen(radovEze, friendlyDecor); }},
     {"training, Sac de Frappe",
      {XK_Return, XK_Down, XK_Return, XK_Return},
+     nullptr,
+     nullptr,
+     XK_z,
      [] { enterTrainingScreen(punchBagTraining); }},
+    {"knock-out, Radov Eze Black, Coupe Tavelin",
+     {},
+     "bench/knockout.replay",
+     "knockout",
+     XK_z,
+     [] { enterBenchScreen("knock-out, Coupe Tavelin"); }},
 };
-
-void pressAll(GameSession& session, const std::vector<unsigned long>& keys) {
-    for (unsigned long key : keys) {
-        session.press(key);
-        sleepMilliseconds(navigationGapMilliseconds);
-    }
-    sleepMilliseconds(settleMilliseconds);
-}
-
-[[noreturn]] void cannotStart(const std::string& game) {
-    std::fprintf(stderr, "%s showed no RUKO window under the probe\n", game.c_str());
-    std::exit(1);
-}
 
 struct Latencies {
     std::vector<double> milliseconds;
@@ -148,44 +143,6 @@ Latencies keyToFrame(const std::string& game, const std::string& probe, int pres
     return result;
 }
 
-struct Pace {
-    double stepsPerSecond;
-    double p99IntervalMilliseconds;
-    double maxIntervalMilliseconds;
-    double cpuSecondsPerSecond;
-};
-
-// One screen left to run on its own: every step asks for a frame, so swaps count steps.
-Pace pace(const std::string& game, const std::string& probe, const PacedScreen& screen,
-          double seconds, const GameOptions& options = {}) {
-    GameSession session(game, probe, false, options);
-    if (!session.ready())
-        cannotStart(game);
-    pressAll(session, screen.keys);
-    const long long start = monotonicNow();
-    const double cpuStart = session.cpuSeconds();
-    sleepMilliseconds(seconds * 1000.0);
-    const long long end = monotonicNow();
-    const double cpuEnd = session.cpuSeconds();
-
-    std::vector<long long> times;
-    for (const SwapRecord& swap : session.swaps()) {
-        if (swap.monotonicNanoseconds >= start && swap.monotonicNanoseconds < end)
-            times.push_back(swap.monotonicNanoseconds);
-    }
-    std::vector<double> intervals;
-    for (std::size_t i = 1; i < times.size(); ++i)
-        intervals.push_back((times[i] - times[i - 1]) / 1e6);
-    if (intervals.empty()) {
-        std::fprintf(stderr, "%s drew no frames on the %s\n", game.c_str(), screen.name);
-        std::exit(1);
-    }
-    const double stepsPerSecond = intervals.size() / ((times.back() - times.front()) / 1e9);
-    return {stepsPerSecond, percentile(intervals, 0.99),
-            *std::max_element(intervals.begin(), intervals.end()),
-            (cpuEnd - cpuStart) / ((end - start) / 1e9)};
-}
-
 struct LatencyRow {
     std::string game;
     const char* input;
@@ -241,24 +198,37 @@ FrameCost frameCost(void (*enter)(), double seconds) {
     return {wall, cpu, frameSeconds(sleepPacedFramesPerSecond, enter, seconds).second};
 }
 
+// A paced run's probe keys: median / p90 / max from the key to its frame, and how many missed.
+std::string keyToFrameColumn(const Pace& p) {
+    char text[96];
+    if (p.keyToFrameMilliseconds.empty())
+        std::snprintf(text, sizeof text, "none (%d missed)", p.missedKeys);
+    else
+        std::snprintf(text, sizeof text, "%.1f / %.1f / %.1f ms, %zu keys, %d missed",
+                      median(p.keyToFrameMilliseconds), percentile(p.keyToFrameMilliseconds, 0.9),
+                      percentile(p.keyToFrameMilliseconds, 1.0), p.keyToFrameMilliseconds.size(),
+                      p.missedKeys);
+    return text;
+}
+
 void printPaceTable(const std::vector<std::string>& games, const std::vector<Pace>& paces,
                     const std::vector<FrameCost>& costs) {
-    std::printf("\n| game | screen | steps/s | p99 swap interval | max swap interval | CPU time "
-                "per second | unpaced frame cost x 60, wall / CPU | CPU against them | CPU of "
-                "frames 1/60 s apart by a sleep | CPU against it |\n"
-                "|---|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+    std::printf("\n| game | screen | steps/s | frames/s | p99 swap interval | max swap interval | "
+                "key to frame: median / p90 / max | CPU time per second | unpaced frame cost x "
+                "60, wall / CPU | CPU against them | CPU of frames 1/60 s apart by a sleep | CPU "
+                "against it |\n|---|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
     for (std::size_t i = 0; i < paces.size(); ++i) {
         const Pace& p = paces[i];
         const FrameCost& cost = costs[i % costs.size()];
-        std::printf("| %s | %s | %.2f | %.1f ms | %.1f ms | %.3f s | %.3f s / %.3f s | %.2f x / "
-                    "%.2f x | %.3f s | %.2f x |\n",
-                    games[i / costs.size()].c_str(), pacedScreens[i % costs.size()].name,
-                    p.stepsPerSecond, p.p99IntervalMilliseconds, p.maxIntervalMilliseconds,
-                    p.cpuSecondsPerSecond, 60.0 * cost.wallSeconds, 60.0 * cost.cpuSeconds,
-                    p.cpuSecondsPerSecond / (60.0 * cost.wallSeconds),
-                    p.cpuSecondsPerSecond / (60.0 * cost.cpuSeconds),
-                    60.0 * cost.sleepPacedCpuSeconds,
-                    p.cpuSecondsPerSecond / (60.0 * cost.sleepPacedCpuSeconds));
+        std::printf(
+            "| %s | %s | %.2f | %.2f | %.1f ms | %.1f ms | %s | %.3f s | %.3f s / %.3f s "
+            "| %.2f x / %.2f x | %.3f s | %.2f x |\n",
+            games[i / costs.size()].c_str(), pacedScreens[i % costs.size()].name, p.stepsPerSecond,
+            p.framesPerSecond, p.p99IntervalMilliseconds, p.maxIntervalMilliseconds,
+            keyToFrameColumn(p).c_str(), p.cpuSecondsPerSecond, 60.0 * cost.wallSeconds,
+            60.0 * cost.cpuSeconds, p.cpuSecondsPerSecond / (60.0 * cost.wallSeconds),
+            p.cpuSecondsPerSecond / (60.0 * cost.cpuSeconds), 60.0 * cost.sleepPacedCpuSeconds,
+            p.cpuSecondsPerSecond / (60.0 * cost.sleepPacedCpuSeconds));
     }
 }
 
@@ -266,15 +236,17 @@ void printPaceTable(const std::vector<std::string>& games, const std::vector<Pac
 // costs beside the other table, is 640x480).
 void printFullScreenPaceTable(const std::vector<std::string>& games,
                               const std::vector<Pace>& paces) {
-    std::printf("\n| game | screen at %dx%d, one llvmpipe thread | steps/s | p99 swap interval | "
-                "max swap interval | CPU time per second |\n|---|---|---:|---:|---:|---:|\n",
+    std::printf("\n| game | screen at %dx%d, one llvmpipe thread | steps/s | frames/s | p99 swap "
+                "interval | max swap interval | key to frame: median / p90 / max | CPU time per "
+                "second |\n|---|---|---:|---:|---:|---:|---:|---:|\n",
                 fullScreenWidth, fullScreenHeight);
     const std::size_t screens = std::size(pacedScreens);
     for (std::size_t i = 0; i < paces.size(); ++i) {
         const Pace& p = paces[i];
-        std::printf("| %s | %s | %.2f | %.1f ms | %.1f ms | %.3f s |\n", games[i / screens].c_str(),
-                    pacedScreens[i % screens].name, p.stepsPerSecond, p.p99IntervalMilliseconds,
-                    p.maxIntervalMilliseconds, p.cpuSecondsPerSecond);
+        std::printf("| %s | %s | %.2f | %.2f | %.1f ms | %.1f ms | %s | %.3f s |\n",
+                    games[i / screens].c_str(), pacedScreens[i % screens].name, p.stepsPerSecond,
+                    p.framesPerSecond, p.p99IntervalMilliseconds, p.maxIntervalMilliseconds,
+                    keyToFrameColumn(p).c_str(), p.cpuSecondsPerSecond);
     }
 }
 

@@ -330,9 +330,10 @@ sounds_heard() {
 # expect_spacings WHAT TIMES STEPS: sounds heard at these times (seconds), one for each of the
 # recording's steps, as far apart as the steps or more. The mix does not start at the game's
 # step 0 and keeps real time, while a busy machine holds the game back (beside two busy loops:
-# 55 to 57 steps a second, a step up to 0.5 s late): a sound may come later than its step
-# puts it, never sooner. So each gap is at least its steps' (less 50 ms: the mix starts a
-# sound at its next update), and at most theirs and a stall of 0.7 s.
+# 55 to 57 steps a second, a step up to 0.5 s late), and the steps it then catches up come
+# sooner: a sound may come later than its step puts it after the first, never sooner. So each
+# is at least its steps after the first (less 50 ms: the mix starts a sound at its next
+# update), and each gap at most its steps' and a stall of 0.7 s.
 expect_spacings() {
     echo "$2" | awk -v steps="$3" '
         BEGIN { n = split(steps, step, " ") }
@@ -340,8 +341,9 @@ expect_spacings() {
         END {
             if (heard != n) exit 1
             for (i = 2; i <= n; i++) {
-                gap = time[i] - time[i - 1]; due = (step[i] - step[i - 1]) / 60
-                if (gap < due - 0.05 || gap > due + 0.7) exit 1
+                due = (step[i] - step[i - 1]) / 60
+                if (time[i] - time[1] < (step[i] - step[1]) / 60 - 0.05 ||
+                    time[i] - time[i - 1] > due + 0.7) exit 1
             }
         }' || fail "$1 heard at $(echo $2) (s), not spaced as the steps $3"
 }
