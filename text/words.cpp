@@ -36,6 +36,18 @@ constexpr const char* words[wordCount][languageCount] = {
     {"Mode fil de fer", "Wireframe"},
     {"Mode normale", "Filled"},
     {"Quitter", "Quit"},
+    {"ENDURANCE", "STAMINA"},
+    {"REPRISE", "ROUND"},
+    {"REPOS", "REST"},
+    {"COUPS PORTES", "PUNCHES LANDED"},
+    {"COUPS RECUS", "BLOWS TAKEN"},
+    {"PROCHAINE REPRISE", "NEXT ROUND"},
+    {"DEBOUT", "GET UP"},
+    {"DECISION", "DECISION"},
+    {"VICTOIRE", "YOU WIN"},
+    {"DEFAITE", "YOU LOSE"},
+    {"MATCH NUL", "DRAW"},
+    {"JUGES", "CARDS"},
 };
 
 } // namespace
