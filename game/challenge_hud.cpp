@@ -117,7 +117,12 @@ void drawChallengeHud() {
     formatClock(clock, sizeof clock, challengeClockSeconds());
     char line[64];
     std::snprintf(line, sizeof line, "%s %d  %s", word(Word::roundWord), challengeRound, clock);
-    printCentredStyled(textAreaHeight() - clockSize, clockSize, hudWhite, hudBlack, line);
+    setFontSize(clockSize);
+    enableTextShadow();
+    setShadowColor3f(0.0f, 0.0f, 0.0f);
+    setTextColor3f(1.0f, 1.0f, 1.0f);
+    printText(textAreaWidth() - static_cast<int>(std::strlen(line)) * clockSize - 10,
+              textAreaHeight() - clockSize, "%s", line);
 }
 
 void drawHitFlash() {

@@ -7,9 +7,9 @@
 namespace {
 
 // roll, pitch, yaw, elbow, wrist; the opponent's pitch lifts the arm towards the player.
-constexpr ArmPose drawnBackArm{40.0f, -45.0f, 10.0f, 125.0f, 45.0f};
-constexpr ArmPose extendedArm{5.0f, 80.0f, 5.0f, 5.0f, 90.0f};
-constexpr ArmPose coveredArm{-5.0f, 20.0f, 25.0f, 160.0f, 45.0f};
+constexpr ArmPose drawnBackArm{75.0f, -40.0f, 0.0f, 115.0f, 45.0f};
+constexpr ArmPose extendedArm{50.0f, 120.0f, 0.0f, 0.0f, 90.0f};
+constexpr ArmPose coveredArm{-10.0f, 25.0f, 30.0f, 155.0f, 45.0f};
 // The player's gloves up before the eyes, forearms upright, drawn in towards the middle.
 constexpr ArmPose guardLeftArm{30.0f, 75.0f, 0.0f, 105.0f, 45.0f};
 constexpr ArmPose guardRightArm{30.0f, 75.0f, 0.0f, 105.0f, 45.0f};
@@ -35,19 +35,20 @@ ArmPose blend(const ArmPose& from, const ArmPose& to, float t) {
 void applyOpponentAttackArms() {
     savedOpponentRight = opponentRightArm;
     savedOpponentLeft = opponentLeftArm;
+    // The left arm punches: drawn on the side the player's right glove leaves open above it.
     const float t = opponentPoseProgress();
     switch (static_cast<AttackState>(attackState)) {
     case AttackState::windUp:
-        opponentRightArm = blend(savedOpponentRight, drawnBackArm, t);
+        opponentLeftArm = blend(savedOpponentLeft, drawnBackArm, t);
         break;
     case AttackState::blow:
-        opponentRightArm = blend(drawnBackArm, extendedArm, t);
+        opponentLeftArm = blend(drawnBackArm, extendedArm, t);
         break;
     case AttackState::strike:
-        opponentRightArm = extendedArm;
+        opponentLeftArm = extendedArm;
         break;
     case AttackState::recover:
-        opponentRightArm = blend(extendedArm, savedOpponentRight, t);
+        opponentLeftArm = blend(extendedArm, savedOpponentLeft, t);
         break;
     case AttackState::guard:
         opponentRightArm = coveredArm;

@@ -5,7 +5,7 @@
 // pose, and the matching restore puts back what the steps wrote, so the sway and the punches go
 // on as without the challenge.
 
-// The opponent's arms by opponentAttackPose() and opponentPoseProgress(): the right arm drawn
+// The opponent's arms by opponentAttackPose() and opponentPoseProgress(): the left arm drawn
 // back through the wind-up, thrown out towards the player in the blow, back in the recovery;
 // both fists over the face in its guard.
 void applyOpponentAttackArms();

@@ -31,9 +31,9 @@ constexpr double downTilt = 25.0;       // degrees the view leans once down
 constexpr int sinkSteps = 30;           // to go down, and to get back up
 constexpr double joltPerStep = 0.02;    // units of shake per step left of a jolt
 // The player's knock-out: lying near the ring's centre, looking up past the opponent.
-constexpr double lyingDistance = 1.6;
-constexpr double lyingEyeHeight = 1.3;
-constexpr double lightsHeight = 6.0;
+constexpr double lyingDistance = 2.2;
+constexpr double lyingEyeHeight = 1.2;
+constexpr double lightsHeight = 4.5;
 
 int viewRiseSteps; // steps left of getting back up after a count
 

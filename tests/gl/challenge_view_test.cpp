@@ -249,7 +249,8 @@ TEST_F(Challenge, TheOpponentsKnockOutIsTheFightsOwnAndAnnounced) {
 }
 
 TEST_F(Challenge, TheArmsTakeTheAttackAndTheGuardForOneFrameOnly) {
-    // The opponent's right arm: back through the wind-up, out towards the player in the blow.
+    // The opponent's left arm (+X): drawn back and out through the wind-up, thrown at the player
+    // in the blow.
     auto reach = [] {
         applyOpponentAttackArms();
         const Bounds b = boundsOf(captureInSceneUnits([] { drawOpponentModel(radovEze); }));
@@ -259,10 +260,11 @@ TEST_F(Challenge, TheArmsTakeTheAttackAndTheGuardForOneFrameOnly) {
     const Bounds stance = reach();
     tickUntil([] { return static_cast<AttackState>(attackState) == AttackState::windUp; });
     tickUntil([] { return opponentPoseProgress() > 0.9f; });
-    const ArmPose swayed = opponentRightArm;
+    const ArmPose swayed = opponentLeftArm;
     const Bounds drawnBack = reach();
-    EXPECT_EQ(opponentRightArm.shoulderPitch, swayed.shoulderPitch) << "the sway is untouched";
-    EXPECT_LT(drawnBack.minZ, stance.minZ - 0.2f) << "the arm drawn back";
+    EXPECT_EQ(opponentLeftArm.shoulderPitch, swayed.shoulderPitch) << "the sway is untouched";
+    EXPECT_GT(drawnBack.maxX, stance.maxX + 0.2f) << "the arm drawn back and out";
+    EXPECT_LT(drawnBack.maxZ, stance.maxZ + 0.1f) << "not yet towards the player";
     tickUntil([] { return static_cast<AttackState>(attackState) == AttackState::blow; });
     tickUntil([] { return opponentPoseProgress() > 0.9f; });
     const Bounds blow = reach();
