@@ -1,4 +1,4 @@
-// make bench-challenge: the unpaced frame rate of a fight (Radov Eze, Amical) with the
+// The unpaced frame rate of a fight (Radov Eze, Amical) with the
 // challenge off and on, in turns, and what a frame costs more with it on.
 //
 //   challenge_frames   (run from the game's folder: it reads Data/; RUKO_BENCH_SECONDS a turn,

@@ -180,10 +180,39 @@ TEST_F(Challenge, TheCountShowsOneToTenAndThePlayerKnockOutIsItsOwnViewInBothLan
     EXPECT_TRUE(contains(textIn(playerKnockOutDisplay, hudBlue), "PRESS ESCAPE"));
     EXPECT_TRUE(contains(textIn(challengeEndDisplay, hudRed), "KO"));
 
-    // Hidden and shown again, the end stays; nothing more is announced.
+    // Hidden and shown again, the end stays; nothing more is announced; Escape leaves.
     onMenuVisibility(GLUT_NOT_VISIBLE);
     onMenuVisibility(GLUT_VISIBLE);
     EXPECT_EQ(stdoutOf([] { fightIdle(); }), "");
+    fightKeyboard(27, 0, 0);
+    EXPECT_STRNE(screenName(), "fight");
+}
+
+TEST_F(Challenge, ABlowOnTheGuardKnocksAndJoltsLessWithoutAFlash) {
+    const int knocks = soundRequests(Sound::guardBlock);
+    const int thuds = soundRequests(Sound::opponentBlow);
+    int guarded = 0;
+    // Guards as each wind-up ends, standing where the blow lands.
+    for (int step = 0; step < 3000; ++step) {
+        if (static_cast<AttackState>(attackState) == AttackState::blow &&
+            !challengePlayerGuarding())
+            challengeGuardPressed();
+        const int stamina = playerStamina;
+        fightIdle();
+        if (playerStamina == stamina)
+            continue;
+        ++guarded;
+        EXPECT_EQ(hitFlashSteps, 0);
+        EXPECT_GT(hitJoltSteps, 0);
+        EXPECT_LT(hitJoltSteps, 10) << "a smaller jolt than a blow's";
+    }
+    EXPECT_GT(guarded, 2);
+    EXPECT_EQ(soundRequests(Sound::guardBlock) - knocks, guarded);
+    EXPECT_EQ(soundRequests(Sound::opponentBlow), thuds);
+
+    // Escape in the middle of the fight leaves for the opponent menu as always.
+    fightKeyboard(27, 0, 0);
+    EXPECT_STRNE(screenName(), "fight");
 }
 
 TEST_F(Challenge, AlternatePressesGetThePlayerUpAndTheViewRisesBack) {
@@ -249,28 +278,7 @@ TEST_F(Challenge, TheOpponentsKnockOutIsTheFightsOwnAndAnnounced) {
 }
 
 TEST_F(Challenge, TheArmsTakeTheAttackAndTheGuardForOneFrameOnly) {
-    // The opponent's left arm (+X): drawn back and out through the wind-up, thrown at the player
-    // in the blow.
-    auto reach = [] {
-        applyOpponentAttackArms();
-        const Bounds b = boundsOf(captureInSceneUnits([] { drawOpponentModel(radovEze); }));
-        restoreOpponentArms();
-        return b;
-    };
-    const Bounds stance = reach();
-    tickUntil([] { return static_cast<AttackState>(attackState) == AttackState::windUp; });
-    tickUntil([] { return opponentPoseProgress() > 0.9f; });
-    const ArmPose swayed = opponentLeftArm;
-    const Bounds drawnBack = reach();
-    EXPECT_EQ(opponentLeftArm.shoulderPitch, swayed.shoulderPitch) << "the sway is untouched";
-    EXPECT_GT(drawnBack.maxX, stance.maxX + 0.2f) << "the arm drawn back and out";
-    EXPECT_LT(drawnBack.maxZ, stance.maxZ + 0.1f) << "not yet towards the player";
-    tickUntil([] { return static_cast<AttackState>(attackState) == AttackState::blow; });
-    tickUntil([] { return opponentPoseProgress() > 0.9f; });
-    const Bounds blow = reach();
-    EXPECT_GT(blow.maxZ, stance.maxZ + 0.3f) << "the arm thrown towards the player";
-
-    // The player's guard: both gloves up in front of the face, back down after it.
+    // The player's guard: both gloves up in front of the face, the punches' poses untouched.
     auto gloveTop = [] {
         applyPlayerGuardArms();
         const float left = boundsOf(captureInSceneUnits(drawPlayerLeftArm)).maxY;
@@ -285,4 +293,37 @@ TEST_F(Challenge, TheArmsTakeTheAttackAndTheGuardForOneFrameOnly) {
         fightIdle();
     EXPECT_GT(gloveTop(), resting + 0.15f);
     EXPECT_EQ(playerLeftArm.shoulderPitch, playerLeftRestPose.shoulderPitch);
+
+    // The opponent's left arm (+X): drawn back and out through the wind-up, thrown at the player
+    // in the blow; in its guard, more of both arms up at the face.
+    auto reach = [](float* high = nullptr) {
+        applyOpponentAttackArms();
+        const std::vector<FeedbackItem> items =
+            captureInSceneUnits([] { drawOpponentModel(radovEze); });
+        restoreOpponentArms();
+        if (high) {
+            *high = 0;
+            for (const FeedbackItem& item : items)
+                for (const FeedbackVertex& v : item.vertices)
+                    *high += v.y > 2.6f && v.z > 0.2f;
+        }
+        return boundsOf(items);
+    };
+    float stanceHigh = 0;
+    const Bounds stance = reach(&stanceHigh);
+    tickUntil([] { return static_cast<AttackState>(attackState) == AttackState::windUp; });
+    tickUntil([] { return opponentPoseProgress() > 0.9f; });
+    const ArmPose swayed = opponentLeftArm;
+    const Bounds drawnBack = reach();
+    EXPECT_EQ(opponentLeftArm.shoulderPitch, swayed.shoulderPitch) << "the sway is untouched";
+    EXPECT_GT(drawnBack.maxX, stance.maxX + 0.2f) << "the arm drawn back and out";
+    EXPECT_LT(drawnBack.maxZ, stance.maxZ + 0.1f) << "not yet towards the player";
+    tickUntil([] { return static_cast<AttackState>(attackState) == AttackState::blow; });
+    tickUntil([] { return opponentPoseProgress() > 0.9f; });
+    const Bounds blow = reach();
+    EXPECT_GT(blow.maxZ, stance.maxZ + 0.3f) << "the arm thrown towards the player";
+    tickUntil([] { return static_cast<AttackState>(attackState) == AttackState::guard; });
+    float coveredHigh = 0;
+    reach(&coveredHigh);
+    EXPECT_GT(coveredHigh, stanceHigh * 1.5f + 20) << "both fists up at the face";
 }
