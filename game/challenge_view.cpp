@@ -62,6 +62,23 @@ EyePosition applyChallengeCamera() {
     return eye;
 }
 
+// The lamps over the ring, as a fallen player sees them: unlit, as bright as they shine.
+void drawRingLamps() {
+    constexpr float lampSpread = 1.5f;
+    constexpr float lampHeight = 8.0f;
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+    glDisable(GL_LIGHTING);
+    glColor3f(1.0f, 1.0f, 0.85f);
+    for (const float x : {-lampSpread, lampSpread})
+        for (const float z : {-lampSpread, lampSpread}) {
+            glPushMatrix();
+            glTranslatef(x, lampHeight, z);
+            glutSolidSphere(0.3, 12, 12);
+            glPopMatrix();
+        }
+    glPopAttrib();
+}
+
 void drawOpponentInPose() {
     applyOpponentAttackArms();
     drawFacingOpponent();
@@ -131,6 +148,7 @@ void playerKnockOutDisplay() {
         gluLookAt(-lyingDistance * std::sin(a), lyingEyeHeight, lyingDistance * std::cos(a), 0,
                   lightsHeight, 0, 0, 1, 0);
         placeDecorLight(fightDecor);
+        drawRingLamps();
         drawOpponentInPose();
         drawDecorScenery(fightDecor);
         printCentredStyled(textAreaHeight() / 2 - 25, 50, hudRed, hudBlack, word(Word::knockOut));

@@ -105,6 +105,10 @@ TEST_F(Challenge, BlowsShrinkTheBarFlashJoltThudAndTheRoundsRingTheirBells) {
 
     float lastWidth = staminaFillWidth();
     EXPECT_NEAR(lastWidth, 200.0f, 1.0f);
+    // Twice the size, twice the bar, as every text.
+    glViewport(0, 0, 1280, 960);
+    EXPECT_NEAR(staminaFillWidth(), 400.0f, 2.0f);
+    resetGlState();
     int blows = 0;
     int thuds = soundRequests(Sound::opponentBlow);
     // Standing still, the player takes every blow until the first knockdown.
