@@ -11,18 +11,23 @@
 #include "game/gloves.h"
 #include "game/knockout.h"
 #include "game/state.h"
+#include "input/pads.h"
 #include "input/settings.h"
 #include "models/opponents.h"
 #include "sound/sound.h"
 #include "tests/support/gl_harness.h"
 #include "tests/support/glyph_quads.h"
+#include "tests/support/virtual_sdl_pad.h"
 
 #include <GL/glut.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 // A fight with the challenge on, driven step by step through the fight's own idle, actions and
 // displays in the real window: what the player sees and hears at each of its events.
@@ -64,6 +69,14 @@ float staminaFillWidth() {
 
 std::string textIn(void (*display)(), const float colour[3]) {
     return textInColour(display, colour[0], colour[1], colour[2]);
+}
+
+std::vector<Uint16> padRumbles; // the low motor's strength of each rumble
+
+int SDLCALL onRumble(void*, Uint16 low, Uint16) {
+    if (low)
+        padRumbles.push_back(low);
+    return 0;
 }
 
 bool contains(const std::string& text, const char* part) {
@@ -271,6 +284,35 @@ TEST_F(Challenge, RestsShowTheRoundAndADecisionEndsTheFight) {
     EXPECT_TRUE(contains(textIn(challengeEndDisplay, hudWhite), "DRAW"));
     EXPECT_TRUE(contains(textIn(decisionDisplay, hudYellow), "CARDS 30 - 30"));
     EXPECT_TRUE(contains(textIn(decisionDisplay, hudBlue), "PRESS ESCAPE"));
+}
+
+// SDL's virtual pad: a landed blow shakes it as a point does, a knockdown as a knock-out does.
+TEST_F(Challenge, BlowsAndKnockdownsShakeThePad) {
+    startPads();
+    const int index = attachVirtualPad(onRumble);
+    ASSERT_GE(index, 0) << SDL_GetError();
+    SDL_Joystick* pad = SDL_JoystickOpen(index);
+    ASSERT_NE(pad, nullptr) << SDL_GetError();
+    pollPads(); // the game opens the pad it sees plugged in
+    padRumbles.clear();
+    int blows = 0;
+    while (currentChallengePhase() == ChallengePhase::fighting) {
+        const int stamina = playerStamina;
+        fightIdle();
+        if (playerStamina == stamina && currentChallengePhase() == ChallengePhase::fighting)
+            continue;
+        ++blows;
+        // SDL takes the same rumble again only once the last one is over, as between blows.
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        pollPads();
+    }
+    ASSERT_EQ(currentChallengePhase(), ChallengePhase::playerDown);
+    ASSERT_EQ(static_cast<int>(padRumbles.size()), blows + 1);
+    EXPECT_EQ(padRumbles.front(), 0x5000) << "a blow, as a point";
+    EXPECT_GT(padRumbles.back(), padRumbles.front()) << "the knockdown, as a knock-out";
+    SDL_JoystickClose(pad);
+    SDL_JoystickDetachVirtual(index);
+    pollPads();
 }
 
 TEST_F(Challenge, TheOpponentsKnockOutIsTheFightsOwnAndAnnounced) {
