@@ -10,9 +10,9 @@ namespace {
 constexpr ArmPose drawnBackArm{75.0f, -40.0f, 0.0f, 115.0f, 45.0f};
 constexpr ArmPose extendedArm{50.0f, 120.0f, 0.0f, 0.0f, 90.0f};
 constexpr ArmPose coveredArm{-10.0f, 25.0f, 30.0f, 155.0f, 45.0f};
-// The player's gloves up before the eyes, forearms upright, drawn in towards the middle.
-constexpr ArmPose guardLeftArm{30.0f, 75.0f, 0.0f, 105.0f, 45.0f};
-constexpr ArmPose guardRightArm{30.0f, 75.0f, 0.0f, 105.0f, 45.0f};
+// The player's gloves up before the eyes, forearms upright, drawn in towards the middle (the
+// arms' mirrored axes make one pose serve both).
+constexpr ArmPose guardArm{30.0f, 75.0f, 0.0f, 105.0f, 45.0f};
 constexpr int guardRaiseSteps = 4; // steps to raise the gloves and to lower them
 
 ArmPose savedOpponentRight;
@@ -69,12 +69,12 @@ void applyPlayerGuardArms() {
     savedPlayerRight = playerRightArm;
     if (!challengePlayerGuarding())
         return;
-    // Raised over the first steps of the guard, lowered over its last.
+    // Raised from where the arms are over the first steps of the guard, lowered over its last.
     const int raised = playerGuardLength - playerGuardSteps + 1;
     const int steps = raised < playerGuardSteps ? raised : playerGuardSteps;
     const float t = steps >= guardRaiseSteps ? 1.0f : static_cast<float>(steps) / guardRaiseSteps;
-    playerLeftArm = blend(playerLeftRestPose, guardLeftArm, t);
-    playerRightArm = blend(playerRightRestPose, guardRightArm, t);
+    playerLeftArm = blend(savedPlayerLeft, guardArm, t);
+    playerRightArm = blend(savedPlayerRight, guardArm, t);
 }
 
 void restorePlayerArms() {
