@@ -15,30 +15,28 @@
 
 namespace {
 
-constexpr int labelSize = 14;
+constexpr int hudSize = 14; // the column's letters, and its lines
+constexpr int hudTop = 18;  // from the top to the column's first line
+constexpr int hudRight = 8;
+constexpr float barWidth = 210.0f;
+constexpr float barHeight = 10.0f;
+constexpr int opponentBarLine = 2;
+constexpr int staminaBarLine = 4;
 constexpr int clockSize = 20;
 constexpr int countSize = 100;
 constexpr int flashLength = 12; // the rules' flash, for the fading
 constexpr float flashAlpha = 0.6f;
 
-void drawBar(const HudBar& bar, float fraction, const float colour[3]) {
+// A bar and its frame on the given line of the column; the fill is `fraction` (0 to 1) of it.
+void drawBar(int line, float fraction, const float colour[3]) {
+    const float x = static_cast<float>(textAreaWidth() - hudRight - barWidth);
+    const float y = static_cast<float>(textAreaHeight() - hudTop - line * hudSize + 2);
     glColor3f(0.0f, 0.0f, 0.0f);
-    fillTextUnitQuad(static_cast<float>(bar.x - 2), static_cast<float>(bar.y - 2),
-                     static_cast<float>(bar.width + 4), static_cast<float>(bar.height + 4));
+    fillTextUnitQuad(x - 2, y - 2, barWidth + 4, barHeight + 4);
     glColor3f(0.25f, 0.25f, 0.25f);
-    fillTextUnitQuad(static_cast<float>(bar.x), static_cast<float>(bar.y),
-                     static_cast<float>(bar.width), static_cast<float>(bar.height));
+    fillTextUnitQuad(x, y, barWidth, barHeight);
     glColor3fv(colour);
-    fillTextUnitQuad(static_cast<float>(bar.x), static_cast<float>(bar.y),
-                     static_cast<float>(bar.width) * fraction, static_cast<float>(bar.height));
-}
-
-void printLabel(int x, int y, const char* text) {
-    setFontSize(labelSize);
-    enableTextShadow();
-    setShadowColor3f(0.0f, 0.0f, 0.0f);
-    setTextColor3f(1.0f, 1.0f, 0.0f);
-    printText(x, y, "%s", text);
+    fillTextUnitQuad(x, y, barWidth * fraction, barHeight);
 }
 
 void printCentred(int y, int size, const char* text) {
@@ -70,8 +68,6 @@ void beginTextUnitQuads() {
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_CULL_FACE);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     const float scale = static_cast<float>(textScaleFor(viewport[2], viewport[3]));
@@ -106,29 +102,31 @@ void drawChallengeHud() {
     constexpr float staminaColour[3] = {0.1f, 0.8f, 0.1f};
     constexpr float opponentColour[3] = {1.0f, 0.6f, 0.0f};
     beginTextUnitQuads();
-    drawBar(staminaBar, static_cast<float>(playerStamina) / fullStamina, staminaColour);
-    drawBar(opponentBar, static_cast<float>(opponentPointsLeft()) / (knockOutPoints + 1),
+    drawBar(opponentBarLine, static_cast<float>(opponentPointsLeft()) / (knockOutPoints + 1),
             opponentColour);
+    drawBar(staminaBarLine, static_cast<float>(playerStamina) / fullStamina, staminaColour);
     endTextUnitQuads();
-    printLabel(staminaBar.x, staminaBar.y + staminaBar.height + 4, word(Word::stamina));
-    printLabel(opponentBar.x, opponentBar.y - labelSize - 4, opponentWord());
 
     char clock[16];
     formatClock(clock, sizeof clock, challengeClockSeconds());
-    char line[64];
-    std::snprintf(line, sizeof line, "%s %d  %s", word(Word::roundWord), challengeRound, clock);
-    setFontSize(clockSize);
+    char column[160];
+    // The bars' lines are left empty.
+    std::snprintf(column, sizeof column, "\\c(255 255 255)%s %d  %s\n\\c(255 255 0)%s\n\n%s",
+                  word(Word::roundWord), challengeRound, clock, opponentWord(),
+                  word(Word::stamina));
+    setFontSize(hudSize);
     enableTextShadow();
     setShadowColor3f(0.0f, 0.0f, 0.0f);
     setTextColor3f(1.0f, 1.0f, 1.0f);
-    printText(textAreaWidth() - static_cast<int>(std::strlen(line)) * clockSize - 10,
-              textAreaHeight() - clockSize, "%s", line);
+    printText(textAreaWidth() - hudRight - barWidth, textAreaHeight() - hudTop, "%s", column);
 }
 
 void drawHitFlash() {
     if (hitFlashSteps <= 0)
         return;
     beginTextUnitQuads();
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(1.0f, 0.0f, 0.0f, flashAlpha * static_cast<float>(hitFlashSteps) / flashLength);
     fillTextUnitQuad(0.0f, 0.0f, static_cast<float>(textAreaWidth()),
                      static_cast<float>(textAreaHeight()));

@@ -4,15 +4,8 @@
 // text): the player's stamina and the opponent's remaining points as bars, the round and its
 // clock, the red flash of a blow, the referee's count, and the score of the round at the rest.
 
-// Bars and their frames, left and bottom edges in text units; the fill is `fraction` (0 to 1)
-// of the width.
-struct HudBar {
-    int x, y, width, height;
-};
-inline constexpr HudBar staminaBar{10, 14, 200, 12};
-inline constexpr HudBar opponentBar{430, 432, 200, 12};
-
-// Bars, round and clock; "POINT = n" stays the fight's own.
+// Bars, round and clock in one column in the top-right corner, their words in one print (a frame
+// with them costs little more than one without); "POINT = n" stays the fight's own.
 void drawChallengeHud();
 
 // The whole view reddened, fading over the steps left in hitFlashSteps.
@@ -37,8 +30,8 @@ void printCentredStyled(int y, int size, const float colour[3], const float shad
 // "m:ss" of a number of seconds.
 void formatClock(char* text, int size, int seconds);
 
-// Quads in text units over the whole view: no light, depth or texture; filled even in the
-// wireframe mode. Puts every state back.
+// Quads in text units over the whole view: no light, depth, texture or blending; filled even in
+// the wireframe mode. Puts every state back.
 void beginTextUnitQuads();
 void endTextUnitQuads();
 void fillTextUnitQuad(float x, float y, float width, float height);

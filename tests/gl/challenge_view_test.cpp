@@ -117,10 +117,10 @@ TEST_F(Challenge, BlowsShrinkTheBarFlashJoltThudAndTheRoundsRingTheirBells) {
     EXPECT_EQ(soundRequests(Sound::bell), bells);
 
     float lastWidth = staminaFillWidth();
-    EXPECT_NEAR(lastWidth, 200.0f, 1.0f);
+    EXPECT_NEAR(lastWidth, 210.0f, 1.0f);
     // Twice the size, twice the bar, as every text.
     glViewport(0, 0, 1280, 960);
-    EXPECT_NEAR(staminaFillWidth(), 400.0f, 2.0f);
+    EXPECT_NEAR(staminaFillWidth(), 420.0f, 2.0f);
     resetGlState();
     int blows = 0;
     int thuds = soundRequests(Sound::opponentBlow);
@@ -138,7 +138,7 @@ TEST_F(Challenge, BlowsShrinkTheBarFlashJoltThudAndTheRoundsRingTheirBells) {
         if (playerStamina > 0) {
             const float width = staminaFillWidth();
             EXPECT_LT(width, lastWidth) << "the bar shrinks with the stamina";
-            EXPECT_NEAR(width, 2.0f * playerStamina, 1.0f);
+            EXPECT_NEAR(width, 2.1f * playerStamina, 1.0f);
             lastWidth = width;
         }
         // The flash reddens the middle of the view, and fades with its steps.
