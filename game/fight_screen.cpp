@@ -2,6 +2,8 @@
 
 #include "app/screen.h"
 #include "app/window.h"
+#include "game/challenge_state.h"
+#include "game/challenge_view.h"
 #include "game/controls.h"
 #include "game/fight_scene.h"
 #include "game/fight_tick.h"
@@ -37,6 +39,13 @@ void drawGlove(float side, void (*drawArm)(), const EyePosition& eye) {
     glPopMatrix();
 }
 
+} // namespace
+
+void drawFightGloves(const EyePosition& eye) {
+    drawGlove(leftShoulderSide, drawPlayerLeftArm, eye);
+    drawGlove(rightShoulderSide, drawPlayerRightArm, eye);
+}
+
 void drawFacingOpponent() {
     glPushMatrix();
     {
@@ -46,8 +55,6 @@ void drawFacingOpponent() {
     }
     glPopMatrix();
 }
-
-} // namespace
 
 EyePosition fightEye() {
     const double a = orbitAngle / degreesPerRadian;
@@ -81,20 +88,25 @@ void enterFightScreen(int opponent, int decor) {
     setUpDecorLight(fightDecor);
     glLineWidth(2.0f);
     setFightStartValues();
+    if (challengeOn)
+        startChallengeView();
     playSound(Sound::bell);
     if (fightDecor == cupDecor)
         startCrowdMurmur();
 }
 
 void fightDisplay() {
+    if (challengeOn) {
+        challengeFightDisplay();
+        return;
+    }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
     {
         glLoadIdentity();
         const EyePosition eye = applyFightCamera();
         placeDecorLight(fightDecor);
-        drawGlove(leftShoulderSide, drawPlayerLeftArm, eye);
-        drawGlove(rightShoulderSide, drawPlayerRightArm, eye);
+        drawFightGloves(eye);
         drawFacingOpponent();
         drawDecorScenery(fightDecor);
         printPointCount(fightPoints);
@@ -104,7 +116,9 @@ void fightDisplay() {
 }
 
 void fightIdle() {
-    fightTick();
+    const FightTickResult result = fightTick();
+    if (challengeOn)
+        challengeAfterTick(result);
     knockOutTest();
     glutPostRedisplay();
 }

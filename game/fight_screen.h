@@ -9,7 +9,8 @@ void enterFightScreen(int opponent, int decor);
 
 void fightDisplay();
 
-// One tick: fightTick, then the knock-out test and the redisplay.
+// One tick: fightTick, with the challenge on what the player sees and hears of it, then the
+// knock-out test and the redisplay.
 void fightIdle();
 
 struct EyePosition {
@@ -27,6 +28,12 @@ EyePosition applyFightCamera();
 // the right of the eye (negative: left), below and ahead of it, turned with orbitAngle only,
 // so the gloves stay level whatever the eye height and the side offset.
 void applyGloveFrame(float side, const EyePosition& eye);
+
+// Both gloves in front of the eye, each in its shoulder's frame.
+void drawFightGloves(const EyePosition& eye);
+
+// The opponent's model, turned to face the eye unless its turn is frozen.
+void drawFacingOpponent();
 
 inline constexpr float leftShoulderSide = -0.3f;
 inline constexpr float rightShoulderSide = 0.3f;

@@ -41,6 +41,18 @@ constexpr const char* words[wordCount][languageCount] = {
     {"DEFAITES", "LOSSES"},
     {"NULS", "DRAWS"},
     {"KO RAPIDE", "FASTEST KO"},
+    {"ENDURANCE", "STAMINA"},
+    {"REPRISE", "ROUND"},
+    {"REPOS", "REST"},
+    {"COUPS PORTES", "PUNCHES LANDED"},
+    {"COUPS RECUS", "BLOWS TAKEN"},
+    {"PROCHAINE REPRISE", "NEXT ROUND"},
+    {"DEBOUT", "GET UP"},
+    {"DECISION", "DECISION"},
+    {"VICTOIRE", "YOU WIN"},
+    {"DEFAITE", "YOU LOSE"},
+    {"MATCH NUL", "DRAW"},
+    {"JUGES", "CARDS"},
 };
 
 } // namespace

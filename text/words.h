@@ -45,6 +45,18 @@ enum class Word {
     recordLosses,
     recordDraws,
     recordFastest,
+    stamina,
+    roundWord, // before the round's number
+    restHeading,
+    pointsLanded,
+    blowsTaken,
+    nextRound,
+    getUp,
+    decision,
+    playerWins,
+    opponentWins,
+    drawResult,
+    cards,
     count,
 };
 inline constexpr int wordCount = static_cast<int>(Word::count);

@@ -1,0 +1,166 @@
+#include "game/challenge_hud.h"
+
+#include "app/window.h"
+#include "game/challenge_rules.h"
+#include "game/knockout.h"
+#include "game/state.h"
+#include "text/bitmap_font.h"
+#include "text/print_text.h"
+#include "text/words.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr int hudSize = 14; // the column's letters, and its lines
+constexpr int hudTop = 18;  // from the top to the column's first line
+constexpr int hudRight = 8;
+constexpr float barWidth = 210.0f;
+constexpr float barHeight = 10.0f;
+constexpr int opponentBarLine = 2;
+constexpr int staminaBarLine = 4;
+constexpr int clockSize = 20;
+constexpr int countSize = 100;
+constexpr int flashLength = 12; // the rules' flash, for the fading
+constexpr float flashAlpha = 0.6f;
+
+// A bar and its frame on the given line of the column; the fill is `fraction` (0 to 1) of it.
+void drawBar(int line, float fraction, const float colour[3]) {
+    const float x = static_cast<float>(textAreaWidth() - hudRight - barWidth);
+    const float y = static_cast<float>(textAreaHeight() - hudTop - line * hudSize + 2);
+    glColor3f(0.0f, 0.0f, 0.0f);
+    fillTextUnitQuad(x - 2, y - 2, barWidth + 4, barHeight + 4);
+    glColor3f(0.25f, 0.25f, 0.25f);
+    fillTextUnitQuad(x, y, barWidth, barHeight);
+    glColor3fv(colour);
+    fillTextUnitQuad(x, y, barWidth * fraction, barHeight);
+}
+
+void printCentred(int y, int size, const char* text) {
+    printText(centredTextX(textAreaWidth(), static_cast<int>(std::strlen(text)), size), y, "%s",
+              text);
+}
+
+const char* opponentWord() {
+    switch (fightOpponent) {
+    case radovEzeBlack:
+        return word(Word::radovEzeBlack);
+    case didaVud:
+        return word(Word::didaVud);
+    default:
+        return word(Word::radovEze);
+    }
+}
+
+} // namespace
+
+void formatClock(char* text, int size, int seconds) {
+    std::snprintf(text, static_cast<std::size_t>(size), "%d:%02d", seconds / 60, seconds % 60);
+}
+
+void beginTextUnitQuads() {
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_POLYGON_BIT | GL_COLOR_BUFFER_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_CULL_FACE);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    const float scale = static_cast<float>(textScaleFor(viewport[2], viewport[3]));
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, viewport[2], 0, viewport[3], -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glScalef(scale, scale, 1.0f);
+}
+
+void endTextUnitQuads() {
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glPopAttrib();
+}
+
+void fillTextUnitQuad(float x, float y, float width, float height) {
+    glBegin(GL_QUADS);
+    glVertex2f(x, y);
+    glVertex2f(x + width, y);
+    glVertex2f(x + width, y + height);
+    glVertex2f(x, y + height);
+    glEnd();
+}
+
+void drawChallengeHud() {
+    constexpr float staminaColour[3] = {0.1f, 0.8f, 0.1f};
+    constexpr float opponentColour[3] = {1.0f, 0.6f, 0.0f};
+    beginTextUnitQuads();
+    drawBar(opponentBarLine, static_cast<float>(opponentPointsLeft()) / (knockOutPoints + 1),
+            opponentColour);
+    drawBar(staminaBarLine, static_cast<float>(playerStamina) / fullStamina, staminaColour);
+    endTextUnitQuads();
+
+    char clock[16];
+    formatClock(clock, sizeof clock, challengeClockSeconds());
+    char column[160];
+    // The bars' lines are left empty.
+    std::snprintf(column, sizeof column, "\\c(255 255 255)%s %d  %s\n\\c(255 255 0)%s\n\n%s",
+                  word(Word::roundWord), challengeRound, clock, opponentWord(),
+                  word(Word::stamina));
+    setFontSize(hudSize);
+    enableTextShadow();
+    setShadowColor3f(0.0f, 0.0f, 0.0f);
+    setTextColor3f(1.0f, 1.0f, 1.0f);
+    printText(textAreaWidth() - hudRight - barWidth, textAreaHeight() - hudTop, "%s", column);
+}
+
+void drawHitFlash() {
+    if (hitFlashSteps <= 0)
+        return;
+    beginTextUnitQuads();
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(1.0f, 0.0f, 0.0f, flashAlpha * static_cast<float>(hitFlashSteps) / flashLength);
+    fillTextUnitQuad(0.0f, 0.0f, static_cast<float>(textAreaWidth()),
+                     static_cast<float>(textAreaHeight()));
+    endTextUnitQuads();
+}
+
+void printCentredStyled(int y, int size, const float colour[3], const float shadow[3],
+                        const char* text) {
+    setFontSize(size);
+    enableTextShadow();
+    setShadowColor3f(shadow[0], shadow[1], shadow[2]);
+    setTextColor3f(colour[0], colour[1], colour[2]);
+    printCentred(y, size, text);
+}
+
+void printCountTexts() {
+    if (countNumber > 0) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%d", countNumber);
+        printCentredStyled(textAreaHeight() / 2 - countSize / 2, countSize, hudRed, hudBlack,
+                           number);
+    }
+    printCentredStyled(60, clockSize, hudBlue, hudWhite, word(Word::getUp));
+}
+
+void printRestTexts() {
+    constexpr int headingSize = 40;
+    const int middle = textAreaHeight() / 2;
+    printCentredStyled(middle + 60, headingSize, hudYellow, hudBlack, word(Word::restHeading));
+    char line[64];
+    std::snprintf(line, sizeof line, "%s %d", word(Word::pointsLanded), roundPointsLanded);
+    printCentredStyled(middle + 10, clockSize, hudWhite, hudBlack, line);
+    std::snprintf(line, sizeof line, "%s %d", word(Word::blowsTaken), roundBlowsTaken);
+    printCentredStyled(middle - 20, clockSize, hudWhite, hudBlack, line);
+    std::snprintf(line, sizeof line, "%s %d", word(Word::nextRound), challengeRound + 1);
+    printCentredStyled(middle - 60, clockSize, hudYellow, hudBlack, line);
+}
