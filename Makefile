@@ -34,7 +34,7 @@ STEPS ?= 1000000
 SEED ?= 20240607
 
 .PHONY: all run test test-release test-sanitize test-fuzz fuzz fuzz-build soak soak-replays sanitize-build \
-	bench bench-full-screen bench-latency memcheck deps deps-run tests-on clean install package assets \
+	bench bench-full-screen bench-latency bench-challenge memcheck deps deps-run tests-on clean install package assets \
 	screenshots windows test-windows bench-windows
 
 all:
@@ -115,6 +115,8 @@ bench: all
 	$(MAKE) bench-full-screen
 	@echo
 	$(MAKE) bench-latency
+	@echo
+	$(MAKE) bench-challenge
 
 # The full-screen figures run in an Xvfb of their own: it holds a 1920x1080 window, and draws
 # with llvmpipe whatever display the developer has.
@@ -138,6 +140,11 @@ bench-latency: all
 	cmake --build $(BUILD) -j $(JOBS) --target pace_bench swap_probe virtual_pad
 	$(FULL_SCREEN_XVFB) ./$(BUILD)/bench/pace_bench ./$(BUILD)/bench/libswap_probe.so \
 		./$(BUILD)/libvirtual_pad.so ./$(BUILD)/ruko $(COMPARE)
+
+# A fight's frame with the challenge off and on, in turns, on one llvmpipe thread.
+bench-challenge: all
+	cmake --build $(BUILD) -j $(JOBS) --target challenge_frames
+	LP_NUM_THREADS=1 $(WITH_DISPLAY) ./$(BUILD)/bench/challenge_frames
 
 # The real game under valgrind through every screen, keys and a virtual pad: no error, nothing
 # definitely lost but what tools/memcheck.supp lets through (the GL driver's, GLUT's and SDL's
