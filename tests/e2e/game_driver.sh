@@ -55,9 +55,25 @@ expect_game_running() {
         fail_test "the game ended $1: $(tail -n 5 "$SCRATCH/stderr" 2>/dev/null)"
 }
 
+# A process and those it started, by their ids.
+process_tree() {
+    local child
+    echo "$1"
+    for child in $(pgrep -P "$1"); do process_tree "$child"; done
+}
+
+# Ends the game and what runs under it (the game under strace, Wine's programs): asked first,
+# killed after five seconds.
 stop_game() {
     if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then
-        kill "$GAME_PID" 2>/dev/null || true
+        local pids
+        pids=$(process_tree "$GAME_PID")
+        kill $pids 2>/dev/null || true
+        for _ in $(seq 1 50); do
+            kill -0 "$GAME_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -KILL $pids 2>/dev/null || true
         wait "$GAME_PID" 2>/dev/null || true
     fi
     GAME_PID=""
@@ -77,15 +93,16 @@ end_test() {
 }
 trap end_test EXIT
 
-# The game's window, once it shows (20 s at most, failing at once if the game ends). The window
-# carries no process id: the game must be the only RUKO on this display.
+# The game's window, once it shows (20 s at most, failing at once if the game ends), looked for
+# every half second as xdotool's --sync does. The window carries no process id: the game must
+# be the only RUKO on this display.
 find_game_window() {
     local window
-    for _ in $(seq 1 200); do
+    for _ in $(seq 1 40); do
         window=$(xdotool search --onlyvisible --name '^RUKO$' 2>/dev/null | head -n 1) || true
         [ -n "$window" ] && echo "$window" && return 0
         expect_game_running "before its window showed"
-        sleep 0.1
+        sleep 0.5
     done
     fail_test "no RUKO window"
 }
