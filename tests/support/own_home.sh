@@ -16,8 +16,11 @@ own_home() {
     for name in home config state data cache; do
         rm -rf "${folder:?}/$name" && mkdir -m 700 "$folder/$name" || return 1
     done
-    export RUKO_OWN_HOME=$folder HOME=$folder/home XDG_CONFIG_HOME=$folder/config XDG_STATE_HOME=$folder/state \
-        XDG_DATA_HOME=$folder/data XDG_CACHE_HOME=$folder/cache
+    export RUKO_OWN_HOME=$folder HOME=$folder/home XDG_CONFIG_HOME=$folder/config \
+        XDG_STATE_HOME=$folder/state XDG_DATA_HOME=$folder/data XDG_CACHE_HOME=$folder/cache
+    # Mesa's shader cache is kept beside, for every test of the run: an empty one makes each
+    # start of the game draw its first frame half a second later.
+    export MESA_SHADER_CACHE_DIR=${folder%/*}/shader_cache
 }
 
 if [[ ${BASH_SOURCE[0]} != "$0" ]]; then

@@ -78,12 +78,13 @@ timeout 60 wine "$SCRATCH/copy/ruko.exe" >"$SCRATCH/missing" 2>/dev/null || stat
 [[ $status == 1 && $(cat "$SCRATCH/missing") == $'File Not Found : Data/fontGray.tga\r\nFile Not Found : Data/ring1.bmp\r' ]] ||
     fail "without Data/: status $status, '$(cat "$SCRATCH/missing")'"
 
-# The message boxes standing: Wine makes them dialogs, the game's window a normal one. Their
-# size is their text's (a long path makes them wider than the game's window).
+# The message boxes standing: windows of the game's title that cannot be resized (Wine gives
+# them a maximum size), unlike the game's window. Their size is their text's: a long path
+# makes them wider than the game's window.
 message_boxes() {
     local window
     for window in $(xdotool search --onlyvisible --name '^RUKO$' 2>/dev/null); do
-        xprop -id "$window" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q '_NET_WM_WINDOW_TYPE_DIALOG' &&
+        xprop -id "$window" WM_NORMAL_HINTS 2>/dev/null | grep -q 'program specified maximum size' &&
             echo "$window"
     done
     return 0
