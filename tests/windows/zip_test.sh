@@ -92,8 +92,12 @@ message_boxes() {
 
 # Started as by a double-click, with no output, and bad settings in an APPDATA named in Greek
 # (outside code page 1252; set by cmd, as Wine sets its own): one message box lists them (text in
-# Wine's trace), the game goes on to Data/'s message box, whose OK ends it with status 1.
-appdata=$SCRATCH/Ελένη
+# Wine's trace), the game goes on to Data/'s message box, whose OK ends it with status 1. The
+# APPDATA is a short one outside the clone: Wine's trace cuts a box's text at a fixed length,
+# and the text names the file.
+short=$(mktemp -d /tmp/ruko-zip.XXXXXX)
+trap 'end_test; rm -rf "$short"' EXIT
+appdata=$short/Ελένη
 mkdir -p "$appdata/ruko"
 printf '[keys]\nbogus\n[sound]\nvolume = 300\n' >"$appdata/ruko/ruko.conf"
 LC_ALL=C.UTF-8 WINEDEBUG=-all,+msgbox wine cmd /c "set APPDATA=$(game_path "$appdata")&& start \
