@@ -117,6 +117,11 @@ start_game() {
     [ "$(xdotool search --onlyvisible --name '^RUKO$' | wc -l)" = 1 ] ||
         fail "another RUKO window is open on this display"
     focus_game
+    # The window stays black until the first frame is drawn, later on a busy machine.
+    for _ in $(seq 1 50); do
+        [ "$(convert "$(shoot first_frame)" -format '%[max]' info:)" != 0 ] && break
+        sleep 0.2
+    done
     # Let the first frames draw.
     sleep 0.5
 }
