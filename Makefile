@@ -8,6 +8,9 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 # Under no display, tests and tools that need X run inside a virtual one.
 WITH_DISPLAY := $(if $(DISPLAY),,$(XVFB))
+# What starts the game runs with empty home, settings and state folders of its own under
+# $(BUILD)/homes/TARGET, never the player's (the tests' own are made by tests/CMakeLists.txt).
+OWN_HOME = bash tests/support/own_home.sh $(BUILD)/homes/$@
 # Leaks are valgrind's to find (make memcheck): the GL driver's own allocations, freed only
 # with a driver that is unloaded by then, would drown ours here.
 SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -85,15 +88,16 @@ test-sanitize: sanitize-build
 
 # Sound plays on OpenAL Soft's silent device, which mixes as a real one does.
 soak: sanitize-build
-	ALSOFT_DRIVERS=null RUKO_SOAK_STEPS=$(STEPS) RUKO_SOAK_SEED=$(SEED) $(SANITIZE_ENV) $(WITH_DISPLAY) \
-		./$(SANITIZE_BUILD)/tests/soak_test --gtest_filter=SoakTest.EveryScreenForLongWithoutGrowth
+	ALSOFT_DRIVERS=null RUKO_SOAK_STEPS=$(STEPS) RUKO_SOAK_SEED=$(SEED) $(SANITIZE_ENV) $(OWN_HOME) \
+		$(WITH_DISPLAY) ./$(SANITIZE_BUILD)/tests/soak_test \
+		--gtest_filter=SoakTest.EveryScreenForLongWithoutGrowth
 
 # `make soak-replays`: random sessions recorded and checked by the game, new seeds for that long.
 SOAK_SECONDS ?= 600
 soak-replays: tests-on
 	$(MAKE) all
-	ALSOFT_DRIVERS=null $(WITH_DISPLAY) ./$(BUILD)/tests/replay_soak ./$(BUILD)/ruko $(BUILD)/soak \
-		--seconds $(SOAK_SECONDS)
+	ALSOFT_DRIVERS=null $(OWN_HOME) $(WITH_DISPLAY) ./$(BUILD)/tests/replay_soak ./$(BUILD)/ruko \
+		$(BUILD)/soak --seconds $(SOAK_SECONDS)
 
 fuzz-build:
 	@test -f $(FUZZ_BUILD)/CMakeCache.txt || cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=$(FUZZ_CXX)
@@ -109,7 +113,7 @@ test-fuzz:
 # and the latency and pacing figures below (see docs/PERFORMANCE.md).
 bench: all
 	cmake --build $(BUILD) -j $(JOBS) --target ruko_bench bare_window swap_probe
-	$(WITH_DISPLAY) ./$(BUILD)/bench/ruko_bench ./$(BUILD)/ruko ./$(BUILD)/bench/bare_window \
+	$(OWN_HOME) $(WITH_DISPLAY) ./$(BUILD)/bench/ruko_bench ./$(BUILD)/ruko ./$(BUILD)/bench/bare_window \
 		./$(BUILD)/bench/libswap_probe.so
 	@echo
 	$(MAKE) bench-full-screen
@@ -126,9 +130,9 @@ FULL_SCREEN_XVFB := xvfb-run -a -s "-screen 0 1920x1080x24 -noreset"
 # what each screen's frame asks of GL and how many fragments a pixel gets (about a minute).
 bench-full-screen: all
 	cmake --build $(BUILD) -j $(JOBS) --target full_screen_bench scene_probe
-	$(FULL_SCREEN_XVFB) ./$(BUILD)/bench/full_screen_bench
+	$(OWN_HOME) $(FULL_SCREEN_XVFB) ./$(BUILD)/bench/full_screen_bench
 	@echo
-	$(FULL_SCREEN_XVFB) ./$(BUILD)/bench/scene_probe
+	$(OWN_HOME) $(FULL_SCREEN_XVFB) ./$(BUILD)/bench/scene_probe
 
 # Key-to-frame latency on the punch bag, and the pace of four screens (steps and frames a
 # second, a key's frame), alone, then the same at 1920x1080 on one llvmpipe thread (about three
@@ -138,7 +142,7 @@ bench-full-screen: all
 COMPARE ?=
 bench-latency: all
 	cmake --build $(BUILD) -j $(JOBS) --target pace_bench swap_probe virtual_pad
-	$(FULL_SCREEN_XVFB) ./$(BUILD)/bench/pace_bench ./$(BUILD)/bench/libswap_probe.so \
+	$(OWN_HOME) $(FULL_SCREEN_XVFB) ./$(BUILD)/bench/pace_bench ./$(BUILD)/bench/libswap_probe.so \
 		./$(BUILD)/libvirtual_pad.so ./$(BUILD)/ruko $(COMPARE)
 
 # A fight's frame with the challenge off and on, in turns, on one llvmpipe thread.
@@ -180,7 +184,7 @@ test-windows: windows tests-on
 bench-windows: windows all
 	cmake --build $(BUILD) -j $(JOBS) --target fight_frames
 	cmake --build $(WINDOWS_GAME_BUILD) -j $(JOBS) --target fight_frames
-	xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ./bench/wine_bench.sh \
+	$(OWN_HOME) xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ./bench/wine_bench.sh \
 		$(BUILD)/bench/fight_frames $(WINDOWS_GAME_BUILD)/fight_frames.exe \
 		$(WINDOWS_BUILD)/ruko-*-win64.zip $(WINDOWS_BUILD)/bench
 

@@ -71,7 +71,7 @@ if(BUILD_TESTING)
     find_package(GTest REQUIRED)
     add_executable(glove_icon_test tests/install/glove_icon_test.cpp)
     target_link_libraries(glove_icon_test PRIVATE ruko_glove_icon GTest::gtest GTest::gtest_main)
-    add_test(NAME unit.glove_icon_test COMMAND glove_icon_test)
+    ruko_test(unit.glove_icon_test $<TARGET_FILE:glove_icon_test>)
 endif()
 
 # `cpack -G DEB` (or `make package` at the top) builds ruko_<version>_<arch>.deb.

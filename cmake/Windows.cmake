@@ -60,17 +60,22 @@ include(CPack)
 enable_testing()
 set(RUKO_WINE_DIR ${CMAKE_BINARY_DIR}/wine)
 set(RUKO_UNZIPPED ${RUKO_WINE_DIR}/unzipped/${RUKO_ZIP_FOLDER})
-set(RUKO_UNDER_WINE bash ${CMAKE_SOURCE_DIR}/tests/windows/under_wine.sh ${RUKO_WINE_DIR}/prefix)
-add_test(NAME wine.prefix COMMAND ${RUKO_UNDER_WINE} bash ${CMAKE_SOURCE_DIR}/tests/windows/wine_prefix.sh
+# Each with empty home folders of its own, as the native tests (tests/support/own_home.sh).
+function(ruko_wine_test name)
+    add_test(NAME wine.${name} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/support/own_home.sh
+        ${RUKO_WINE_DIR}/homes/${name} bash ${CMAKE_SOURCE_DIR}/tests/windows/under_wine.sh
+        ${RUKO_WINE_DIR}/prefix ${ARGN})
+endfunction()
+ruko_wine_test(prefix bash ${CMAKE_SOURCE_DIR}/tests/windows/wine_prefix.sh
     ${RUKO_ZIP_OUTPUT}/${RUKO_ZIP_NAME}.zip ${RUKO_WINE_DIR}/unzipped)
 foreach(test windows/zip_test e2e/menus_test e2e/fight_test e2e/replay_test)
     get_filename_component(name ${test} NAME)
-    add_test(NAME wine.${name} COMMAND ${RUKO_UNDER_WINE} bash ${CMAKE_SOURCE_DIR}/tests/${test}.sh
-        ${RUKO_UNZIPPED}/ruko.exe ${RUKO_UNZIPPED} ${RUKO_WINE_DIR}/${name})
+    ruko_wine_test(${name} bash ${CMAKE_SOURCE_DIR}/tests/${test}.sh ${RUKO_UNZIPPED}/ruko.exe
+        ${RUKO_UNZIPPED} ${RUKO_WINE_DIR}/${name})
     set_tests_properties(wine.${name} PROPERTIES FIXTURES_REQUIRED wine)
 endforeach()
-add_test(NAME wine.end COMMAND ${RUKO_UNDER_WINE} sh -c "wineserver -k 2>/dev/null || true")
+ruko_wine_test(end sh -c "wineserver -k 2>/dev/null || true")
 set_tests_properties(wine.prefix PROPERTIES FIXTURES_SETUP wine)
 set_tests_properties(wine.end PROPERTIES FIXTURES_CLEANUP wine)
-set_tests_properties(wine.prefix wine.zip_test wine.menus_test wine.fight_test wine.end PROPERTIES
-    TIMEOUT 300 SKIP_RETURN_CODE 77)
+set_tests_properties(wine.prefix wine.zip_test wine.menus_test wine.fight_test wine.replay_test wine.end
+    PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77)

@@ -42,7 +42,10 @@ for package in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
     [[ "$status" == "install ok installed" ]] || missing+=("$package")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+if [[ ${#missing[@]} -eq 0 ]]; then
+    echo "Nothing to install: every package that make $1 needs is here."
+    exit 0
+fi
 
 if [[ $(id -u) -ne 0 ]]; then
     echo "Missing packages: ${missing[*]}" >&2

@@ -25,6 +25,8 @@ alsoft=$(mktemp /tmp/ruko_memcheck_alsoft.XXXXXX)
 printf '[general]\ndrivers=null\nperiod_size=8192\n' >"$alsoft"
 game_pid=
 trap 'rm -rf "$count" "$alsoft" "$pad_dir"; [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null' EXIT
+# Empty home, settings and state folders: never the player's.
+source "$here/../tests/support/own_home.sh" "$pad_dir/home"
 
 fail() {
     echo "memcheck: $*" >&2
@@ -155,7 +157,7 @@ punches 21 # 42 points at the closest distance: knocked out
 wait_frames 10
 # The yellow letters "KO" in the middle of the window.
 shot="$(dirname "$log")/knockout.png"
-import -window "$window" "$shot"
+timeout 60 import -window "$window" "$shot" || fail "no picture of the knock-out"
 yellow=$(convert "$shot" -crop 160x70+240+205 +repage -fuzz 12% -fill black +opaque "rgb(255,255,0)" \
     -fill white -opaque "rgb(255,255,0)" -format '%[fx:int(mean*w*h+0.5)]' info:)
 ((yellow > 200)) || fail "no knock-out after 42 punches at the closest distance ($shot)"

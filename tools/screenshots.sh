@@ -69,7 +69,8 @@ picture() {
         sleep 0.1
     done
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^RUKO$' | head -n 1)
-    import -window "$window" "$SHOTS/$name.png"
+    # import waits for a click on a window when the one named is gone.
+    timeout 20 import -window "$window" "$SHOTS/$name.png"
     kill "$pid" && wait "$pid" || true
     # No dates in the file.
     convert "$SHOTS/$name.png" -strip "$OUT/$name.png"
@@ -119,8 +120,8 @@ every_screen() {
     picture training_finished end
 }
 
-# The player's own settings left out; then English.
-export XDG_CONFIG_HOME="$SHOTS/config"
+# The player's own settings and recordings left out; then English.
+source "$SOURCE/tests/support/own_home.sh" "$SHOTS/home"
 every_screen
 mkdir -p "$XDG_CONFIG_HOME/ruko"
 printf '[display]\nlanguage = en\n' >"$XDG_CONFIG_HOME/ruko/ruko.conf"

@@ -13,6 +13,11 @@ RUKO_SOURCE=$(readlink -f "$2")
 SCRATCH=$3
 mkdir -p "$SCRATCH"
 SCRATCH=$(readlink -f "$SCRATCH")
+# The tests run under tests/support/own_home.sh: a script started by hand gets empty home,
+# settings and state folders of its own here, never the player's.
+if [ "${RUKO_OWN_HOME:-}/home" != "${HOME:-}" ]; then
+    source "$(dirname "${BASH_SOURCE[0]}")/../support/own_home.sh" "$SCRATCH/own_home"
+fi
 
 if [ "${RUKO_UNDER_WINE:-}" = 1 ]; then
     GAME_RUNNER=(wine)
@@ -36,14 +41,71 @@ fail() {
     exit 1
 }
 
+# fail, also from a subshell (as in "$(shoot title)"), where it ends the test itself.
+trap 'exit 1' USR1
+fail_test() {
+    echo "FAIL: $*" >&2
+    [ "$BASHPID" = "$$" ] || kill -USR1 "$$"
+    exit 1
+}
+
+# Fails at once when the game that a wait is for has ended.
+expect_game_running() {
+    [ -z "$GAME_PID" ] || kill -0 "$GAME_PID" 2>/dev/null ||
+        fail_test "the game ended $1: $(tail -n 5 "$SCRATCH/stderr" 2>/dev/null)"
+}
+
+# A process and those it started, by their ids.
+process_tree() {
+    local child
+    echo "$1"
+    for child in $(pgrep -P "$1"); do process_tree "$child"; done
+}
+
+# Ends the game and what runs under it (the game under strace, Wine's programs): asked first,
+# killed after five seconds.
 stop_game() {
     if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then
-        kill "$GAME_PID" 2>/dev/null || true
+        local pids
+        pids=$(process_tree "$GAME_PID")
+        kill $pids 2>/dev/null || true
+        for _ in $(seq 1 50); do
+            kill -0 "$GAME_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -KILL $pids 2>/dev/null || true
         wait "$GAME_PID" 2>/dev/null || true
     fi
     GAME_PID=""
 }
-trap stop_game EXIT
+
+# What a test starts besides the game (a second game, a window that takes the focus), ended
+# with it.
+OTHER_PIDS=()
+
+# Nothing is left standing, however the test ends: under Wine, whatever still runs in the
+# test's own prefix (a message box, a program that cmd started) ends with its server.
+end_test() {
+    stop_game
+    local pid
+    for pid in "${OTHER_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    if [ "${RUKO_UNDER_WINE:-}" = 1 ]; then wineserver -k 2>/dev/null || true; fi
+}
+trap end_test EXIT
+
+# The game's window, once it shows (20 s at most, failing at once if the game ends), looked for
+# every half second as xdotool's --sync does. The window carries no process id: the game must
+# be the only RUKO on this display.
+find_game_window() {
+    local window
+    for _ in $(seq 1 40); do
+        window=$(xdotool search --onlyvisible --name '^RUKO$' 2>/dev/null | head -n 1) || true
+        [ -n "$window" ] && echo "$window" && return 0
+        expect_game_running "before its window showed"
+        sleep 0.5
+    done
+    fail_test "no RUKO window"
+}
 
 # Starts the game (with the given options) with its standard output captured, waits for its
 # window and focuses it.
@@ -51,12 +113,15 @@ start_game() {
     (cd "$RUKO_SOURCE" && exec "${GAME_RUNNER[@]}" "$RUKO_BINARY" "$@") >"$GAME_STDOUT" \
         2>"$SCRATCH/stderr" &
     GAME_PID=$!
-    # The window carries no process id: the game must be the only RUKO on this display.
-    GAME_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^RUKO$' | head -n 1) ||
-        fail "no RUKO window"
+    GAME_WINDOW=$(find_game_window)
     [ "$(xdotool search --onlyvisible --name '^RUKO$' | wc -l)" = 1 ] ||
         fail "another RUKO window is open on this display"
     focus_game
+    # The window stays black until the first frame is drawn, later on a busy machine.
+    for _ in $(seq 1 50); do
+        [ "$(convert "$(shoot first_frame)" -format '%[max]' info:)" != 0 ] && break
+        sleep 0.2
+    done
     # Let the first frames draw.
     sleep 0.5
 }
@@ -148,6 +213,7 @@ wait_step() {
     for _ in $(seq 1 1200); do
         awk -v n=$(($1 + 2)) '$1 + 0 >= n { found = 1 } END { exit !found }' "$LIVE_REPLAY" &&
             return 0
+        expect_game_running "before step $1 of the recording"
         sleep 0.05
     done
     fail "the playback did not reach step $1: $(cat "$SCRATCH/stderr")"
@@ -189,6 +255,7 @@ key_steps() {
 wait_handover() {
     for _ in $(seq 1 1200); do
         grep -q 'played to its end; the game is yours' "$SCRATCH/stderr" && return 0
+        expect_game_running "before the playback's end"
         sleep 0.05
     done
     fail "the playback did not end: $(cat "$SCRATCH/stderr")"
@@ -207,10 +274,15 @@ wait_game_exit() {
     GAME_PID=""
 }
 
-# Saves the window's picture as $SCRATCH/NAME.png and prints the path.
+# Saves the window's picture as $SCRATCH/NAME.png and prints the path. import waits for a
+# click to choose a window when the one named is gone: the game must be there, and import is
+# given seconds.
 shoot() {
     local path="$SCRATCH/$1.png"
-    import -window "$GAME_WINDOW" "$path"
+    expect_game_running "before the picture $1"
+    rm -f "$path"
+    timeout 10 import -window "$GAME_WINDOW" "$path" 2>"$SCRATCH/import.err" && [ -s "$path" ] ||
+        fail_test "no picture $1 of the game's window: $(cat "$SCRATCH/import.err")"
     echo "$path"
 }
 
@@ -380,7 +452,8 @@ start_pad_game() {
     ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
         LD_PRELOAD="$(dirname "$RUKO_BINARY")/libvirtual_pad.so" RUKO_PAD_SCRIPT="$PAD_FIFO" \
         RUKO_PAD_LOG="$PAD_LOG" start_game "$@"
-    [ -n "${RUKO_PAD_FAIL:-}" ] || exec 3>"$PAD_FIFO"
+    # Read and write: opening it to write alone would wait for a game that may never read it.
+    [ -n "${RUKO_PAD_FAIL:-}" ] || exec 3<>"$PAD_FIFO"
 }
 
 pad() {
@@ -389,6 +462,7 @@ pad() {
     echo "$*" >&3
     for _ in $(seq 1 600); do
         (($(grep -c '^done' "$PAD_LOG" 2>/dev/null || true) > done_before)) && return 0
+        expect_game_running "before the virtual pad carried out: $*"
         sleep 0.05
     done
     fail "the virtual pad did not carry out: $*"

@@ -24,7 +24,7 @@ cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$SCRATCH" >"$SCRATCH/cp
     { cat "$SCRATCH/cpack.log" >&2; fail "cpack"; }
 
 purge() {
-    stop_game
+    end_test
     dpkg --purge ruko >>"$SCRATCH/dpkg.log" 2>&1 || true
 }
 trap purge EXIT

@@ -12,7 +12,7 @@ rating_letters() { count_colour "$1" 560x40+40+265 0 255 0; }
 start_pad_game --mute
 # A pressed while another window has the focus, then while hidden: nothing, then or later.
 xmessage -geometry +700+0 elsewhere & MESSAGE_PID=$!
-trap 'kill "$MESSAGE_PID" 2>/dev/null || true; stop_game' EXIT
+OTHER_PIDS+=("$MESSAGE_PID")
 timeout 5 xdotool windowfocus --sync "$(timeout 10 xdotool search --sync --onlyvisible \
     --name '^xmessage$' | head -n 1)" || fail "cannot focus xmessage"
 pad tap a

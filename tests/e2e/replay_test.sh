@@ -166,6 +166,7 @@ if [ "${RUKO_UNDER_WINE:-}" != 1 ]; then
     press_keys Return Down
     (cd "$RUKO_SOURCE" && exec "$RUKO_BINARY" --mute) >/dev/null 2>"$SCRATCH/second_stderr" &
     second=$!
+    OTHER_PIDS+=("$second")
     for _ in $(seq 1 100); do
         grep -q 'this one records into' "$SCRATCH/second_stderr" && break
         sleep 0.1

@@ -118,9 +118,10 @@ ticks=$(sounds_heard $TICK_BAND | grep -c .) || true
 ((ticks >= 1 && ticks <= 5)) || fail "the setup's five ticks expected alone, heard $ticks"
 XDG_CONFIG_HOME="$SCRATCH/config"
 
-# Killed at the rename: the old file whole, the new one whole beside it.
+# Killed at the rename: the old file whole, the new one whole beside it. Mesa's shader cache,
+# empty in the test's own cache folder, would rename its new files first.
 cp "$conf" "$SCRATCH/before.conf"
-GAME_RUNNER=(strace -f -o /dev/null -e trace=rename,renameat,renameat2
+GAME_RUNNER=(env MESA_SHADER_CACHE_DISABLE=true strace -f -o /dev/null -e trace=rename,renameat,renameat2
     -e inject=rename,renameat,renameat2:signal=KILL)
 start_game --setup
 # With the mouse: the language's row, then SAVE's.

@@ -78,10 +78,26 @@ timeout 60 wine "$SCRATCH/copy/ruko.exe" >"$SCRATCH/missing" 2>/dev/null || stat
 [[ $status == 1 && $(cat "$SCRATCH/missing") == $'File Not Found : Data/fontGray.tga\r\nFile Not Found : Data/ring1.bmp\r' ]] ||
     fail "without Data/: status $status, '$(cat "$SCRATCH/missing")'"
 
+# The message boxes standing: windows of the game's title that cannot be resized (Wine gives
+# them a maximum size), unlike the game's window. Their size is their text's: a long path
+# makes them wider than the game's window.
+message_boxes() {
+    local window
+    for window in $(xdotool search --onlyvisible --name '^RUKO$' 2>/dev/null); do
+        xprop -id "$window" WM_NORMAL_HINTS 2>/dev/null | grep -q 'program specified maximum size' &&
+            echo "$window"
+    done
+    return 0
+}
+
 # Started as by a double-click, with no output, and bad settings in an APPDATA named in Greek
 # (outside code page 1252; set by cmd, as Wine sets its own): one message box lists them (text in
-# Wine's trace), the game goes on to Data/'s message box, whose OK ends it with status 1.
-appdata=$SCRATCH/Ελένη
+# Wine's trace), the game goes on to Data/'s message box, whose OK ends it with status 1. The
+# APPDATA is a short one outside the clone: Wine's trace cuts a box's text at a fixed length,
+# and the text names the file.
+short=$(mktemp -d /tmp/ruko-zip.XXXXXX)
+trap 'end_test; rm -rf "$short"' EXIT
+appdata=$short/Ελένη
 mkdir -p "$appdata/ruko"
 printf '[keys]\nbogus\n[sound]\nvolume = 300\n' >"$appdata/ruko/ruko.conf"
 LC_ALL=C.UTF-8 WINEDEBUG=-all,+msgbox wine cmd /c "set APPDATA=$(game_path "$appdata")&& start \
@@ -90,11 +106,11 @@ GAME_PID=$!
 for what in settings Data/; do
     box=""
     for _ in $(seq 100); do
-        for window in $(xdotool search --onlyvisible --name '^RUKO$' 2>/dev/null); do
-            eval "$(xdotool getwindowgeometry --shell "$window")"
-            if ((WIDTH < 640)) && [[ $window != "${clicked:-}" ]]; then box=$window; fi
+        for window in $(message_boxes); do
+            [[ $window != "${clicked:-}" ]] && box=$window
         done
         [[ -n $box ]] && break
+        expect_game_running "before its message box for $what"
         sleep 0.1
     done
     [[ -n $box ]] || fail "without output: no message box for $what"
@@ -118,8 +134,7 @@ printf '# mine\r\n[display]\r\nlanguage = fr\r\n' >"$appdata/ruko/ruko.conf"
 wine cmd /c "set APPDATA=$(game_path "$appdata")&& start /wait \
     $(game_path "$folder/ruko-setup.exe")" >/dev/null 2>&1 &
 GAME_PID=$!
-GAME_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^RUKO$' | head -n 1) ||
-    fail "ruko-setup.exe opened no window"
+GAME_WINDOW=$(find_game_window)
 xdotool windowfocus --sync "$GAME_WINDOW" mousemove --window "$GAME_WINDOW" 600 470 click 1
 sleep 0.5
 press_keys Right Up Up Up Return Escape
