@@ -40,6 +40,7 @@ constexpr const char* actionWords[actionCount][languageCount] = {
     {"PAS A GAUCHE", "STEP LEFT"},
     {"PAS A DROITE", "STEP RIGHT"},
     {"L'ADVERSAIRE SE TOURNE", "OPPONENT TURNS"},
+    {"GARDE (DEFI)", "GUARD (CHALLENGE)"},
 };
 
 } // namespace

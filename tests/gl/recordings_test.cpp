@@ -113,7 +113,7 @@ class Recordings : public testing::Test {
         ActionKeys keys{};
         std::copy(usual.keys, usual.keys + actionCount, keys.begin());
         setKeysInEffect(keys);
-        startSources();
+        startSources(false);
         startAgain();
         startRecording(scratch("recordings_scratch.replay"));
     }
@@ -241,7 +241,7 @@ TEST_F(Recordings, ARecordingHandsTheGameOverWithThePlayersKeys) {
     playerKeys[0] = 'z';
     playerKeys[1] = 'c';
     setKeysInEffect(playerKeys);
-    startSources();
+    startSources(false);
     const std::string path = scratch("handed_over.replay");
     startRecording(path);
     const long long first = stepsRun();
