@@ -60,7 +60,7 @@ GAME_RUNNER=(strace -f -o /dev/null -e trace=rename,renameat,renameat2
 start_game --setup
 # With the mouse: the language's row, then SAVE's.
 xdotool mousemove --window "$GAME_WINDOW" 100 59 click 1 sleep 0.3 mousemove --window \
-    "$GAME_WINDOW" 100 362 click 1
+    "$GAME_WINDOW" 100 379 click 1
 wait_game_exit
 GAME_RUNNER=()
 [ "$GAME_STATUS" = 137 ] || fail "not killed at the rename: status $GAME_STATUS"
@@ -69,7 +69,7 @@ sed 's/=  en  /=  fr  /' "$SCRATCH/before.conf" >"$SCRATCH/french.conf"
 cmp "$(dirname "$conf")"/ruko.conf.*.new "$SCRATCH/french.conf" || fail "the new file not whole"
 
 start_pad_game --setup
-pad_line() { count_colour "$(shoot "$1")" 640x16+0+320 255 255 0; }
+pad_line() { count_colour "$(shoot "$1")" 640x16+0+337 255 255 0; }
 lit_before=$(pad_line unlit)
 pad press x
 pad polls 4
