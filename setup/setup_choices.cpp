@@ -1,8 +1,10 @@
 #include "setup/setup_choices.h"
 
 #include "input/key_names.h"
+#include "text/print_text.h"
 
 Settings chosenSettings = defaultSettings();
+Settings savedSettings = defaultSettings();
 
 namespace {
 
@@ -13,6 +15,21 @@ int wrapped(int value, int count) {
 }
 
 } // namespace
+
+bool chosenUnsaved() {
+    const Settings& a = chosenSettings;
+    const Settings& b = savedSettings;
+    for (int action = 0; action < actionCount; ++action)
+        if (a.keys[action] != b.keys[action])
+            return true;
+    return a.volume != b.volume || a.textScale != b.textScale || a.language != b.language ||
+           a.fullScreen != b.fullScreen;
+}
+
+bool textScaleFits(int scale, int screenWidth, int screenHeight) {
+    return scale == autoTextScale ||
+           (textBaseWidth * scale <= screenWidth && textBaseHeight * scale <= screenHeight);
+}
 
 RowKind rowKind(int row) {
     if (row < firstKeyRow)
@@ -60,18 +77,18 @@ std::string valueText(int row) {
                                                          : std::to_string(chosenSettings.textScale);
     case RowKind::volume:
         return std::to_string(chosenSettings.volume) + "%";
-    case RowKind::key:
-        return keyName(chosenSettings.keys[static_cast<int>(rowAction(row))]);
+    case RowKind::key: {
+        const KeyCode key = chosenSettings.keys[static_cast<int>(rowAction(row))];
+        return keyName(key);
+    }
     default:
         return {};
     }
 }
 
-// The keys a settings file may give: a character but Enter, Escape, Tab, Backspace and Delete,
-// which the menus and the text keep, or a key without one that has a name.
+// The keys a settings file may give, as the file's reader takes them.
 KeyChoice chooseKey(Action action, KeyCode key, Action& holder) {
-    const bool named = !keyName(key).empty();
-    if (!named || (key < specialKeyBase && (key < ' ' || key >= 127)))
+    if (!isBindableKey(key))
         return KeyChoice::refused;
     for (int a = 0; a < actionCount; ++a)
         if (a != static_cast<int>(action) && chosenSettings.keys[a] == key) {

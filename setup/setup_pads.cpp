@@ -138,7 +138,10 @@ bool shownButtonHeld(int pad, int button) {
     return SDL_GameControllerGetButton(setupPads[pad], shownButtons[button].button) != 0;
 }
 
-void rumbleSetupPads() {
+int rumbleSetupPads() {
+    int shaken = 0;
     for (SDL_GameController* pad : setupPads)
-        SDL_GameControllerRumble(pad, 0xFFFF, 0xFFFF, 500);
+        if (SDL_GameControllerRumble(pad, 0xFFFF, 0xFFFF, 500) == 0)
+            ++shaken;
+    return shaken;
 }

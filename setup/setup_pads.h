@@ -24,5 +24,5 @@ inline constexpr int shownButtonCount = 12;
 const char* shownButtonLabel(int button);
 bool shownButtonHeld(int pad, int button);
 
-// Shakes every pad that can be shaken, for half a second.
-void rumbleSetupPads();
+// Shakes every pad that can be shaken, for half a second; returns how many could.
+int rumbleSetupPads();

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "setup/setup_choices.h"
 #include "setup/setup_pads.h"
+#include "setup/setup_text.h"
 #include "setup/setup_words.h"
 #include "sound/sound.h"
 #include "text/bitmap_font.h"
@@ -22,7 +23,17 @@
 
 namespace {
 
-enum class Status { help, pressKey, keyTaken, keyRefused, saved, notSaved };
+enum class Status {
+    help,
+    pressKey,
+    keyTaken,
+    keyRefused,
+    saved,
+    notSaved,
+    noPadToRumble,
+    noRumble,
+    notSavedPlaying,
+};
 
 void (*playGame)() = nullptr;
 bool running = false;
@@ -30,6 +41,11 @@ int selectedRow = 0;
 bool awaitingKey = false;
 Status status = Status::help;
 Action keyHolder = Action::none;
+// Leaving with settings unsaved asks first; Play with settings that could not be saved says so
+// for a moment, the window's inputs then left alone, before the game starts.
+bool leaveAsked = false;
+LeaveAnswer leaveAnswer = LeaveAnswer::save;
+bool playPending = false;
 
 // In text units: the rows under the heading, the pads' block between the keys and the rumble.
 constexpr int headingSize = 20;
@@ -40,6 +56,7 @@ constexpr int padStep = 14;
 constexpr int labelX = 40;
 constexpr int valueX = 360;
 constexpr int padPollMilliseconds = 16;
+constexpr int notSavedShownMilliseconds = 2000;
 
 Language shown() {
     return chosenSettings.language;
@@ -54,67 +71,30 @@ int rowY(int row) {
     return row < firstKeyRow + actionCount ? y : y - padBlockHeight();
 }
 
+// A point of the window (from its top left, in pixels) in text units.
+int textX(int x) {
+    return x / textScaleFor(windowWidth, windowHeight);
+}
+
+int textY(int y) {
+    return (windowHeight - 1 - y) / textScaleFor(windowWidth, windowHeight);
+}
+
 int rowUnder(int x, int y) {
-    const int scale = textScaleFor(windowWidth, windowHeight);
-    const int textX = x / scale;
-    const int textY = (windowHeight - 1 - y) / scale;
     for (int row = 0; row < setupRowCount; ++row)
-        if (textX >= labelX - 10 && textY >= rowY(row) - 3 && textY < rowY(row) + rowStep - 3)
+        if (textX(x) >= labelX - 10 && textY(y) >= rowY(row) - 3 &&
+            textY(y) < rowY(row) + rowStep - 3)
             return row;
     return -1;
-}
-
-const char* rowLabel(int row) {
-    constexpr SetupWord labels[] = {SetupWord::language, SetupWord::fullScreen, SetupWord::textSize,
-                                    SetupWord::volume};
-    switch (rowKind(row)) {
-    case RowKind::key:
-        return actionWord(rowAction(row), shown());
-    case RowKind::rumble:
-        return setupWord(SetupWord::tryRumble, shown());
-    case RowKind::save:
-        return setupWord(SetupWord::save, shown());
-    case RowKind::play:
-        return setupWord(SetupWord::play, shown());
-    case RowKind::quit:
-        return setupWord(SetupWord::quit, shown());
-    default:
-        return setupWord(labels[row], shown());
-    }
-}
-
-std::string rowValue(int row) {
-    switch (rowKind(row)) {
-    case RowKind::language:
-        return setupWord(SetupWord::languageName, shown());
-    case RowKind::fullScreen:
-        return setupWord(chosenSettings.fullScreen ? SetupWord::yes : SetupWord::no, shown());
-    case RowKind::textScale:
-        return chosenSettings.textScale == autoTextScale ? setupWord(SetupWord::automatic, shown())
-                                                         : valueText(row);
-    case RowKind::key:
-        return awaitingKey && row == selectedRow ? "?" : valueText(row);
-    default:
-        return valueText(row);
-    }
-}
-
-// The menus' style: a black shadow under every text.
-void printStyled(int x, int y, int size, TextColour colour, const std::string& text) {
-    setFontSize(size);
-    enableTextShadow();
-    setShadowColor3f(0.0f, 0.0f, 0.0f);
-    setTextColor3f(colour.red, colour.green, colour.blue);
-    printText(x, y, "%s", text.c_str());
 }
 
 // Each pad by its name, then its buttons: yellow while held, dark otherwise.
 void drawPads() {
     int y = rowY(firstKeyRow + actionCount - 1) - rowStep;
-    printStyled(labelX, y, rowSize, entryBlue, setupWord(SetupWord::pads, shown()));
+    printSetupText(labelX, y, rowSize, entryBlue, setupWord(SetupWord::pads, shown()));
     if (setupPadCount() == 0)
-        printStyled(labelX + 20, y - padStep, padSize, {1.0f, 1.0f, 1.0f},
-                    setupWord(SetupWord::noPad, shown()));
+        printSetupText(labelX + 20, y - padStep, padSize, {1.0f, 1.0f, 1.0f},
+                       setupWord(SetupWord::noPad, shown()));
     for (int pad = 0; pad < setupPadCount(); ++pad) {
         std::string line = setupPadName(pad).substr(0, 15);
         for (char& c : line)
@@ -124,7 +104,7 @@ void drawPads() {
         for (int button = 0; button < shownButtonCount; ++button)
             line += std::string(shownButtonHeld(pad, button) ? "\\c(255 255 0)" : "\\c(60 60 60)") +
                     shownButtonLabel(button) + " ";
-        printStyled(labelX + 20, y - (pad + 1) * padStep, padSize, {1.0f, 1.0f, 1.0f}, line);
+        printSetupText(labelX + 20, y - (pad + 1) * padStep, padSize, {1.0f, 1.0f, 1.0f}, line);
     }
 }
 
@@ -140,28 +120,38 @@ void setupDisplay() {
               "\\i+%s\\i-", heading);
     for (int row = 0; row < setupRowCount; ++row) {
         const bool selected = row == selectedRow;
-        printStyled(labelX, rowY(row), rowSize, selected ? nameRed : entryBlue, rowLabel(row));
-        printStyled(valueX, rowY(row), rowSize, selected ? nameRed : headingYellow, rowValue(row));
+        printSetupText(labelX, rowY(row), rowSize, selected ? nameRed : entryBlue,
+                       rowLabel(row, shown()));
+        printSetupText(valueX, rowY(row), rowSize, selected ? nameRed : headingYellow,
+                       rowValue(row, shown(), awaitingKey && row == selectedRow));
     }
     drawPads();
+    if (leaveAsked) {
+        drawLeaveQuestion(shown(), leaveAnswer);
+        glutSwapBuffers();
+        return;
+    }
     char line[128];
-    constexpr SetupWord statusWords[] = {SetupWord::help,     SetupWord::pressKey,
-                                         SetupWord::keyTaken, SetupWord::keyRefused,
-                                         SetupWord::saved,    SetupWord::notSaved};
+    constexpr SetupWord statusWords[] = {
+        SetupWord::help,          SetupWord::pressKey, SetupWord::keyTaken,
+        SetupWord::keyRefused,    SetupWord::saved,    SetupWord::notSaved,
+        SetupWord::noPadToRumble, SetupWord::noRumble, SetupWord::notSavedPlaying};
     std::snprintf(line, sizeof line, setupWord(statusWords[static_cast<int>(status)], shown()),
                   status == Status::keyTaken ? actionWord(keyHolder, shown()) : "");
-    printStyled(centredTextX(textAreaWidth(), static_cast<int>(std::strlen(line)), rowSize), 12,
-                rowSize, headingYellow, line);
+    printSetupText(centredTextX(textAreaWidth(), static_cast<int>(std::strlen(line)), rowSize), 12,
+                   rowSize, headingYellow, line);
     glutSwapBuffers();
 }
 
-bool saveChosen() {
+// The one place the setup writes the file; a problem is said with what comes of it (`then`).
+bool saveChosen(const char* then) {
     std::string problem;
     if (saveSettings(chosenSettings, problem)) {
+        savedSettings = chosenSettings;
         status = Status::saved;
         return true;
     }
-    reportSettingsProblems("ruko: " + problem + "\n");
+    reportSettingsProblems("ruko: " + problem + "\n" + then);
     status = Status::notSaved;
     return false;
 }
@@ -175,6 +165,43 @@ void playInWindow() {
     stopSetupPads();
     settingsInEffect = chosenSettings;
     playGame();
+}
+
+void playAfterMessage(int) {
+    playInWindow();
+}
+
+// The game starts with the settings chosen whether or not they reach the file.
+void play() {
+    if (saveChosen("ruko: playing with the settings chosen, unsaved\n")) {
+        playInWindow();
+        return;
+    }
+    status = Status::notSavedPlaying;
+    playPending = true;
+    glutTimerFunc(notSavedShownMilliseconds, playAfterMessage, 0);
+}
+
+void askBeforeLeaving() {
+    if (!chosenUnsaved())
+        std::exit(0);
+    leaveAsked = true;
+    leaveAnswer = LeaveAnswer::save;
+    playSound(Sound::menuTick);
+}
+
+// A save that fails stays, saying so.
+void answerLeaving(LeaveAnswer answer) {
+    leaveAsked = false;
+    status = Status::help;
+    if (answer == LeaveAnswer::leave || (answer == LeaveAnswer::save && saveChosen("")))
+        std::exit(0);
+}
+
+void moveLeaveAnswer(int direction) {
+    leaveAnswer = static_cast<LeaveAnswer>(
+        (static_cast<int>(leaveAnswer) + direction + leaveAnswerCount) % leaveAnswerCount);
+    playSound(Sound::menuTick);
 }
 
 void changeValue(int row, int direction, bool wrap) {
@@ -195,17 +222,18 @@ void activate(int row) {
         status = Status::pressKey;
         break;
     case RowKind::rumble:
-        rumbleSetupPads();
+        if (rumbleSetupPads() == 0)
+            status = setupPadCount() == 0 ? Status::noPadToRumble : Status::noRumble;
         break;
     case RowKind::save:
-        saveChosen();
+        saveChosen("");
         break;
     case RowKind::play:
-        if (saveChosen())
-            playInWindow();
-        return;
+        play();
+        break;
     case RowKind::quit:
-        std::exit(0);
+        askBeforeLeaving();
+        break;
     default:
         changeValue(row, 1, true);
         break;
@@ -236,7 +264,15 @@ void takeKey(KeyCode key) {
 }
 
 void setupKeyboard(unsigned char key, int, int) {
-    if (awaitingKey && key == escapeKey) {
+    if (playPending)
+        return;
+    if (leaveAsked && (key == enterKey || key == ' '))
+        answerLeaving(leaveAnswer);
+    else if (leaveAsked && key == escapeKey)
+        answerLeaving(LeaveAnswer::stay);
+    else if (leaveAsked)
+        return;
+    else if (awaitingKey && key == escapeKey) {
         awaitingKey = false;
         status = Status::help;
     } else if (awaitingKey) {
@@ -244,13 +280,18 @@ void setupKeyboard(unsigned char key, int, int) {
     } else if (key == enterKey || key == ' ') {
         activate(selectedRow);
     } else if (key == escapeKey) {
-        std::exit(0);
+        askBeforeLeaving();
     }
     glutPostRedisplay();
 }
 
 void setupSpecial(int key, int, int) {
-    if (awaitingKey) {
+    if (playPending)
+        return;
+    if (leaveAsked) {
+        if (key == GLUT_KEY_LEFT || key == GLUT_KEY_RIGHT)
+            moveLeaveAnswer(key == GLUT_KEY_LEFT ? -1 : 1);
+    } else if (awaitingKey) {
         // Shift, Control and the like come alone as special keys: waited past.
         if (!keyName(specialKey(key)).empty())
             takeKey(specialKey(key));
@@ -263,22 +304,45 @@ void setupSpecial(int key, int, int) {
 }
 
 void setupMouse(int button, int state, int x, int y) {
+    if (button != GLUT_LEFT_BUTTON || state != GLUT_DOWN || playPending || awaitingKey)
+        return;
+    if (leaveAsked) {
+        LeaveAnswer answer;
+        if (leaveAnswerAt(shown(), textX(x), textY(y), answer))
+            answerLeaving(answer);
+        glutPostRedisplay();
+        return;
+    }
     const int row = rowUnder(x, y);
-    if (button != GLUT_LEFT_BUTTON || state != GLUT_DOWN || row < 0 || awaitingKey)
+    if (row < 0)
         return;
     selectedRow = row;
     activate(row);
 }
 
 void setupPointer(int x, int y) {
+    LeaveAnswer answer;
+    if (leaveAsked && leaveAnswerAt(shown(), textX(x), textY(y), answer) && answer != leaveAnswer) {
+        leaveAnswer = answer;
+        glutPostRedisplay();
+    }
     const int row = rowUnder(x, y);
-    if (row >= 0 && row != selectedRow && !awaitingKey) {
+    if (row >= 0 && row != selectedRow && !awaitingKey && !leaveAsked && !playPending) {
         selectedRow = row;
         glutPostRedisplay();
     }
 }
 
 void onPadCommand(PadCommand command) {
+    if (playPending)
+        return;
+    if (leaveAsked) {
+        if (command == PadCommand::left || command == PadCommand::right)
+            moveLeaveAnswer(command == PadCommand::left ? -1 : 1);
+        else if (command == PadCommand::activate || command == PadCommand::back)
+            answerLeaving(command == PadCommand::activate ? leaveAnswer : LeaveAnswer::stay);
+        return;
+    }
     if (awaitingKey) {
         if (command == PadCommand::back) {
             awaitingKey = false;
@@ -309,6 +373,7 @@ void padTimer(int) {
 void runSetup(int* argc, char** argv, bool withSound, void (*play)()) {
     loadSettings(settingsFilePath());
     chosenSettings = settingsInEffect;
+    savedSettings = settingsInEffect;
     playGame = play;
     openGameWindow(argc, argv);
     reportMissingDataFolder();

@@ -27,6 +27,13 @@ enum class SetupWord {
     saved,
     notSaved,
     help,
+    noPadToRumble,
+    noRumble,
+    tooLarge,
+    notSavedPlaying,
+    leaveQuestion,
+    leaveWithoutSaving,
+    stay,
     count,
 };
 
