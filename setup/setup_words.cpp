@@ -32,6 +32,7 @@ constexpr const char* setupWords[static_cast<int>(SetupWord::count)][languageCou
     {"ENREGISTRER LES CHANGEMENTS AVANT DE PARTIR ?", "SAVE THE CHANGES BEFORE LEAVING?"},
     {"PARTIR SANS ENREGISTRER", "LEAVE WITHOUT SAVING"},
     {"RESTER", "STAY"},
+    {"DEFI", "CHALLENGE"},
 };
 
 // In the order of Action.
