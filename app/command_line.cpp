@@ -14,6 +14,7 @@ std::string recordPath;
 std::string replayPath;
 std::string checkPath;
 bool setupRequested = false;
+bool challengeRequested = false;
 
 namespace {
 
@@ -28,7 +29,7 @@ constexpr GlutOption glutOptions[] = {
 };
 
 constexpr char usageText[] =
-    "Usage: ruko [--mute] [--record FILE] [--replay FILE] [GLUT options]\n"
+    "Usage: ruko [--mute] [--challenge] [--record FILE] [--replay FILE] [GLUT options]\n"
     "       ruko --setup [--mute] [GLUT options]\n"
     "       ruko --check FILE | --help | --version | --settings | --write-settings\n"
     "       ruko --pads\n"
@@ -41,6 +42,9 @@ constexpr char usageText[] =
     "\n"
     "Options:\n"
     "  --mute      start without sound (RUKO_MUTE=1 does the same)\n"
+    "  --challenge the opponent boxes back for this session (three rounds,\n"
+    "              knockdowns, a decision on points; the key c guards), as\n"
+    "              challenge = yes under [game] in the settings file does\n"
     "  --record FILE  record the session into FILE; without it, the game keeps\n"
     "              the last session's recording as last.replay (see ruko(6))\n"
     "  --replay FILE  play a recording back in the window; Escape hands the game\n"
@@ -158,6 +162,7 @@ bool readCommandLine(int* argc, char** argv, int* exitStatus) {
     *exitStatus = 0;
     muteRequested = muteFromEnvironment();
     setupRequested = *argc >= 1 && startedAsSetup(argv[0]);
+    challengeRequested = false;
     askedGeometry = {};
     displayName.clear();
     if (*argc < 1)
@@ -192,6 +197,10 @@ bool readCommandLine(int* argc, char** argv, int* exitStatus) {
         }
         if (std::strcmp(argument, "--mute") == 0) {
             muteRequested = true;
+            continue;
+        }
+        if (std::strcmp(argument, "--challenge") == 0) {
+            challengeRequested = true;
             continue;
         }
         if (std::string* path = fileOption(argument)) {

@@ -11,11 +11,12 @@
 
 #include <string>
 
-extern bool muteRequested;     // --mute, or RUKO_MUTE=1 in the environment
-extern std::string recordPath; // --record FILE: else the last session's file
-extern std::string replayPath; // --replay FILE
-extern std::string checkPath;  // --check FILE
-extern bool setupRequested;    // --setup, or started as ruko-setup (ruko-setup.exe)
+extern bool muteRequested;      // --mute, or RUKO_MUTE=1 in the environment
+extern std::string recordPath;  // --record FILE: else the last session's file
+extern std::string replayPath;  // --replay FILE
+extern std::string checkPath;   // --check FILE
+extern bool setupRequested;     // --setup, or started as ruko-setup (ruko-setup.exe)
+extern bool challengeRequested; // --challenge: on for this session, whatever the settings say
 
 // Takes the game's options out of argv. Returns true when the game is to start; otherwise it
 // has printed what was asked (help, version, or the usage on stderr for a bad option) and

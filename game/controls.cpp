@@ -97,6 +97,10 @@ void applyFightAction(Action action) {
         if (stepsAllowed())
             stepTowards(farthestDistance, distanceStep);
         break;
+    case Action::guard:
+        if (challengeOn)
+            challengeGuardPressed();
+        break;
     case Action::none:
         break;
     }

@@ -27,7 +27,7 @@ constexpr PadMeaning stepIn = act(Action::stepIn), stepBack = act(Action::stepBa
 constexpr PadMeaning circleL = act(Action::circleLeft), circleR = act(Action::circleRight);
 constexpr PadMeaning eyeUp = act(Action::eyeUp), eyeDown = act(Action::eyeDown);
 constexpr PadMeaning sideL = act(Action::sideLeft), sideR = act(Action::sideRight);
-constexpr PadMeaning turn = act(Action::turn);
+constexpr PadMeaning turn = act(Action::turn), guard = act(Action::guard);
 
 constexpr int layoutCount = static_cast<int>(PadLayout::training) + 1;
 
@@ -43,8 +43,8 @@ constexpr PadMeaning layouts[layoutCount][padInputCount] = {
     {enter,  escape,  nothing, nothing, escape,  enter,   nothing, nothing,
      up,     down,    left,    right,   up,      down,    left,    right,
      nothing, nothing, nothing, nothing},
-    // fight
-    {rPunch, nothing, lPunch,  turn,    escape,  nothing, lPunch,  rPunch,
+    // fight: B, free there, guards (nothing without the challenge)
+    {rPunch, guard,   lPunch,  turn,    escape,  nothing, lPunch,  rPunch,
      stepIn, stepBack, circleL, circleR, stepIn, stepBack, circleL, circleR,
      eyeUp,  eyeDown, sideL,   sideR},
     // knock-out view: the fight's, B leaving too

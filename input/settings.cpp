@@ -32,6 +32,7 @@ constexpr ActionEntry actionEntries[actionCount] = {
     {"side_left", 'l'},
     {"side_right", 'm'},
     {"turn", 't'},
+    {"guard", 'c'}, // beside w and x on French and English keyboards alike
 };
 
 } // namespace
@@ -44,6 +45,7 @@ Settings defaultSettings() {
     settings.textScale = autoTextScale;
     settings.language = Language::fr;
     settings.fullScreen = false;
+    settings.challenge = false;
     return settings;
 }
 
@@ -88,6 +90,9 @@ std::string formatSettings(const Settings& settings) {
         "\n# fr or en\nlanguage = " + languageNames[static_cast<int>(settings.language)] +
         "\n# yes to start in full screen\nfull_screen = " + (settings.fullScreen ? "yes" : "no") +
         "\n";
+    text += "\n[game]\n# yes: the opponent boxes back (three rounds, knockdowns, a decision)\n"
+            "challenge = " +
+            std::string(settings.challenge ? "yes" : "no") + "\n";
     return text;
 }
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 // The player's own keys, volume and display, from the settings file (platform/platform.h says
-// where): plain `name = value` lines in UTF-8 under [keys], [sound] and [display], with # or ;
-// starting comment lines, or a comment after a value or a header (input/settings_lines.h). No
+// where): plain `name = value` lines in UTF-8 under [keys], [sound], [display] and [game], with #
+// or ; starting comment lines, or a comment after a value or a header (input/settings_lines.h). No
 // file means the usual keys, full volume, French text at the size the window holds, in a
 // window. The game reads the file here; the settings window writes it (settings_writer.h).
 
@@ -33,6 +33,7 @@ enum class Action {
     sideLeft,
     sideRight,
     turn,
+    guard, // the challenge's (game/challenge_rules.h); does nothing without it
     none,
 };
 inline constexpr int actionCount = static_cast<int>(Action::none);
@@ -53,9 +54,11 @@ struct Settings {
     int textScale; // autoTextScale, or 1 to largestTextScale
     Language language;
     bool fullScreen; // start in full screen
+    bool challenge;  // [game]: the opponent boxes back (game/challenge_rules.h)
 };
 
-// The keys the game has always had, full volume, French, text scaled to the window, a window.
+// The keys the game has always had, full volume, French, text scaled to the window, a window,
+// the challenge off.
 Settings defaultSettings();
 
 // What the game plays with: the defaults until loadSettings.

@@ -22,6 +22,26 @@ bool volumeFromText(const std::string& text, int& volume) {
     return true;
 }
 
+// The guard came after the other actions: a file older than it that gave c to one of them
+// keeps that key, and the guard takes the first of these that no action has.
+constexpr char guardFallbacks[] = "vbnghjfuopqsdeyra0123456789";
+constexpr int guardAction = static_cast<int>(Action::guard);
+
+void keepOlderKeys(KeyCode (&keys)[actionCount], const int (&setOnLine)[actionCount]) {
+    const auto taken = [&keys](KeyCode key) {
+        for (int a = 0; a < actionCount; ++a)
+            if (a != guardAction && keys[a] == key)
+                return true;
+        return false;
+    };
+    if (setOnLine[guardAction] != 0 || !taken(keys[guardAction]))
+        return;
+    const char* key = guardFallbacks;
+    while (taken(*key))
+        ++key;
+    keys[guardAction] = *key;
+}
+
 struct KeyLine {
     int action;
     KeyCode key;
@@ -46,12 +66,14 @@ void bindKeys(std::vector<KeyLine> lines, Settings& settings,
         for (auto bound = lines.begin(); bound != lines.end() && clash == lines.end(); ++bound)
             for (int a = 0; a < actionCount; ++a)
                 if (a != bound->action && keys[a] == bound->key &&
-                    (setOnLine[a] == 0 || setOnLine[a] < bound->line)) {
+                    (setOnLine[a] == 0 || setOnLine[a] < bound->line) &&
+                    (a != guardAction || setOnLine[a] != 0)) {
                     clash = bound;
                     holder = a;
                     break;
                 }
         if (clash == lines.end()) {
+            keepOlderKeys(keys, setOnLine);
             std::memcpy(settings.keys, keys, sizeof keys);
             return;
         }
@@ -62,7 +84,7 @@ void bindKeys(std::vector<KeyLine> lines, Settings& settings,
     }
 }
 
-enum class Section { none, keys, sound, display, unknown };
+enum class Section { none, keys, sound, display, game, unknown };
 
 // A [display] line into the settings, a bad value told; false for a name [display] has not.
 bool readDisplayValue(const std::string& name, const std::string& value, Settings& settings,
@@ -98,6 +120,7 @@ Section sectionNamed(const SettingsLine& header) {
     return header.name == "keys"      ? Section::keys
            : header.name == "sound"   ? Section::sound
            : header.name == "display" ? Section::display
+           : header.name == "game"    ? Section::game
                                       : Section::unknown;
 }
 
@@ -113,6 +136,13 @@ void readEntry(Section section, const std::string& name, const std::string& valu
         else if (!volumeFromText(value, settings.volume))
             problems.push_back(
                 {number, "volume '" + shownText(value) + "' is not a number from 0 to 100"});
+    } else if (section == Section::game) {
+        if (name != "challenge")
+            problems.push_back({number, "unknown name '" + shownText(name) + "' in [game]"});
+        else if (value == "yes" || value == "no")
+            settings.challenge = value == "yes";
+        else
+            problems.push_back({number, "challenge '" + shownText(value) + "' is not yes or no"});
     } else if (section == Section::display) {
         if (!readDisplayValue(name, value, settings, problems, number))
             problems.push_back({number, "unknown name '" + shownText(name) + "' in [display]"});

@@ -1,12 +1,29 @@
 #include "replay/plug_in.h"
 
+#include "app/command_line.h"
 #include "app/idle_pacing.h"
+#include "game/challenge_random.h"
 #include "input/inputs.h"
 #include "input/pads.h"
 #include "replay/demo.h"
 #include "replay/recorder.h"
 #include "replay/replays.h"
 #include "replay/sources.h"
+
+#include <chrono>
+#include <random>
+
+namespace {
+
+// Each session's fights go otherwise; the recording carries the seed. The clock too, where
+// random_device is a fixed sequence (some MinGW runtimes).
+std::uint32_t sessionSeed() {
+    std::random_device device;
+    const auto now = std::chrono::system_clock::now().time_since_epoch().count();
+    return device() ^ static_cast<std::uint32_t>(now) ^ static_cast<std::uint32_t>(now >> 32);
+}
+
+} // namespace
 
 double pollSources() {
     if (!playerHidWindow()) {
@@ -31,7 +48,10 @@ void sourcesBeforeStep() {
 }
 
 void plugInSources() {
-    startSources();
+    const bool challenge = settingsInEffect.challenge || challengeRequested;
+    if (challenge)
+        seedChallengeRandom(sessionSeed());
+    startSources(challenge);
     setDeviceJudge(judgeDeviceInput);
     setInputListener(recordInput);
     setIdlePoll(pollSources);

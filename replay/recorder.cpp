@@ -19,6 +19,8 @@ std::size_t bytesWritten = 0;
 long long firstStep = 0; // the recording counts its steps from its start
 long long lastCheckpoint = 0;
 bool quitHandlerSet = false; // once, however many recordings are started
+bool challengeInEffect = false;
+std::uint32_t challengeState = 0;
 
 long long recordingStep() {
     return stepsRun() - firstStep;
@@ -92,12 +94,24 @@ void startRecording(const std::string& path) {
     lastCheckpoint = 0;
     writeLine(replayHeader());
     recordKeys(keysInEffect());
+    if (challengeInEffect)
+        writeLine(challengeLine(0, true, challengeState));
     if (!quitHandlerSet)
         quitHandlerSet = std::atexit(recordQuit) == 0;
 }
 
 void recordKeys(const ActionKeys& keys) {
     writeLine(keysLine(recordingStep(), keys));
+}
+
+void startingChallenge(bool on, std::uint32_t state) {
+    challengeInEffect = on;
+    challengeState = state;
+}
+
+void recordChallenge(bool on, std::uint32_t state) {
+    startingChallenge(on, state);
+    writeLine(challengeLine(recordingStep(), on, state));
 }
 
 void recordInput(const InputEvent& event) {

@@ -3,6 +3,7 @@
 #include "input/inputs.h"
 #include "replay/replay_lines.h"
 
+#include <cstdint>
 #include <string>
 
 // The session written as a recording (replay/replay_file.h) while it is played: each input as
@@ -11,7 +12,8 @@
 // cut. The file is this game's alone while it runs: a second game started meanwhile records
 // beside it (last-2.replay) and says so.
 
-// Starts writing into the file at `path`, emptied, with the keys in effect. Says on stderr why
+// Starts writing into the file at `path`, emptied, with the keys in effect and, when on, the
+// challenge with the generator's state (the session's seed). Says on stderr why
 // it cannot, and the game plays on unrecorded.
 void startRecording(const std::string& path);
 
@@ -20,6 +22,13 @@ void recordInput(const InputEvent& event);
 
 // The actions' keys in effect from now on.
 void recordKeys(const ActionKeys& keys);
+
+// The challenge on from here with the generator in `state`, or off; a recording started later
+// starts with it.
+void recordChallenge(bool on, std::uint32_t state);
+
+// What a recording started from now on starts with (the session's seed), unwritten.
+void startingChallenge(bool on, std::uint32_t state);
 
 // Before every step: a checkpoint at every 60th.
 void recordCheckpoint();

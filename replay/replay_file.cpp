@@ -88,10 +88,14 @@ std::string readEvent(const std::vector<std::string>& words, ReplayEvent& event,
     int number = 0;
     switch (event.kind) {
     case ReplayEventKind::keys: {
-        if (arguments != actionCount)
-            return "the keys of the " + std::to_string(actionCount) + " actions expected";
+        if (arguments != actionCount && arguments != actionCount - 1)
+            return "the keys of the " + std::to_string(actionCount) + " actions expected (" +
+                   std::to_string(actionCount - 1) + " without the guard's)";
         ActionKeys keys{};
-        for (std::size_t i = 0; i < keys.size(); ++i) {
+        // Without the guard's, c: where an older line gave c to another action, that one has it
+        // (actionOfKey takes the first).
+        keys.back() = defaultSettings().keys[static_cast<int>(Action::guard)];
+        for (std::size_t i = 0; i < arguments; ++i) {
             if (!replayKeyFromName(words[i + 2], keys[i]))
                 return "unknown key " + quoted(words[i + 2]);
             for (std::size_t other = 0; other < i; ++other)
@@ -114,6 +118,15 @@ std::string readEvent(const std::vector<std::string>& words, ReplayEvent& event,
             return "a menu event names an entry from 1 to 5";
         event.value = number;
         return {};
+    case ReplayEventKind::challenge: {
+        std::int64_t state = 0;
+        if (arguments != 1 ||
+            (words[2] != "off" && (!readNumber(words[2], 0xffffffffLL, state) || state == 0)))
+            return "a challenge event gives its generator's state (1 to 4294967295) or off";
+        event.value = static_cast<std::int32_t>(static_cast<std::uint32_t>(state));
+        event.height = words[2] != "off";
+        return {};
+    }
     case ReplayEventKind::size: {
         int height = 0;
         if (arguments != 2 || !readInt(words[2], 1, maximumWindowSide, number) ||

@@ -12,11 +12,17 @@ struct EventWord {
 };
 
 constexpr EventWord eventWords[] = {
-    {"keys", ReplayEventKind::keys},   {"key", ReplayEventKind::key},
-    {"menu", ReplayEventKind::menu},   {"click", ReplayEventKind::click},
-    {"pad", ReplayEventKind::pad},     {"hidden", ReplayEventKind::hidden},
-    {"shown", ReplayEventKind::shown}, {"size", ReplayEventKind::size},
-    {"check", ReplayEventKind::check}, {"quit", ReplayEventKind::quit},
+    {"keys", ReplayEventKind::keys},
+    {"key", ReplayEventKind::key},
+    {"menu", ReplayEventKind::menu},
+    {"click", ReplayEventKind::click},
+    {"pad", ReplayEventKind::pad},
+    {"hidden", ReplayEventKind::hidden},
+    {"shown", ReplayEventKind::shown},
+    {"size", ReplayEventKind::size},
+    {"check", ReplayEventKind::check},
+    {"quit", ReplayEventKind::quit},
+    {"challenge", ReplayEventKind::challenge},
 };
 
 struct InputWord {
@@ -87,11 +93,20 @@ bool replayKeyFromName(const std::string& name, KeyCode& key) {
     return true;
 }
 
+// The guard's key is written only where it is not the usual c: the lines stay as they were
+// before the challenge, whose recordings therefore read unchanged.
 std::string keysLine(std::int64_t step, const ActionKeys& keys) {
     std::string line = stepWord(step, ReplayEventKind::keys);
-    for (KeyCode key : keys)
-        line += " " + replayKeyName(key);
+    const KeyCode usualGuard = defaultSettings().keys[static_cast<int>(Action::guard)];
+    const bool withGuard = keys.back() != usualGuard;
+    for (std::size_t a = 0; a + (withGuard ? 0 : 1) < keys.size(); ++a)
+        line += " " + replayKeyName(keys[a]);
     return line;
+}
+
+std::string challengeLine(std::int64_t step, bool on, std::uint32_t state) {
+    return stepWord(step, ReplayEventKind::challenge) + " " +
+           (on ? std::to_string(state) : std::string("off"));
 }
 
 std::string inputLine(std::int64_t step, const InputEvent& event) {
@@ -134,6 +149,9 @@ std::string formatReplayEvent(const Replay& replay, const ReplayEvent& event) {
         return checkLine(event.step, replay.checks[event.value]);
     case ReplayEventKind::quit:
         return quitLine(event.step);
+    case ReplayEventKind::challenge:
+        return challengeLine(event.step, event.height != 0,
+                             static_cast<std::uint32_t>(event.value));
     default:
         return inputLine(event.step, inputOf(event));
     }

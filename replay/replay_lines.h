@@ -17,6 +17,8 @@ std::string keysLine(std::int64_t step, const ActionKeys& keys);
 std::string inputLine(std::int64_t step, const InputEvent& event);
 std::string checkLine(std::int64_t step, const std::string& fields);
 std::string quitLine(std::int64_t step);
+// The challenge on from here with the generator in `state`, or off.
+std::string challengeLine(std::int64_t step, bool on, std::uint32_t state);
 
 // An event read, written back as its line.
 std::string formatReplayEvent(const Replay& replay, const ReplayEvent& event);

@@ -1,6 +1,8 @@
 #include "replay/sources.h"
 
+#include "game/challenge_random.h"
 #include "game/challenge_records.h"
+#include "game/challenge_rules.h"
 #include "input/inputs.h"
 #include "input/keys.h"
 #include "input/pads.h"
@@ -30,6 +32,8 @@ const SourceRules& rulesOf(Source source) {
 }
 
 ActionKeys sourceKeys[3] = {};
+bool sourceChallenge[3] = {};   // the demo's stays off
+bool recordedChallenge = false; // what the recording being written has in effect
 bool driving[3] = {true, false, false};
 void (*endOf[3])() = {}; // how a recording or the demo is ended
 bool playerHidden = false;
@@ -45,6 +49,21 @@ void followLiveSource() {
     setSoundVolume(settingsInEffect.volume / rules.volumeShare);
     allowPadRumbles(rules.rumbles);
     keepRecords(rules.keepsRecords);
+    // Turned on (a player taking over a recording without it, mid-fight perhaps), it starts
+    // afresh, the generator going on: recorded with the generator as it was before, so that
+    // the recording's line, played, does the same.
+    const std::uint32_t stateBefore = challengeRandomState;
+    const bool challenge = sourceChallenge[indexOf(live)];
+    if (challenge && !challengeOn) {
+        challengeOn = 1;
+        startChallengeFight();
+    }
+    challengeOn = challenge;
+    const Source beneath = driving[indexOf(Source::replay)] ? Source::replay : Source::player;
+    if (sourceChallenge[indexOf(beneath)] != recordedChallenge) {
+        recordedChallenge = sourceChallenge[indexOf(beneath)];
+        recordChallenge(recordedChallenge, stateBefore);
+    }
 }
 
 // An input of the player or of a recording: under the demo, a press only ends it (and is
@@ -77,8 +96,11 @@ bool judgeDeviceInput(const InputEvent& event) {
     return true;
 }
 
-void startSources() {
+void startSources(bool challenge) {
     sourceKeys[indexOf(Source::player)] = keysInEffect();
+    sourceChallenge[indexOf(Source::player)] = challenge;
+    recordedChallenge = challenge;
+    startingChallenge(challenge, challengeRandomState); // the seed, before a fight draws on it
     followLiveSource();
 }
 
@@ -86,6 +108,7 @@ void sourceStarted(Source source, void (*end)()) {
     endOf[indexOf(source)] = end;
     const Settings usual = defaultSettings();
     std::copy(usual.keys, usual.keys + actionCount, sourceKeys[indexOf(source)].begin());
+    sourceChallenge[indexOf(source)] = false; // until the recording's own line
     driving[indexOf(source)] = true;
     if (rulesOf(source).recorded)
         recordKeys(sourceKeys[indexOf(source)]);
@@ -105,6 +128,14 @@ void playFromSource(Source source, const ReplayEvent& event, const Replay& repla
         sourceKeys[indexOf(source)] = replay.keySets[event.value];
         if (rulesOf(source).recorded)
             recordKeys(sourceKeys[indexOf(source)]);
+        followLiveSource();
+        return;
+    case ReplayEventKind::challenge:
+        if (source == Source::demo)
+            return; // the demo plays without it, always
+        if (event.height)
+            seedChallengeRandom(static_cast<std::uint32_t>(event.value));
+        sourceChallenge[indexOf(source)] = event.height != 0;
         followLiveSource();
         return;
     case ReplayEventKind::size:

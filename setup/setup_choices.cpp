@@ -23,7 +23,7 @@ bool chosenUnsaved() {
         if (a.keys[action] != b.keys[action])
             return true;
     return a.volume != b.volume || a.textScale != b.textScale || a.language != b.language ||
-           a.fullScreen != b.fullScreen;
+           a.fullScreen != b.fullScreen || a.challenge != b.challenge;
 }
 
 bool textScaleFits(int scale, int screenWidth, int screenHeight) {
@@ -53,6 +53,9 @@ void stepValue(int row, int direction, bool wrap) {
         break;
     case RowKind::fullScreen:
         s.fullScreen = !s.fullScreen;
+        break;
+    case RowKind::challenge:
+        s.challenge = !s.challenge;
         break;
     case RowKind::textScale:
         s.textScale = wrapped(s.textScale + direction, largestTextScale + 1);

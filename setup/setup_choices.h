@@ -6,10 +6,21 @@
 
 // What the setup window sets: the settings chosen, row by row, and the rows' buttons.
 
-enum class RowKind { language, fullScreen, textScale, volume, key, rumble, save, play, quit };
+enum class RowKind {
+    language,
+    fullScreen,
+    textScale,
+    volume,
+    challenge,
+    key,
+    rumble,
+    save,
+    play,
+    quit,
+};
 
-// The rows from the top: the four values, a key for each action, then the buttons.
-inline constexpr int firstKeyRow = 4;
+// The rows from the top: the five values, a key for each action, then the buttons.
+inline constexpr int firstKeyRow = static_cast<int>(RowKind::key);
 inline constexpr int setupRowCount = firstKeyRow + actionCount + 4;
 RowKind rowKind(int row);
 Action rowAction(int row); // of a key row

@@ -40,7 +40,7 @@ int answerX(Language language, int answer) {
 
 const char* rowLabel(int row, Language language) {
     constexpr SetupWord labels[] = {SetupWord::language, SetupWord::fullScreen, SetupWord::textSize,
-                                    SetupWord::volume};
+                                    SetupWord::volume, SetupWord::challenge};
     switch (rowKind(row)) {
     case RowKind::key:
         return actionWord(rowAction(row), language);
@@ -63,6 +63,8 @@ std::string rowValue(int row, Language language, bool awaitingKey) {
         return setupWord(SetupWord::languageName, language);
     case RowKind::fullScreen:
         return setupWord(chosenSettings.fullScreen ? SetupWord::yes : SetupWord::no, language);
+    case RowKind::challenge:
+        return setupWord(chosenSettings.challenge ? SetupWord::yes : SetupWord::no, language);
     case RowKind::textScale:
         if (chosenSettings.textScale == autoTextScale)
             return setupWord(SetupWord::automatic, language);

@@ -32,6 +32,7 @@ constexpr const char* setupWords[static_cast<int>(SetupWord::count)][languageCou
     {"ENREGISTRER LES CHANGEMENTS AVANT DE PARTIR ?", "SAVE THE CHANGES BEFORE LEAVING?"},
     {"PARTIR SANS ENREGISTRER", "LEAVE WITHOUT SAVING"},
     {"RESTER", "STAY"},
+    {"DEFI", "CHALLENGE"},
 };
 
 // In the order of Action.
@@ -47,6 +48,7 @@ constexpr const char* actionWords[actionCount][languageCount] = {
     {"PAS A GAUCHE", "STEP LEFT"},
     {"PAS A DROITE", "STEP RIGHT"},
     {"L'ADVERSAIRE SE TOURNE", "OPPONENT TURNS"},
+    {"GARDE (DEFI)", "GUARD (CHALLENGE)"},
 };
 
 } // namespace

@@ -34,6 +34,7 @@ enum class SetupWord {
     leaveQuestion,
     leaveWithoutSaving,
     stay,
+    challenge,
     count,
 };
 

@@ -3,7 +3,7 @@
 # game step by step; played back in the window it walks the same way and hands the game over;
 # the title's demo checks too; a file that is not a recording plays nothing, nor one that could
 # never be played; full screen is the window's, not the recording's; two games at once each
-# keep a whole recording.
+# keep a whole recording; a session with the challenge checks whatever the checker's settings.
 source "$(dirname "$0")/game_driver.sh"
 RECORDING_FILE="$SCRATCH/session.replay"
 # Where the game keeps the last session's recording.
@@ -158,6 +158,30 @@ wait_game_exit
 (cd "$RUKO_SOURCE" && "${GAME_RUNNER[@]}" "$RUKO_BINARY" --check \
     "$(game_path "$SCRATCH/full_screen.replay")") >"$SCRATCH/check" 2>&1 ||
     fail "full screen on the title: the session does not check: $(cat "$SCRATCH/check")"
+
+# The challenge for one session: the recording carries it and its seed, and checks whatever the
+# checker's settings say; without its line, the same presses go otherwise.
+start_game --challenge --record "$(game_path "$SCRATCH/challenge.replay")"
+press_keys Return Return Return Return Up Up Up x c w
+sleep 1.5
+press_keys Escape Escape Escape Escape
+wait_game_exit
+[ "$GAME_STATUS" = 0 ] || fail "the challenge's session ended with status $GAME_STATUS"
+sed -n 3p "$SCRATCH/challenge.replay" | grep -Eq '^0 challenge [0-9]+$' &&
+    grep -q ' check screen=fight ' "$SCRATCH/challenge.replay" ||
+    fail "the challenge's recording: $(head -n 5 "$SCRATCH/challenge.replay")"
+if [ "${RUKO_UNDER_WINE:-}" != 1 ]; then
+    mkdir -p "$SCRATCH/checker/ruko"
+    printf '[game]\nchallenge = no\n' >"$SCRATCH/checker/ruko/ruko.conf"
+    (cd "$RUKO_SOURCE" && XDG_CONFIG_HOME="$SCRATCH/checker" "$RUKO_BINARY" --check \
+        "$SCRATCH/challenge.replay") >"$SCRATCH/check" 2>&1 ||
+        fail "the challenge's recording does not check: $(cat "$SCRATCH/check")"
+    sed 3d "$SCRATCH/challenge.replay" >"$SCRATCH/no_challenge.replay"
+    status=0
+    (cd "$RUKO_SOURCE" && "$RUKO_BINARY" --check "$SCRATCH/no_challenge.replay") \
+        >"$SCRATCH/check" 2>&1 || status=$?
+    [ "$status" = 1 ] || fail "the challenge's line left out: status $status: $(cat "$SCRATCH/check")"
+fi
 
 # Two games at once: the second records beside the first's last.replay, and each checks.
 if [ "${RUKO_UNDER_WINE:-}" != 1 ]; then

@@ -1,6 +1,9 @@
 #include "app/idle_pacing.h"
 #include "app/screen.h"
 #include "app/startup.h"
+#include "game/challenge_random.h"
+#include "game/challenge_rules.h"
+#include "game/controls.h"
 #include "input/inputs.h"
 #include "input/keys.h"
 #include "menus/menus.h"
@@ -104,8 +107,8 @@ class Recordings : public testing::Test {
     }
     static void TearDownTestSuite() {
         suiteDone = true;
-        for (const char* name :
-             {"recordings_scratch.replay", "every_input.replay", "handed_over.replay"})
+        for (const char* name : {"recordings_scratch.replay", "every_input.replay",
+                                 "handed_over.replay", "challenge.replay"})
             std::remove(scratch(name).c_str());
     }
     void SetUp() override {
@@ -113,7 +116,7 @@ class Recordings : public testing::Test {
         ActionKeys keys{};
         std::copy(usual.keys, usual.keys + actionCount, keys.begin());
         setKeysInEffect(keys);
-        startSources();
+        startSources(false);
         startAgain();
         startRecording(scratch("recordings_scratch.replay"));
     }
@@ -241,7 +244,7 @@ TEST_F(Recordings, ARecordingHandsTheGameOverWithThePlayersKeys) {
     playerKeys[0] = 'z';
     playerKeys[1] = 'c';
     setKeysInEffect(playerKeys);
-    startSources();
+    startSources(false);
     const std::string path = scratch("handed_over.replay");
     startRecording(path);
     const long long first = stepsRun();
@@ -309,6 +312,52 @@ TEST_F(Recordings, ARecordingHandsTheGameOverWithThePlayersKeys) {
     startRecording(scratch("recordings_scratch.replay"));
     std::string said;
     EXPECT_EQ(check(readFile(path), said), 0) << said;
+}
+
+// The challenge is the player's while the player drives (the settings, --challenge), a
+// recording's while it does (off without its line), and the guard does nothing without it. The
+// recording made says where it changes, with the generator's state, and checks whatever the
+// checker's own option.
+TEST_F(Recordings, TheChallengeFollowsWhoDrives) {
+    seedChallengeRandom(1234);
+    startSources(true);
+    const std::string path = scratch("challenge.replay");
+    startRecording(path);
+    EXPECT_TRUE(challengeOn);
+    const long long first = stepsRun();
+    startReplay(parsed(header + "0 keys " + usualKeys +
+                       "\n10 key return\n20 key return\n30 key return\n40 key return\n"
+                       "900 key return\n"),
+                "off.replay");
+    runSlots(60);
+    ASSERT_TRUE(onScreen("fight")) << screenName();
+    EXPECT_FALSE(challengeOn);
+    const std::string before = stateCheckpoint();
+    applyFightAction(Action::guard);
+    EXPECT_EQ(stateCheckpoint(), before) << "the guard acted without the challenge";
+    const std::uint32_t generator = challengeRandomState;
+    const long long handedAt = stepsRun() - first;
+    keyboardInput(escapeKey, 0, 0);
+    EXPECT_TRUE(challengeOn);
+    keyboardInput('c', 0, 0);
+    EXPECT_EQ(playerGuardSteps, playerGuardLength);
+    runSlots(30);
+    const std::string recorded = readFile(path);
+    EXPECT_EQ(recorded.find(header + "0 keys " + usualKeys + "\n0 challenge 1234\n"), 0u)
+        << recorded;
+    EXPECT_NE(recorded.find("\n" + challengeLine(0, false, 0) + "\n"), std::string::npos);
+    EXPECT_NE(recorded.find("\n" + challengeLine(handedAt, true, generator) + "\n"),
+              std::string::npos)
+        << recorded;
+    for (int back = 0; back < 3; ++back)
+        keyboardInput(escapeKey, 0, 0);
+    ASSERT_TRUE(onScreen("title")) << screenName();
+
+    startRecording(scratch("recordings_scratch.replay"));
+    startSources(false);
+    std::string said;
+    EXPECT_EQ(check(readFile(path), said), 0) << said;
+    EXPECT_FALSE(challengeOn) << "the checker's own option is not back";
 }
 
 // Hand-edited checkpoints in the recordings the tests and the title play.

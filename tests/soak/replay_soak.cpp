@@ -1,8 +1,11 @@
 // Seeded random sessions played through the game's real input path (keys and custom keys, pad
 // presses, clicks, every right-button entry, hides and shows, resizes and full screen, idling
 // into the demo, recordings handed over and taken back), each recorded, then checked by the
-// real game with `ruko --check`. A failure prints its seed and what the check said: the line,
-// the step and the part of the state that differ.
+// real game with `ruko --check`. Half the sessions play with the challenge (--challenge), some
+// recordings handed over carry it too, and every check runs with settings that say the
+// opposite of the session's: a recording plays the same whatever the checker's settings. A failure
+// prints its seed and what the check said: the line, the step and the part of the state that
+// differ.
 //
 //   replay_soak GAME SCRATCH SEED...          the sessions of those seeds
 //   replay_soak GAME SCRATCH --seconds N      new seeds, one after the other, for N seconds
@@ -12,6 +15,7 @@
 // also checks what no recording would show: the player's keys are in effect whenever the
 // player drives, and only the player's play shakes the pad.
 
+#include "app/command_line.h"
 #include "app/idle_pacing.h"
 #include "app/screen.h"
 #include "app/startup.h"
@@ -84,13 +88,37 @@ void runSlots(int slots) {
 constexpr char idleRecording[] = "ruko-replay 1 ruko 1.0\n0 keys w x up down left right i k l m t\n"
                                  "1900 hidden\n1900 shown\n";
 
+std::string readFile(const std::string& path) {
+    std::ifstream file(path);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// A recording of ours played with the challenge on from its start, a seed of its own (its
+// checkpoints, made without it, left out).
+std::string withChallenge(const std::string& text, std::mt19937& random) {
+    std::istringstream lines(text);
+    std::string result;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find(" check ") != std::string::npos)
+            continue;
+        result += line + "\n";
+        if (line.rfind("0 keys ", 0) == 0 && result.find(" challenge ") == std::string::npos)
+            result += "0 challenge " + std::to_string(1 + random() % 4000000000u) + "\n";
+    }
+    return result;
+}
+
 void handOver(std::mt19937& random, bool idle) {
     Replay replay;
     std::string problem;
     int line = 0;
     const std::string path = std::string(recordingsFolder) + handedOver[random() % 4] + ".replay";
-    if (idle ? !parseReplay(idleRecording, replay, line, problem)
-             : !readReplayFile(path, replay, problem))
+    const bool challenge = !idle && random() % 2;
+    if (idle        ? !parseReplay(idleRecording, replay, line, problem)
+        : challenge ? !parseReplay(withChallenge(readFile(path), random), replay, line, problem)
+                    : !readReplayFile(path, replay, problem))
         fail(problem.c_str());
     startReplay(replay, idle ? "idle.replay" : path);
 }
@@ -145,6 +173,11 @@ void writeFile(const std::string& path, const std::string& text) {
     std::ofstream(path) << text;
 }
 
+// Half the sessions, the handed-over ones among them, with the challenge.
+bool challengeSession(unsigned seed) {
+    return seed % 4 >= 2;
+}
+
 // The child: the game as it starts, played by the seed, then ended as a player ends it.
 [[noreturn]] void playSession(unsigned seed, const std::string& folder) {
     std::mt19937 random(seed);
@@ -152,6 +185,7 @@ void writeFile(const std::string& path, const std::string& text) {
     mkdir(config.c_str(), 0700);
     mkdir((config + "/ruko").c_str(), 0700);
     writeFile(config + "/ruko/ruko.conf", seed % 2 ? otherKeys : "");
+    challengeRequested = challengeSession(seed);
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     setenv("XDG_STATE_HOME", folder.c_str(), 1);
     int argc = 1;
@@ -174,13 +208,6 @@ void writeFile(const std::string& path, const std::string& text) {
     std::fflush(stdout);
     onViewMenuPick(quitEntry);
     std::_Exit(4); // quitting returned
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 // One seed: played, then checked. False, said with the seed, when either fails.
@@ -208,9 +235,14 @@ bool soak(const std::string& game, const std::string& scratch, unsigned seed) {
         std::printf("seed %u: %s", seed, said.c_str());
         return false;
     }
-    const std::string check = "timeout 120 '" + game + "' --check '" + folder +
-                              "/session.replay' >'" + folder + "/check.out' 2>'" + folder +
-                              "/check.err'";
+    const std::string checker = folder + "/checker";
+    mkdir(checker.c_str(), 0700);
+    mkdir((checker + "/ruko").c_str(), 0700);
+    writeFile(checker + "/ruko/ruko.conf",
+              std::string("[game]\nchallenge = ") + (challengeSession(seed) ? "no\n" : "yes\n"));
+    const std::string check = "XDG_CONFIG_HOME='" + checker + "' timeout 120 '" + game +
+                              "' --check '" + folder + "/session.replay' >'" + folder +
+                              "/check.out' 2>'" + folder + "/check.err'";
     const int checked = std::system(check.c_str());
     if (checked != 0) {
         std::printf("seed %u: ruko --check exits %d: %s", seed, WEXITSTATUS(checked),

@@ -120,11 +120,7 @@ void runningPlayer(PlayerMemory& me) {
 void randomPlayer(PlayerMemory& me) {
     if (me.step < me.nextAction)
         return;
-    const int pick = me.dice.between(0, actionCount);
-    if (pick == actionCount)
-        challengeGuardPressed();
-    else
-        applyFightAction(static_cast<Action>(pick));
+    applyFightAction(static_cast<Action>(me.dice.between(0, actionCount - 1)));
     me.nextAction = me.step + me.dice.between(1, 12);
 }
 

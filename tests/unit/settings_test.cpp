@@ -234,4 +234,54 @@ TEST(SettingsTest, KeysOfIso8859_1) {
               "[keys]\nturn = \xc3\xa7 # mine\nleft_punch = \xc3\xb9\n");
 }
 
+// The challenge under [game], off unless said, and its guard key c, taken and checked as the
+// others, except that a file older than it keeps c where it gave it to another action (the
+// guard then takes a free key); a file without [game] gains it when saved on, at its end.
+TEST(SettingsTest, TheChallengeAndItsGuard) {
+    std::vector<SettingsProblem> problems;
+    const Settings usual = defaultSettings();
+    EXPECT_FALSE(usual.challenge);
+    EXPECT_EQ(keyOf(usual, Action::guard), 'c');
+    EXPECT_EQ(std::string(actionSettingName(Action::guard)), "guard");
+
+    Settings s = parseSettings("[game]\nchallenge = oui\nrounds = 3\nchallenge = yes # hard\n"
+                               "[keys]\nturn = c\nguard = g\nstep_in = g\n",
+                               problems);
+    ASSERT_EQ(problems.size(), 3u);
+    EXPECT_EQ(problems[0].text, "challenge 'oui' is not yes or no");
+    EXPECT_EQ(problems[1].text, "unknown name 'rounds' in [game]");
+    EXPECT_EQ(problems[2].line, 8);
+    EXPECT_EQ(problems[2].text, "key 'g' is already guard's");
+    EXPECT_TRUE(s.challenge);
+    EXPECT_EQ(keyOf(s, Action::guard), 'g');
+    EXPECT_EQ(keyOf(s, Action::turn), 'c'); // freed by the guard's own line
+
+    problems.clear();
+    s = parseSettings("[keys]\nturn = c\nstep_in = v\nstep_back = b\n[game]\nchallenge = no\n",
+                      problems);
+    EXPECT_TRUE(problems.empty());
+    EXPECT_FALSE(s.challenge);
+    EXPECT_EQ(keyOf(s, Action::turn), 'c');
+    EXPECT_EQ(keyOf(s, Action::guard), 'n');
+    EXPECT_EQ(formatSettings(parseSettings(formatSettings(s), problems)), formatSettings(s));
+    EXPECT_TRUE(problems.empty());
+
+    Settings chosen = usual;
+    chosen.challenge = true;
+    chosen.keys[static_cast<int>(Action::guard)] = specialKey(GLUT_KEY_END);
+    const std::string text = formatSettings(chosen);
+    EXPECT_NE(text.find("\nguard = end\n"), std::string::npos);
+    EXPECT_NE(text.find("\n[game]\n"), std::string::npos);
+    problems.clear();
+    EXPECT_EQ(formatSettings(parseSettings(text, problems)), text);
+    EXPECT_TRUE(problems.empty());
+    EXPECT_EQ(settingsTextWith("[keys]\nturn = t\n", chosen, "\n"),
+              "[keys]\nturn = t\nguard = end\n\n[game]\nchallenge = yes\n");
+    EXPECT_EQ(settingsTextWith("[game]\r\nchallenge = no # not yet\r\n", usual, "\n"),
+              "[game]\r\nchallenge = no # not yet\r\n");
+    chosen.keys[static_cast<int>(Action::guard)] = 'c';
+    EXPECT_EQ(settingsTextWith("[game]\r\nchallenge = no # not yet\r\n", chosen, "\n"),
+              "[game]\r\nchallenge = yes # not yet\r\n");
+}
+
 } // namespace
