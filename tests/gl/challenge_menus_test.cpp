@@ -61,6 +61,7 @@ class ChallengeMenus : public testing::Test {
         titleBlinkOn = 1;
     }
     void TearDown() override {
+        startSources(false);
         challengeOn = 0;
         settingsInEffect.language = Language::fr;
         fs::remove_all(root);
@@ -173,7 +174,7 @@ TEST_F(ChallengeMenus, TheRecordsFileIsLeftAloneWithTheChallengeOff) {
 // The player's fights count; while a recording or the demo drives, none does, nor a fight the
 // player takes over from them (it started before); one started after counts.
 TEST_F(ChallengeMenus, OnlyThePlayersOwnFightsAreCounted) {
-    challengeOn = 1;
+    startSources(true); // the player's own option on: it comes back when they drive again
     const ChallengeOutcome knockOut{
         ChallengeWinner::player, ChallengeEnd::knockOut, 1, 100, 0, 0, 0, 0};
     const auto winsOfRadov = [] { return challengeRecord(1, 1).wins; };
