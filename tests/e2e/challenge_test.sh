@@ -68,19 +68,22 @@ wait_game_exit
 [ "$GAME_STATUS" = 0 ] || fail "Escape after the lost fight: status $GAME_STATUS"
 
 # The option for one session, in French: a recording (seed fixed) through the menus to Radov
-# Eze in Amical, three steps in to the closest distance, then taps of each punch key in turn
-# 8 steps apart; the opponent goes down before its slow blows bring the player down. Replays
-# never change the records.
+# Eze in Amical (by Dida Vud and back), three steps in to the closest distance, then taps of
+# each punch key in turn 8 steps apart; the opponent goes down before its slow blows bring the
+# player down. Replays never change the records.
 rm -f "$XDG_CONFIG_HOME/ruko/ruko.conf"
 cp "$RECORDS" "$SCRATCH/records_kept"
 WON="$SCRATCH/won.replay"
 {
     printf 'ruko-replay 1 ruko 1.0\n0 keys w x up down left right i k l m t c\n'
     printf '0 challenge 12345\n0 size 640 480\n0 shown\n'
-    printf '%s key return\n' 150 190 230 270
-    printf '%s key up\n' 330 340 350
+    printf '%s key return\n' 150 190
+    printf '%s key right\n' 260 280
+    printf '%s key left\n' 350 370
+    printf '%s key return\n' 400 440
+    printf '%s key up\n' 500 510 520
     for ((i = 0; i < 100; i++)); do
-        echo "$((370 + 8 * i)) key $([ $((i % 2)) = 0 ] && echo x || echo w)"
+        echo "$((540 + 8 * i)) key $([ $((i % 2)) = 0 ] && echo x || echo w)"
     done
 } >"$WON"
 (cd "$RUKO_SOURCE" && timeout 60 "$RUKO_BINARY" --check "$WON") >"$SCRATCH/check_won" 2>&1 ||
@@ -91,6 +94,11 @@ title_fr=$(mark_corner "$(shoot_at 100 title_fr)" title_fr_corner)
 differ "$title_fr" "$(mark_corner "$RUKO_SOURCE/docs/title.png" title_docs_fr_corner)" 50 ||
     fail "no challenge mark on the title with --challenge"
 differ "$title_fr" "$title_en" 20 || fail "the mark is the same in French and in English"
+# This second game shows the records kept: Dida Vud's loss, none against Radov Eze (each
+# picture taken at a checkpoint of the live recording, before the next key).
+radov=$(records_block "$(shoot_at 220 opponent_radov_eze)" records_radov_eze)
+dida=$(records_block "$(shoot_at 290 opponent_dida_vud)" records_dida_vud)
+differ "$radov" "$dida" 10 || fail "a new game's opponent menu does not show the loss"
 for _ in $(seq 1 900); do
     grep -qaF "$WON_LINE" "$GAME_STDOUT" && break
     expect_game_running "before the fight against Radov Eze ended"
