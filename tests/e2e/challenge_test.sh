@@ -27,7 +27,8 @@ with_key() {
         >"$SCRATCH/check_$1" 2>&1 || status=$?
     echo "$status"
 }
-[ "$(with_key c)" = 0 ] || fail "without the challenge c changed the fight: $(cat "$SCRATCH/check_c")"
+[ "$(with_key c)" = 0 ] ||
+    fail "without the challenge c changed the fight: $(cat "$SCRATCH/check_c")"
 [ "$(with_key up)" = 1 ] || fail "a step in did not change the fight: $(cat "$SCRATCH/check_up")"
 
 # The option by the settings file, in English: the title's mark, then a fight against Dida Vud
