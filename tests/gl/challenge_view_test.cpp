@@ -17,6 +17,7 @@
 #include "sound/sound.h"
 #include "tests/support/gl_harness.h"
 #include "tests/support/glyph_quads.h"
+#include "tests/support/stdout_capture.h"
 #include "tests/support/virtual_sdl_pad.h"
 
 #include <GL/glut.h>
@@ -35,23 +36,6 @@
 namespace {
 
 constexpr float staminaColour[3] = {0.1f, 0.8f, 0.1f};
-
-template <typename Run> std::string stdoutOf(Run run) {
-    std::fflush(stdout);
-    std::FILE* capture = std::tmpfile();
-    const int saved = dup(1);
-    dup2(fileno(capture), 1);
-    run();
-    std::fflush(stdout);
-    dup2(saved, 1);
-    close(saved);
-    std::string text;
-    std::rewind(capture);
-    for (int c; (c = std::fgetc(capture)) != EOF;)
-        text.push_back(static_cast<char>(c));
-    std::fclose(capture);
-    return text;
-}
 
 // The width of the stamina bar's fill as drawn, in window pixels, from feedback mode.
 float staminaFillWidth() {

@@ -37,3 +37,10 @@ class StdoutCapture {
     std::FILE* file_ = nullptr;
     int saved_ = -1;
 };
+
+// What `run` writes on standard output, as bytes.
+template <typename Run> std::string stdoutOf(Run run) {
+    StdoutCapture capture;
+    run();
+    return capture.text();
+}

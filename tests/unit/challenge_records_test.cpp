@@ -3,6 +3,7 @@
 // never overwritten, the records then fresh; a save that cannot finish leaves the old file.
 #include "game/challenge_records.h"
 #include "platform/platform.h"
+#include "tests/support/files_on_disk.h"
 #include "tests/support/stderr_capture.h"
 
 #include <gtest/gtest.h>
@@ -50,25 +51,6 @@ class ChallengeRecordsTest : public testing::Test {
     fs::path folder;
     fs::path path;
 };
-
-void writeText(const fs::path& file, const std::string& text) {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << text;
-}
-
-std::string readText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::set<std::string> namesIn(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
 
 ChallengeOutcome outcome(ChallengeWinner winner, ChallengeEnd how, int steps) {
     return {winner, how, 1, steps, 0, 0, 0, 0};

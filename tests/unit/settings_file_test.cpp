@@ -3,6 +3,7 @@
 // behind by saves killed midway or made by two games at once.
 #include "input/settings.h"
 #include "input/settings_writer.h"
+#include "tests/support/files_on_disk.h"
 
 #include <gtest/gtest.h>
 
@@ -48,24 +49,6 @@ class SettingsFileTest : public testing::Test {
     fs::path folder;
     fs::path conf() const { return folder / "ruko.conf"; }
 };
-
-void writeText(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-std::string readText(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-std::set<std::string> namesIn(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
 
 Settings withVolume(int volume) {
     Settings settings = defaultSettings();
