@@ -361,74 +361,6 @@ expect_visibility_lines() {
     fi
 }
 
-# From here on OpenAL Soft writes the game's mix to $SCRATCH/mix.wav instead of a device, in
-# real time; the file is complete once the game has ended by itself (wait_game_exit). It mixes
-# at the sounds' own rate, so the recording compares with them sample for sample (OpenAL Soft
-# 1.24, in the Windows build, would mix at 48 kHz).
-record_sound() {
-    RECORDING="$SCRATCH/mix.wav"
-    rm -f "$RECORDING"
-    printf '[general]\ndrivers=wave\nfrequency=44100\n[wave]\nfile=%s\n' \
-        "$(game_path "$RECORDING")" >"$SCRATCH/alsoft.conf"
-    ALSOFT_CONF=$(game_path "$SCRATCH/alsoft.conf")
-    export ALSOFT_CONF
-}
-
-# The bands in which each sound stands alone, and the level it reaches there: the thud below
-# 120 Hz, a partial of the bell, the menus' two notes (HZ Q FLOOR_DB); the bell, the cheer and
-# the swish by how long they last there too (MIN_SECONDS), the bell against the 10 ms click of
-# a voice cut short.
-THUD_BAND="120 0 -30"
-BELL_BAND="3345 20 -35 0.03"
-CONFIRM_BAND="1568 20 -30"
-TICK_BAND="2637 20 -36"
-CHEER_BAND="2200 4 -38 1"
-SWISH_BAND="1200 3 -36 0.1"
-
-# expect_sounds WHAT COUNT BAND: the recording holds that many starts of a sound in the band.
-expect_sounds() {
-    local what=$1 count=$2 onsets
-    shift 2
-    onsets=$("$SOUND_ONSETS" "$RECORDING" $@)
-    [ "$(echo -n "$onsets" | grep -c .)" = "$count" ] ||
-        fail "$count $what expected in the recording, heard at (s, dB): $(echo $onsets)"
-}
-
-# The times at which a sound starts in the band, in seconds of the recording, one a line.
-sounds_heard() {
-    "$SOUND_ONSETS" "$RECORDING" "$@" | awk '{ print $1 }'
-}
-
-# expect_spacings WHAT TIMES STEPS: sounds heard at these times (seconds), one for each of the
-# recording's steps, as far apart as the steps or more. The mix does not start at the game's
-# step 0 and keeps real time, while a busy machine holds the game back (beside two busy loops:
-# 55 to 57 steps a second, a step up to 0.5 s late), and the steps it then catches up come
-# sooner: a sound may come later than its step puts it after the first, never sooner. So each
-# is at least its steps after the first (less 50 ms: the mix starts a sound at its next
-# update), and each gap at most its steps' and a stall of 0.7 s.
-expect_spacings() {
-    echo "$2" | awk -v steps="$3" '
-        BEGIN { n = split(steps, step, " ") }
-        NF { time[++heard] = $1 }
-        END {
-            if (heard != n) exit 1
-            for (i = 2; i <= n; i++) {
-                due = (step[i] - step[i - 1]) / 60
-                if (time[i] - time[1] < (step[i] - step[1]) / 60 - 0.05 ||
-                    time[i] - time[i - 1] > due + 0.7) exit 1
-            }
-        }' || fail "$1 heard at $(echo $2) (s), not spaced as the steps $3"
-}
-
-# sides_heard BAND: the side of each sound started in the band, in order: L, R, or C within
-# 3 dB of the middle.
-sides_heard() {
-    "$SOUND_ONSETS" "$RECORDING" "$@" |
-        awk '{ printf "%s", ($3 > 3 ? "L" : ($3 < -3 ? "R" : "C")) }'
-}
-
-[ -n "${DISPLAY:-}" ] || fail "no X display (make test runs the tests under xvfb-run)"
-
 # How busy the game's idle work is over the given seconds: its paced steps sleep between
 # calls, so each step costs the process at least one voluntary context switch; with no idle
 # installed it waits for events and makes none.
@@ -440,35 +372,6 @@ idle_activity() {
     echo $((after - before))
 }
 
-# The virtual pad (tests/support/virtual_pad.cpp): start_pad_game [OPTIONS] starts the game
-# with it preloaded; `pad COMMAND` plays one command on it and returns once it is done. With
-# RUKO_PAD_FAIL=1 SDL's start fails and there is no pad to play.
-start_pad_game() {
-    PAD_FIFO="$SCRATCH/pad.fifo"
-    PAD_LOG="$SCRATCH/pad.log"
-    rm -f "$PAD_FIFO" "$PAD_LOG"
-    mkfifo "$PAD_FIFO"
-    # Under ASan the preloaded pad comes before the sanitizer's runtime; it is not checked.
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
-        LD_PRELOAD="$(dirname "$RUKO_BINARY")/libvirtual_pad.so" RUKO_PAD_SCRIPT="$PAD_FIFO" \
-        RUKO_PAD_LOG="$PAD_LOG" start_game "$@"
-    # Read and write: opening it to write alone would wait for a game that may never read it.
-    [ -n "${RUKO_PAD_FAIL:-}" ] || exec 3<>"$PAD_FIFO"
-}
-
-pad() {
-    local done_before
-    done_before=$(grep -c '^done' "$PAD_LOG" 2>/dev/null || true)
-    echo "$*" >&3
-    for _ in $(seq 1 600); do
-        (($(grep -c '^done' "$PAD_LOG" 2>/dev/null || true) > done_before)) && return 0
-        expect_game_running "before the virtual pad carried out: $*"
-        sleep 0.05
-    done
-    fail "the virtual pad did not carry out: $*"
-}
-
-# How many rumbles of that strength the game asked for (LOW HIGH).
-rumbles() {
-    grep -cx "rumble $1 $2" "$PAD_LOG" || true
-}
+# The sound recorded and heard, and the virtual pad.
+source "$(dirname "${BASH_SOURCE[0]}")/game_sounds.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/game_pad.sh"

@@ -84,10 +84,10 @@ std::multiset<std::string> filesHeard(const std::string& recording, const std::s
     return heard;
 }
 
-// The bands game_driver.sh gives the e2e tests, by their variables' names.
+// The bands game_sounds.sh gives the e2e tests, by their variables' names.
 std::map<std::string, std::string> e2eBands() {
     std::map<std::string, std::string> bands;
-    std::ifstream driver("tests/e2e/game_driver.sh");
+    std::ifstream driver("tests/e2e/game_sounds.sh");
     const std::regex line("^([A-Z]+)_BAND=\"([-0-9. ]+)\"$");
     std::smatch match;
     for (std::string text; std::getline(driver, text);)
@@ -126,7 +126,7 @@ TEST_F(SoundBandsTest, EachNamedCriterionHearsItsOwnFileOnceAndNoOther) {
 // the thud's band hears the blow, which is why the thud has a criterion of its own.
 TEST_F(SoundBandsTest, TheE2eBandsHearNoneOfTheChallengesSounds) {
     const std::map<std::string, std::string> bands = e2eBands();
-    ASSERT_GE(bands.size(), 6u) << "the bands of tests/e2e/game_driver.sh were not found";
+    ASSERT_GE(bands.size(), 6u) << "the bands of tests/e2e/game_sounds.sh were not found";
     for (const auto& [band, criterion] : bands) {
         const std::multiset<std::string> heard = filesHeard(recording, criterion, placed);
         for (const std::string name :
