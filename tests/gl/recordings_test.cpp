@@ -16,6 +16,7 @@
 #include "replay/replays.h"
 #include "replay/sources.h"
 #include "tests/support/gl_harness.h"
+#include "tests/support/quit_guard.h"
 #include "tests/support/stderr_capture.h"
 
 #include <GL/glut.h>
@@ -41,15 +42,6 @@ const std::string header = replayHeader() + "\n";
 const std::string usualKeys = "w x up down left right i k l m t";
 
 SavedState startState;
-bool suiteDone = false;
-
-// The title's Escape ends the process with status 0: a test cut short so must not pass.
-void quitWhileTesting() {
-    if (suiteDone)
-        return;
-    std::fprintf(stderr, "the game quit in the middle of a test\n");
-    std::_Exit(1);
-}
 
 // A file of this test's own: other games and tests may run meanwhile.
 std::string scratch(const std::string& name) {
@@ -103,10 +95,10 @@ class Recordings : public testing::Test {
         plugInSources();
         loadDemo();
         startState = saveGameState();
-        std::atexit(quitWhileTesting);
+        failIfQuitMidTest();
     }
     static void TearDownTestSuite() {
-        suiteDone = true;
+        suiteDone() = true;
         for (const char* name : {"recordings_scratch.replay", "every_input.replay",
                                  "handed_over.replay", "challenge.replay"})
             std::remove(scratch(name).c_str());

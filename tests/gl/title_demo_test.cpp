@@ -11,6 +11,7 @@
 #include "replay/plug_in.h"
 #include "replay/sources.h"
 #include "tests/support/gl_harness.h"
+#include "tests/support/quit_guard.h"
 #include "tests/support/stderr_capture.h"
 
 #include <GL/glut.h>
@@ -28,15 +29,6 @@ constexpr int stepsASecond = 60;
 constexpr int idleBeforeDemo = 30 * stepsASecond;
 
 SavedState startState;
-bool suiteDone = false;
-
-// The title's Escape ends the process with status 0: a test cut short so must not pass.
-void quitWhileTesting() {
-    if (suiteDone)
-        return;
-    std::fprintf(stderr, "the game quit in the middle of a test\n");
-    std::_Exit(1);
-}
 
 void runSlots(int slots) {
     for (int i = 0; i < slots; ++i)
@@ -54,9 +46,9 @@ class TitleDemo : public testing::Test {
         plugInSources();
         loadDemo();
         startState = saveGameState();
-        std::atexit(quitWhileTesting);
+        failIfQuitMidTest();
     }
-    static void TearDownTestSuite() { suiteDone = true; }
+    static void TearDownTestSuite() { suiteDone() = true; }
     // The game as it starts, on the title, with the player driving.
     void SetUp() override {
         if (liveSource() == Source::demo)
