@@ -246,6 +246,11 @@ void opponentBlowArrives(bool reachesPlayer, int damage) {
     }
 }
 
+void challengeForfeit() {
+    if (!inPhase(ChallengePhase::over))
+        endFight(ChallengeWinner::opponent, ChallengeEnd::forfeit);
+}
+
 bool challengePlayerGuarding() {
     return playerGuardSteps > 0;
 }

@@ -16,6 +16,10 @@ inline constexpr int playerGuardLength = 30; // steps with both gloves up
 inline constexpr int restStamina = 30;       // given back at each rest
 inline constexpr int blowWorth = 3;          // a landed blow against a point, for the judges
 
+// The rules' version, written in a recording's challenge line: a recording made under other
+// rules plays differently, and the checker says so rather than a bare mismatch.
+inline constexpr int challengeRulesVersion = 2;
+
 enum class PunchSide { left = 1, right = 2 };
 
 // Start values, at the start of each fight with the challenge on. The generator is not
@@ -40,6 +44,9 @@ void challengeGuardPressed();
 
 // From the opponent's attack, at the blow's arrival.
 void opponentBlowArrives(bool reachesPlayer, int damage);
+
+// Escape during the fight: a loss by forfeit, at the step it comes; nothing once it is over.
+void challengeForfeit();
 
 bool challengePlayerGuarding();
 bool challengeMovesAllowed(); // steps and circling, only during play

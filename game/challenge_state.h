@@ -17,7 +17,13 @@ enum class AttackState { stance, decide, windUp, blow, strike, recover, followUp
 enum class AttackPose { stance, drawnBack, extended, covered };
 
 enum class ChallengeWinner { none, player, opponent, draw };
-enum class ChallengeEnd { none, knockOut, decision };
+// forfeit: the player left the fight with Escape before its end, a loss kept like the others.
+enum class ChallengeEnd { none, knockOut, decision, forfeit };
+
+// The kinds of blow, each with its own wind-up and its own answer: a straight is slipped by a
+// side-step (or a circle), a hook ducked under with the eye's down key, an uppercut escaped by
+// a step back. The guard softens any of them.
+enum class BlowKind { straight, hook, uppercut, count };
 
 struct ChallengeOutcome {
     ChallengeWinner winner;
