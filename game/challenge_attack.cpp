@@ -7,56 +7,107 @@
 namespace {
 
 // Where a state's length comes from: none (passed through at once) or the style's numbers.
-enum class Span { none, interval, windUp, blow, recover, guard };
+enum class Span { none, interval, advance, windUp, aim, blow, recover, guard, feint, tired };
 
 struct AttackStep {
     AttackPose pose;
     Span span;
-    void (*action)(); // on entry; may choose the next state
+    void (*action)(); // on entry; may choose the next state or change the length
     AttackState next;
 };
 
-// Chosen by the actions of the states passed through at once; timed states keep the table's.
+constexpr float stepForward = 0.25f;
+constexpr float closestDistance = 1.25f;
+
+// Chosen by the actions of the states passed through at once (never kept past the step);
+// timed states keep the table's.
 AttackState nextState = AttackState::stance;
 
 const ChallengeStyle& style() {
     return challengeStyle(fightOpponent);
 }
 
+bool inState(AttackState state) {
+    return attackState == static_cast<int>(state);
+}
+
+void chooseBlow() {
+    int kinds[static_cast<int>(BlowKind::count)];
+    int count = 0;
+    for (int kind = 0; kind < static_cast<int>(BlowKind::count); ++kind)
+        if (style().kinds & (1 << kind))
+            kinds[count++] = kind;
+    blowKind = kinds[challengeRandomBetween(0, count - 1)];
+    feinting = challengeChance(style().feintChance);
+    if (feinting && blowsLeft == 0)
+        blowsLeft = 1; // a feint leads into a real blow
+}
+
 void decideMove() {
-    nextState = challengeChance(style().guardChance) ? AttackState::guard : AttackState::windUp;
+    if (opponentDistance > style().reach) {
+        nextState = AttackState::advance;
+    } else if (style().windPerBlow > 0 && opponentWind <= 0) {
+        nextState = AttackState::tired;
+    } else if (challengeChance(style().guardChance)) {
+        nextState = AttackState::guard;
+    } else {
+        blowsLeft = challengeRandomBetween(style().comboMin, style().comboMax) - 1;
+        chooseBlow();
+        nextState = AttackState::windUp;
+    }
 }
 
-void markWindUp() {
-    windUpOrbitAngle = orbitAngle;
-    windUpSideOffset = sideOffset;
+void comeForward() {
+    if (opponentDistance > closestDistance)
+        opponentDistance -= stepForward;
 }
 
-// The blow is aimed as the wind-up ends: a player who moves later is hit all the same.
-void aimBlow() {
-    blowOnTarget = blowReachesPlayer();
+// A feint holds the aim for half as long as a blow, then goes back.
+void takeAim() {
+    if (feinting) {
+        attackStepsTotal = (attackStepsTotal + 1) / 2;
+        attackStepsLeft = attackStepsTotal;
+        return;
+    }
+    blowAnswer = static_cast<int>(Dodge::none);
+}
+
+void throwBlow() {
+    opponentWind -= style().windPerBlow;
 }
 
 void strike() {
-    opponentBlowArrives(blowOnTarget, style().damage);
+    lastBlowMissed = opponentBlowArrives(opponentBlowKind(), style().damage) ? 1 : 0;
 }
 
 void decideFollowUp() {
-    // No second blow into a player already down or a round already over.
-    const bool again = challengePhase == static_cast<int>(ChallengePhase::fighting) &&
-                       challengeChance(style().doubleChance);
-    nextState = again ? AttackState::windUp : AttackState::stance;
+    // No more blows into a player already down or a round already over.
+    if (challengePhase != static_cast<int>(ChallengePhase::fighting) || blowsLeft <= 0) {
+        nextState = AttackState::stance;
+        return;
+    }
+    --blowsLeft;
+    chooseBlow();
+    nextState = AttackState::windUp;
+}
+
+void getWindBack() {
+    opponentWind = fullStamina;
 }
 
 constexpr AttackStep attackSteps[] = {
-    {AttackPose::stance, Span::interval, nullptr, AttackState::decide},    // stance
-    {AttackPose::stance, Span::none, decideMove, AttackState::windUp},     // decide
-    {AttackPose::drawnBack, Span::windUp, markWindUp, AttackState::blow},  // windUp
-    {AttackPose::extended, Span::blow, aimBlow, AttackState::strike},      // blow
-    {AttackPose::extended, Span::none, strike, AttackState::recover},      // strike
-    {AttackPose::stance, Span::recover, nullptr, AttackState::followUp},   // recover
-    {AttackPose::stance, Span::none, decideFollowUp, AttackState::stance}, // followUp
-    {AttackPose::covered, Span::guard, nullptr, AttackState::decide},      // guard
+    {AttackPose::stance, Span::interval, nullptr, AttackState::decide},      // stance
+    {AttackPose::stance, Span::none, decideMove, AttackState::windUp},       // decide
+    {AttackPose::stance, Span::advance, comeForward, AttackState::decide},   // advance
+    {AttackPose::drawnBack, Span::windUp, nullptr, AttackState::aim},        // windUp
+    {AttackPose::drawnBack, Span::aim, takeAim, AttackState::blow},          // aim
+    {AttackPose::extended, Span::blow, throwBlow, AttackState::strike},      // blow
+    {AttackPose::extended, Span::none, strike, AttackState::recover},        // strike
+    {AttackPose::stance, Span::recover, nullptr, AttackState::followUp},     // recover
+    {AttackPose::stance, Span::none, decideFollowUp, AttackState::stance},   // followUp
+    {AttackPose::covered, Span::guard, nullptr, AttackState::decide},        // guard
+    {AttackPose::stance, Span::feint, nullptr, AttackState::followUp},       // feint
+    {AttackPose::open, Span::tired, getWindBack, AttackState::stance},       // tired
 };
 static_assert(sizeof attackSteps / sizeof attackSteps[0] == static_cast<int>(AttackState::count),
               "one row per attack state");
@@ -69,14 +120,22 @@ int spanSteps(Span span) {
     switch (span) {
     case Span::interval:
         return challengeRandomBetween(style().attackIntervalMin, style().attackIntervalMax);
+    case Span::advance:
+        return style().advanceSteps;
     case Span::windUp:
         return style().windUpSteps;
+    case Span::aim:
+        return style().aimSteps;
     case Span::blow:
         return style().blowSteps;
     case Span::recover:
         return style().recoverSteps;
     case Span::guard:
         return style().guardSteps;
+    case Span::feint:
+        return style().windUpSteps / 2;
+    case Span::tired:
+        return style().tiredSteps;
     case Span::none:
         break;
     }
@@ -102,17 +161,29 @@ void enterState(AttackState state) {
 } // namespace
 
 void resetOpponentAttack() {
+    blowsLeft = 0;
+    feinting = 0;
+    lastBlowMissed = 0;
+    blowAnswer = static_cast<int>(Dodge::none);
     enterState(AttackState::stance);
 }
 
 void advanceOpponentAttack() {
     if (--attackStepsLeft > 0)
         return;
-    enterState(step(attackState).next);
+    // A feint's aim goes back instead of throwing.
+    enterState(inState(AttackState::aim) && feinting ? AttackState::feint
+                                                      : step(attackState).next);
 }
 
 AttackPose opponentAttackPose() {
+    if (inState(AttackState::recover) && lastBlowMissed)
+        return AttackPose::open;
     return step(attackState).pose;
+}
+
+BlowKind opponentBlowKind() {
+    return static_cast<BlowKind>(blowKind);
 }
 
 float opponentPoseProgress() {
@@ -123,21 +194,32 @@ float opponentPoseProgress() {
 }
 
 void opponentTakesPoint() {
-    const bool open = attackState == static_cast<int>(AttackState::stance) ||
-                      attackState == static_cast<int>(AttackState::recover);
-    if (open && challengeChance(style().coverChance))
+    if (inState(AttackState::recover) && challengeChance(style().coverChance))
         enterState(AttackState::guard);
 }
 
+void opponentPunchBlocked() {
+    if (inState(AttackState::stance) && attackStepsLeft > style().punishWait)
+        attackStepsLeft = style().punishWait;
+}
+
+void opponentCutsOff() {
+    if (inState(AttackState::advance))
+        attackStepsLeft = 1;
+}
+
+bool opponentOpen() {
+    return (inState(AttackState::recover) && lastBlowMissed) || inState(AttackState::tired);
+}
+
+bool opponentCountering() {
+    return inState(AttackState::recover) && lastBlowMissed;
+}
+
 bool opponentGuarding() {
-    return attackState == static_cast<int>(AttackState::guard);
+    return inState(AttackState::guard);
 }
 
-bool opponentWindingUp() {
-    return attackState == static_cast<int>(AttackState::windUp);
-}
-
-bool blowReachesPlayer() {
-    return opponentDistance <= style().reach && orbitAngle == windUpOrbitAngle &&
-           sideOffset == windUpSideOffset;
+bool blowCommitted() {
+    return (inState(AttackState::aim) && !feinting) || inState(AttackState::blow);
 }

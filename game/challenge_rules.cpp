@@ -15,6 +15,27 @@ constexpr int flashLength = 12;
 constexpr int joltLength = 10;
 constexpr int guardedJoltLength = 4;
 
+// What a blow does by the player's answer, in percent of its damage.
+constexpr int guardLeakPercent = 35;  // through the guard
+constexpr int caughtPercent = 150;    // the wrong dodge walks into it
+
+// Stamina spent by the player's own work, and given back while it does not punch.
+constexpr int punchCost = 1;
+constexpr int blockedPunchCost = 3; // more, for a punch into the guard
+constexpr int dodgeCost = 2;
+constexpr int windBackAfter = 60; // steps without a punch before stamina comes back
+constexpr int windBackEvery = 30; // then one point every so many steps
+constexpr int tiredPunchGap = 24; // steps between a tired player's punches
+
+// A punch's worth in points against the opponent's 41.
+constexpr int cleanPoints = 2;
+constexpr int counterPoints = 3;
+constexpr int tiredPointsLess = 1;
+
+// The judges: a blow landed against a point, and the steps out of reach worth one.
+constexpr int blowWorth = 3;
+constexpr int awayStepsAPoint = challengeSecond;
+
 void setPhase(ChallengePhase phase) {
     challengePhase = static_cast<int>(phase);
 }
@@ -23,7 +44,21 @@ bool inPhase(ChallengePhase phase) {
     return challengePhase == static_cast<int>(phase);
 }
 
+// The dodge's commitment ends: a duck brings the eye back up.
+void endDodge() {
+    if (playerDodge == static_cast<int>(Dodge::duck))
+        eyeHeight += duckDepth;
+    playerDodge = static_cast<int>(Dodge::none);
+    playerDodgeSteps = 0;
+}
+
+void spendStamina(int cost) {
+    // The player's own work tires it but never knocks it down.
+    playerStamina = std::max(1, playerStamina - cost);
+}
+
 void endFight(ChallengeWinner winner, ChallengeEnd how) {
+    endDodge();
     setPhase(ChallengePhase::over);
     outcomeWinner = static_cast<int>(winner);
     outcomeHow = static_cast<int>(how);
@@ -46,17 +81,21 @@ void startRound() {
     roundPointsLanded = 0;
     roundBlowsTaken = 0;
     roundBlowsGuarded = 0;
+    roundStepsAway = 0;
     roundKnockdowns = 0;
     playerGuardSteps = 0;
+    playerGuardRest = 0;
     challengeEvents |= bellEvent;
     resetOpponentAttack();
 }
 
-// The judges: the round goes to whoever did more, a blow landed counting blowWorth points and
-// one on the guard one; each knockdown costs the player one more.
+// The judges: the round goes to whoever made the fight, the player's points against the
+// opponent's blows (blowWorth landed, one on the guard) and the player's time out of its
+// reach; each knockdown costs the player one more.
 void scoreRound() {
     const int playerWork = roundPointsLanded;
-    const int opponentWork = roundBlowsTaken * blowWorth + roundBlowsGuarded;
+    const int opponentWork =
+        roundBlowsTaken * blowWorth + roundBlowsGuarded + roundStepsAway / awayStepsAPoint;
     int player = 10;
     int opponent = 10;
     if (playerWork > opponentWork)
@@ -68,6 +107,7 @@ void scoreRound() {
 }
 
 void endRound() {
+    endDodge();
     challengeEvents |= bellEvent;
     scoreRound();
     if (challengeRound >= challengeRounds) {
@@ -84,6 +124,7 @@ void endRound() {
 }
 
 void knockDown() {
+    endDodge();
     ++knockdowns;
     ++roundKnockdowns;
     challengeEvents |= knockdownEvent;
@@ -118,8 +159,16 @@ void fightingStep() {
         endFight(ChallengeWinner::player, ChallengeEnd::knockOut);
         return;
     }
-    if (playerGuardSteps > 0)
-        --playerGuardSteps;
+    if (playerGuardSteps > 0 && --playerGuardSteps == 0)
+        playerGuardRest = guardRestLength;
+    else if (playerGuardRest > 0)
+        --playerGuardRest;
+    if (playerDodgeSteps > 0 && --playerDodgeSteps == 0)
+        endDodge();
+    if (++stepsSincePunch >= windBackAfter && stepsSincePunch % windBackEvery == 0)
+        playerStamina = std::min(fullStamina, playerStamina + 1);
+    if (opponentDistance > challengeStyle(fightOpponent).reach)
+        ++roundStepsAway;
     advanceOpponentAttack();
     if (inPhase(ChallengePhase::fighting) && --roundClock <= 0)
         endRound();
@@ -149,6 +198,11 @@ void startChallengeFight() {
     lastLeftPressStep = neverPressed;
     lastRightPressStep = neverPressed;
     lastGuardPressStep = neverPressed;
+    playerGuardRest = 0;
+    playerDodge = static_cast<int>(Dodge::none);
+    playerDodgeSteps = 0;
+    stepsSincePunch = 0;
+    opponentWind = fullStamina;
     hitFlashSteps = 0;
     hitJoltSteps = 0;
     totalPointsLanded = 0;
@@ -187,20 +241,24 @@ void challengeTick() {
     }
 }
 
-bool challengePunchLands() {
-    return inPhase(ChallengePhase::fighting) &&
-           static_cast<double>(opponentDistance) == scoringDistance && !opponentGuarding();
-}
-
 void challengeHitRule() {
-    if (challengePunchLands()) {
-        ++roundPointsLanded;
-        ++totalPointsLanded;
-        applyHitRule();
-        opponentTakesPoint();
-    } else if (static_cast<double>(opponentDistance) == scoringDistance && opponentGuarding()) {
+    if (!inPhase(ChallengePhase::fighting) ||
+        static_cast<double>(opponentDistance) != scoringDistance)
+        return;
+    if (!opponentOpen()) {
+        spendStamina(blockedPunchCost);
         challengeEvents |= punchBlockedEvent;
+        opponentPunchBlocked();
+        return;
     }
+    int points = opponentCountering() ? counterPoints : cleanPoints;
+    if (challengePlayerTired())
+        points -= tiredPointsLess;
+    roundPointsLanded += points;
+    totalPointsLanded += points;
+    for (int i = 0; i < points; ++i)
+        applyHitRule();
+    opponentTakesPoint();
 }
 
 bool challengePunchPressed(PunchSide side) {
@@ -211,29 +269,65 @@ bool challengePunchPressed(PunchSide side) {
             getUpPress(side);
         return false;
     }
-    if (!inPhase(ChallengePhase::fighting) || challengePlayerGuarding())
+    if (!fresh || !inPhase(ChallengePhase::fighting) || challengePlayerGuarding() ||
+        challengePlayerDodging() || (left ? leftPunchActive : rightPunchActive))
         return false;
-    return fresh && !(left ? leftPunchActive : rightPunchActive);
+    // Tired, one arm at a time and a breath between them.
+    if (challengePlayerTired() &&
+        (leftPunchActive || rightPunchActive || stepsSincePunch < tiredPunchGap))
+        return false;
+    spendStamina(punchCost);
+    stepsSincePunch = 0;
+    return true;
 }
 
 void challengeGuardPressed() {
     if (freshPress(lastGuardPressStep) && inPhase(ChallengePhase::fighting) &&
-        !challengePlayerGuarding())
+        !challengePlayerGuarding() && !challengePlayerDodging() && playerGuardRest == 0)
         playerGuardSteps = playerGuardLength;
 }
 
-void opponentBlowArrives(bool reachesPlayer, int damage) {
-    if (!reachesPlayer) {
+bool challengeDodgePressed(Dodge dodge) {
+    if (!inPhase(ChallengePhase::fighting) || challengePlayerDodging() ||
+        challengePlayerGuarding())
+        return false;
+    playerDodge = static_cast<int>(dodge);
+    playerDodgeSteps = dodgeLength;
+    if (dodge == Dodge::duck)
+        eyeHeight -= duckDepth;
+    if (blowCommitted() && blowAnswer == static_cast<int>(Dodge::none))
+        blowAnswer = static_cast<int>(dodge);
+    spendStamina(dodgeCost);
+    return true;
+}
+
+bool challengeStepInAllowed() {
+    return inPhase(ChallengePhase::fighting) && !challengePlayerDodging();
+}
+
+void challengeForfeit() {
+    if (!inPhase(ChallengePhase::over))
+        endFight(ChallengeWinner::opponent, ChallengeEnd::forfeit);
+}
+
+bool opponentBlowArrives(BlowKind kind, int damage) {
+    const Dodge answer = static_cast<Dodge>(blowAnswer);
+    if (answer == answerTo(kind)) {
         challengeEvents |= blowMissedEvent;
-        return;
+        return true;
+    }
+    // Out of reach and not caught moving into it: the blow falls short.
+    if (answer == Dodge::none && opponentDistance > challengeStyle(fightOpponent).reach) {
+        challengeEvents |= blowMissedEvent;
+        return false;
     }
     if (challengePlayerGuarding()) {
-        playerStamina -= damage / 4;
+        playerStamina -= damage * guardLeakPercent / 100;
         ++roundBlowsGuarded;
         hitJoltSteps = guardedJoltLength;
         challengeEvents |= blowGuardedEvent;
     } else {
-        playerStamina -= damage;
+        playerStamina -= answer == Dodge::none ? damage : damage * caughtPercent / 100;
         ++roundBlowsTaken;
         ++totalBlowsTaken;
         hitFlashSteps = flashLength;
@@ -244,15 +338,19 @@ void opponentBlowArrives(bool reachesPlayer, int damage) {
         playerStamina = 0;
         knockDown();
     }
-}
-
-void challengeForfeit() {
-    if (!inPhase(ChallengePhase::over))
-        endFight(ChallengeWinner::opponent, ChallengeEnd::forfeit);
+    return false;
 }
 
 bool challengePlayerGuarding() {
     return playerGuardSteps > 0;
+}
+
+bool challengePlayerDodging() {
+    return playerDodgeSteps > 0;
+}
+
+bool challengePlayerTired() {
+    return playerStamina < tiredStamina;
 }
 
 bool challengeMovesAllowed() {

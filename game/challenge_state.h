@@ -11,10 +11,28 @@ extern Flag challengeOn;
 enum class ChallengePhase { fighting, rest, playerDown, over };
 
 // The opponent's attack, one state at a time (see challenge_attack.h).
-enum class AttackState { stance, decide, windUp, blow, strike, recover, followUp, guard, count };
+enum class AttackState {
+    stance,
+    decide,
+    advance,
+    windUp,
+    aim,
+    blow,
+    strike,
+    recover,
+    followUp,
+    guard,
+    feint,
+    tired,
+    count
+};
 
-// What the drawing should pose the opponent's arms towards in each state.
-enum class AttackPose { stance, drawnBack, extended, covered };
+// What the drawing should pose the opponent's arms towards in each state: its guard, the arm
+// drawn back or thrown (by the kind of blow), both fists over the face, or both arms down.
+enum class AttackPose { stance, drawnBack, extended, covered, open };
+
+// The player's answer to a blow: a dodge of one kind, chosen by the key.
+enum class Dodge { none, slip, duck, stepBack };
 
 enum class ChallengeWinner { none, player, opponent, draw };
 // forfeit: the player left the fight with Escape before its end, a loss kept like the others.
@@ -67,10 +85,17 @@ extern int playerStamina;  // 0 to fullStamina
 extern int attackState;     // an AttackState
 extern int attackStepsLeft; // in the current state
 extern int attackStepsTotal;
-extern int windUpOrbitAngle; // where the player stood when the wind-up began
-extern float windUpSideOffset;
-extern Flag blowOnTarget;    // decided as the wind-up ends: the player stayed put and within reach
+extern int blowKind;         // a BlowKind: the blow being wound up or thrown
+extern int blowsLeft;        // in the current combination, after this one
+extern Flag feinting;        // this wind-up stops at the aim
+extern int blowAnswer;       // a Dodge: the first one since the aim, which decides the blow
+extern Flag lastBlowMissed;  // its recovery is open: a counter
+extern int opponentWind;     // its own stamina, 0 to fullStamina; at the bottom it tires
 extern int playerGuardSteps; // steps left with both gloves up
+extern int playerGuardRest;  // steps before the guard can go up again
+extern int playerDodge;      // a Dodge, while committed to it
+extern int playerDodgeSteps; // steps left committed: no punch, no other move
+extern int stepsSincePunch;  // stamina comes back only after a while without punching
 
 extern int knockdowns;
 extern int roundKnockdowns;
@@ -90,6 +115,7 @@ extern int hitJoltSteps;
 extern int roundPointsLanded;
 extern int roundBlowsTaken;
 extern int roundBlowsGuarded;
+extern int roundStepsAway; // out of the opponent's reach: the judges count it against the player
 extern int totalPointsLanded;
 extern int totalBlowsTaken;
 extern int playerCard; // the judges' scores of the rounds so far

@@ -1,5 +1,7 @@
 #include "game/controls.h"
 
+#include "game/challenge_attack.h"
+#include "game/challenge_end.h"
 #include "game/challenge_rules.h"
 #include "game/fight_scene.h"
 #include "game/knockout.h"
@@ -49,6 +51,20 @@ bool sideStepsAllowed() {
     return !challengeOn || challengeMovesAllowed();
 }
 
+// With the challenge on, the moves that dodge are dodges first: committed, and only one at a
+// time. Circling out of the opponent's reach lets it cut the ring off.
+bool dodgeAllowed(Dodge dodge) {
+    return !challengeOn || challengeDodgePressed(dodge);
+}
+
+void circle(int degrees) {
+    if (!stepsAllowed() || !dodgeAllowed(Dodge::slip))
+        return;
+    turnAround(degrees);
+    if (challengeOn)
+        opponentCutsOff();
+}
+
 void punch(PunchSide side, void (*thrown)(bool)) {
     if (!challengeOn || challengePunchPressed(side))
         thrown(!knockedOut());
@@ -62,14 +78,18 @@ void applyFightAction(Action action) {
         eyeHeight += eyeHeightStep;
         break;
     case Action::eyeDown:
-        eyeHeight -= eyeHeightStep;
+        // With the challenge on it ducks: the eye dips and comes back by itself.
+        if (challengeOn)
+            challengeDodgePressed(Dodge::duck);
+        else
+            eyeHeight -= eyeHeightStep;
         break;
     case Action::sideLeft:
-        if (sideOffset != -sideOffsetLimit && sideStepsAllowed())
+        if (sideOffset != -sideOffsetLimit && sideStepsAllowed() && dodgeAllowed(Dodge::slip))
             sideOffset -= sideStep;
         break;
     case Action::sideRight:
-        if (sideOffset != sideOffsetLimit && sideStepsAllowed())
+        if (sideOffset != sideOffsetLimit && sideStepsAllowed() && dodgeAllowed(Dodge::slip))
             sideOffset += sideStep;
         break;
     case Action::turn:
@@ -82,19 +102,17 @@ void applyFightAction(Action action) {
         punch(PunchSide::right, throwRightPunch);
         break;
     case Action::circleLeft:
-        if (stepsAllowed())
-            turnAround(orbitStep);
+        circle(orbitStep);
         break;
     case Action::circleRight:
-        if (stepsAllowed())
-            turnAround(-orbitStep);
+        circle(-orbitStep);
         break;
     case Action::stepIn:
-        if (stepsAllowed())
+        if (stepsAllowed() && (!challengeOn || challengeStepInAllowed()))
             stepTowards(closestDistance, -distanceStep);
         break;
     case Action::stepBack:
-        if (stepsAllowed())
+        if (stepsAllowed() && dodgeAllowed(Dodge::stepBack))
             stepTowards(farthestDistance, distanceStep);
         break;
     case Action::guard:
@@ -112,6 +130,9 @@ void fightKeyboard(unsigned char key, int, int) {
         glutPostRedisplay();
         return;
     }
+    // Leaving before the end is a loss by forfeit.
+    if (challengeOn)
+        leaveChallengeFight();
     switchOffDecorLight(fightDecor);
     stopCrowdMurmur();
     enterOpponentMenu();
