@@ -1,5 +1,6 @@
 #include "game/challenge_end.h"
 
+#include "app/screen.h"
 #include "game/challenge_records.h"
 #include "game/challenge_rules.h"
 #include "game/state.h"
@@ -7,6 +8,8 @@
 #include "text/words.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -37,12 +40,32 @@ const char* opponentName(int opponent) {
     }
 }
 
+const char* howText(ChallengeEnd how) {
+    switch (how) {
+    case ChallengeEnd::knockOut:
+        return "par KO";
+    case ChallengeEnd::forfeit:
+        return "par abandon";
+    case ChallengeEnd::decision:
+    case ChallengeEnd::none:
+        break;
+    }
+    return "aux points";
+}
+
+void forfeitAtExit() {
+    const char* screen = screenName();
+    if (challengeOn && screen && std::strcmp(screen, "fight") == 0 &&
+        challengeFightCounts(challengeStep))
+        leaveChallengeFight();
+}
+
 } // namespace
 
 std::string challengeEndLine() {
     const ChallengeOutcome outcome = challengeOutcome();
     const int seconds = outcome.steps / challengeSecond;
-    const char* how = outcome.how == ChallengeEnd::knockOut ? "par KO" : "aux points";
+    const char* how = howText(outcome.how);
     char line[160];
     std::snprintf(line, sizeof line, "%s contre %s %s \xE0 la reprise %d apr\xE8s %d:%02d",
                   resultText(outcome.winner), opponentName(fightOpponent), how, outcome.round,
@@ -53,4 +76,19 @@ std::string challengeEndLine() {
 void announceChallengeEnd() {
     printTextLine(challengeEndLine().c_str());
     recordChallengeOutcome(fightOpponent, fightDecor, challengeOutcome());
+}
+
+void leaveChallengeFight() {
+    if (challengeOver())
+        return;
+    challengeForfeit();
+    // The fight is left at once: its end is told here, not by the next tick's sounds.
+    takeChallengeEvents();
+    announceChallengeEnd();
+}
+
+void forfeitChallengeOnQuit() {
+    static bool registered = false;
+    if (!registered)
+        registered = std::atexit(forfeitAtExit) == 0;
 }

@@ -4,14 +4,19 @@
 #include "game/challenge_rules.h"
 #include "game/knockout.h"
 #include "game/state.h"
+#include "input/key_names.h"
+#include "input/settings.h"
 #include "text/bitmap_font.h"
 #include "text/print_text.h"
 #include "text/words.h"
 
-#include <GL/gl.h>
+#include <GL/glut.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -26,6 +31,65 @@ constexpr int clockSize = 20;
 constexpr int countSize = 100;
 constexpr int flashLength = 12; // the rules' flash, for the fading
 constexpr float flashAlpha = 0.6f;
+constexpr int textMargin = 10;                  // each side of a line fitted to the view
+constexpr int helpSteps = 10 * challengeSecond; // the lessons' time at the fight's start
+constexpr int helpSize = 12;
+constexpr int helpBottom = 24;
+
+// A lesson's words and the actions whose keys fill its "%s", in order.
+struct Lesson {
+    Word pattern;
+    Action keys[4];
+};
+
+constexpr Lesson getUpLesson = {Word::getUpHelp, {Action::leftPunch, Action::rightPunch}};
+constexpr Lesson lessons[] = {
+    {Word::guardHelp, {Action::guard}},
+    {Word::straightHelp,
+     {Action::sideLeft, Action::sideRight, Action::circleLeft, Action::circleRight}},
+    {Word::hookHelp, {Action::eyeDown}},
+    {Word::uppercutHelp, {Action::stepBack}},
+    getUpLesson,
+    {Word::counterHelp, {Action::leftPunch, Action::rightPunch}},
+};
+constexpr int lessonCount = sizeof lessons / sizeof lessons[0];
+
+// A key as the lessons name it: a character as typed, an arrow in words, another name in
+// capitals as the HUD's words.
+std::string keyLabel(Action action) {
+    const KeyCode key = actionKey(action);
+    constexpr struct {
+        int glutKey;
+        Word name;
+    } arrows[] = {{GLUT_KEY_UP, Word::upKey},
+                  {GLUT_KEY_DOWN, Word::downKey},
+                  {GLUT_KEY_LEFT, Word::leftKey},
+                  {GLUT_KEY_RIGHT, Word::rightKey}};
+    for (const auto& arrow : arrows)
+        if (key == specialKey(arrow.glutKey))
+            return word(arrow.name);
+    std::string name = keyName(key);
+    if (name.size() > 1)
+        for (char& c : name)
+            c = c == '_' ? ' ' : static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return name;
+}
+
+// The lesson with the player's keys put in: plain, for its length, or with the keys in yellow.
+std::string lessonText(const Lesson& lesson, bool coloured) {
+    std::string text = word(lesson.pattern);
+    std::size_t from = 0;
+    for (const Action action : lesson.keys) {
+        const std::size_t at = text.find("%s", from);
+        if (at == std::string::npos)
+            break;
+        const std::string key =
+            coloured ? "\\c(255 255 0)" + keyLabel(action) + "\\c(255 255 255)" : keyLabel(action);
+        text.replace(at, 2, key);
+        from = at + key.size();
+    }
+    return text;
+}
 
 // A bar and its frame on the given line of the column; the fill is `fraction` (0 to 1) of it.
 void drawBar(int line, float fraction, const float colour[3]) {
@@ -44,7 +108,9 @@ void printCentred(int y, int size, const char* text) {
               text);
 }
 
-const char* opponentWord() {
+} // namespace
+
+const char* challengeOpponentName() {
     switch (fightOpponent) {
     case radovEzeBlack:
         return word(Word::radovEzeBlack);
@@ -55,7 +121,10 @@ const char* opponentWord() {
     }
 }
 
-} // namespace
+int fittedTextSize(int preferred, int length) {
+    return std::max(1,
+                    std::min(preferred, (textAreaWidth() - 2 * textMargin) / std::max(1, length)));
+}
 
 void formatClock(char* text, int size, int seconds) {
     std::snprintf(text, static_cast<std::size_t>(size), "%d:%02d", seconds / 60, seconds % 60);
@@ -109,11 +178,16 @@ void drawChallengeHud() {
 
     char clock[16];
     formatClock(clock, sizeof clock, challengeClockSeconds());
+    // During a rest its own seconds, not the round's.
+    char heading[48];
+    if (currentChallengePhase() == ChallengePhase::rest)
+        std::snprintf(heading, sizeof heading, "%s", word(Word::restHeading));
+    else
+        std::snprintf(heading, sizeof heading, "%s %d", word(Word::roundWord), challengeRound);
     char column[160];
     // The bars' lines are left empty.
-    std::snprintf(column, sizeof column, "\\c(255 255 255)%s %d  %s\n\\c(255 255 0)%s\n\n%s",
-                  word(Word::roundWord), challengeRound, clock, opponentWord(),
-                  word(Word::stamina));
+    std::snprintf(column, sizeof column, "\\c(255 255 255)%s  %s\n\\c(255 255 0)%s\n\n%s", heading,
+                  clock, challengeOpponentName(), word(Word::stamina));
     setFontSize(hudSize);
     enableTextShadow();
     setShadowColor3f(0.0f, 0.0f, 0.0f);
@@ -149,7 +223,31 @@ void printCountTexts() {
         printCentredStyled(textAreaHeight() / 2 - countSize / 2, countSize, hudRed, hudBlack,
                            number);
     }
-    printCentredStyled(60, clockSize, hudBlue, hudWhite, word(Word::getUp));
+    const std::string getUp = lessonText(getUpLesson, false);
+    printCentredStyled(60, fittedTextSize(clockSize, static_cast<int>(getUp.size())), hudBlue,
+                       hudWhite, getUp.c_str());
+}
+
+bool fightHelpShown() {
+    return challengeRound == 1 && currentChallengePhase() == ChallengePhase::fighting &&
+           challengeStep < helpSteps;
+}
+
+void printFightHelp() {
+    std::size_t longest = 0;
+    for (const Lesson& lesson : lessons)
+        longest = std::max(longest, lessonText(lesson, false).size());
+    const int size = fittedTextSize(helpSize, static_cast<int>(longest));
+    for (int i = 0; i < lessonCount; ++i) {
+        const int length = static_cast<int>(lessonText(lessons[i], false).size());
+        setFontSize(size);
+        enableTextShadow();
+        setShadowColor3f(0.0f, 0.0f, 0.0f);
+        setTextColor3f(1.0f, 1.0f, 1.0f);
+        printText(centredTextX(textAreaWidth(), length, size),
+                  helpBottom + (lessonCount - 1 - i) * (size + 4), "%s",
+                  lessonText(lessons[i], true).c_str());
+    }
 }
 
 void printRestTexts() {

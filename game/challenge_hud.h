@@ -11,8 +11,14 @@ void drawChallengeHud();
 // The whole view reddened, fading over the steps left in hitFlashSteps.
 void drawHitFlash();
 
-// The referee's number in large letters while the player is down, and how to get up.
+// The referee's number in large letters while the player is down, and how to get up with the
+// player's own keys.
 void printCountTexts();
+
+// The first seconds of each fight's first round: how to guard, dodge each kind of blow, get up
+// and counter, with the player's own keys.
+bool fightHelpShown();
+void printFightHelp();
 
 // Between rounds: the round's points landed and blows taken, the next round's number.
 void printRestTexts();
@@ -26,6 +32,12 @@ inline constexpr float hudRed[3] = {1.0f, 0.1f, 0.1f};
 // One text centred across the view, in the size and colours given (the shadow's last).
 void printCentredStyled(int y, int size, const float colour[3], const float shadow[3],
                         const char* text);
+
+// The size, at most `preferred`, at which `length` characters fit across the view.
+int fittedTextSize(int preferred, int length);
+
+// The opponent's name as the HUD writes it.
+const char* challengeOpponentName();
 
 // "m:ss" of a number of seconds.
 void formatClock(char* text, int size, int seconds);

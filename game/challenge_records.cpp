@@ -142,9 +142,13 @@ ChallengeRecord challengeRecord(int opponent, int decor) {
     return isPair(opponent, decor) ? records.of[opponent - 1][decor - 1] : ChallengeRecord{};
 }
 
+bool challengeFightCounts(int fightSteps) {
+    return challengeOn && keeping && (keptSince < 0 || stepsRun() - keptSince >= fightSteps);
+}
+
 void recordChallengeOutcome(int opponent, int decor, const ChallengeOutcome& outcome) {
-    if (!challengeOn || !keeping || outcome.winner == ChallengeWinner::none ||
-        !isPair(opponent, decor) || (keptSince >= 0 && stepsRun() - keptSince < outcome.steps))
+    if (outcome.winner == ChallengeWinner::none || !isPair(opponent, decor) ||
+        !challengeFightCounts(outcome.steps))
         return;
     readOnce();
     const std::string path = challengeRecordsPath();

@@ -13,12 +13,16 @@
 // the counts added, the faster knock-out. All zero for numbers out of range.
 ChallengeRecord challengeRecord(int opponent, int decor);
 
-// At a challenge fight's end: a win, a loss or a draw (a knock-out won may be the fastest),
-// saved at once. The file is read again first, so that two games at once, or a player's edit
-// meanwhile, lose nothing. Does nothing with the challenge off, with no winner (the fight
-// left), while the records are not kept, or for a fight that started before they were kept
-// again (its steps more than those run since).
+// At a challenge fight's end: a win, a loss (a forfeit is one) or a draw (a knock-out won may be
+// the fastest), saved at once. The file is read again first, so that two games at once, or a
+// player's edit meanwhile, lose nothing. Does nothing with no winner, or for a fight that does
+// not count (below).
 void recordChallengeOutcome(int opponent, int decor, const ChallengeOutcome& outcome);
+
+// Whether a fight of that many steps would count: not with the challenge off, nor while the
+// records are not kept, nor when it started before they were kept again (its steps more than
+// those run since).
+bool challengeFightCounts(int fightSteps);
 
 // Whether fights change the records: only the player's own do, never one a recording or the
 // demo plays (replay/sources.cpp turns this off while either drives, --check included).

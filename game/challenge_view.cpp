@@ -2,6 +2,7 @@
 
 #include "app/screen.h"
 #include "app/window.h"
+#include "game/challenge_end.h"
 #include "game/challenge_hud.h"
 #include "game/challenge_poses.h"
 #include "game/challenge_rules.h"
@@ -18,8 +19,11 @@
 #include <GL/glut.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 namespace {
 
@@ -79,6 +83,21 @@ void drawRingLamps() {
     glPopAttrib();
 }
 
+// Who won the player's knock-out, and why it is one: a third knockdown, or ten counted.
+void printKnockOutReasons() {
+    std::string name = challengeOpponentName();
+    for (char& c : name)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    std::string winner = word(Word::winsByKnockOut);
+    winner.replace(winner.find("%s"), 2, name);
+    const int middle = textAreaHeight() / 2;
+    printCentredStyled(middle + 40, fittedTextSize(20, static_cast<int>(winner.size())), hudYellow,
+                       hudBlack, winner.c_str());
+    const char* why = word(knockdowns >= knockdownsLost ? Word::thirdKnockdown : Word::countedOut);
+    printCentredStyled(middle - 55, fittedTextSize(16, static_cast<int>(std::strlen(why))),
+                       hudWhite, hudBlack, why);
+}
+
 void drawOpponentInPose() {
     applyOpponentAttackArms();
     drawFacingOpponent();
@@ -95,6 +114,7 @@ float viewDownFraction() {
 
 void startChallengeView() {
     viewRiseSteps = 0;
+    forfeitChallengeOnQuit();
     // The screen rings the first bell as the fight starts, with or without the challenge.
     takeChallengeEvents();
 }
@@ -134,6 +154,8 @@ void challengeFightDisplay() {
             printCountTexts();
         else if (currentChallengePhase() == ChallengePhase::rest)
             printRestTexts();
+        else if (fightHelpShown())
+            printFightHelp();
     }
     glPopMatrix();
     finishFrame();
@@ -152,6 +174,7 @@ void playerKnockOutDisplay() {
         drawOpponentInPose();
         drawDecorScenery(fightDecor);
         printCentredStyled(textAreaHeight() / 2 - 25, 50, hudRed, hudBlack, word(Word::knockOut));
+        printKnockOutReasons();
         printEscapePrompt();
     }
     glPopMatrix();

@@ -51,12 +51,25 @@ enum class Word {
     pointsLanded,
     blowsTaken,
     nextRound,
-    getUp,
     decision,
     playerWins,
     opponentWins,
     drawResult,
     cards,
+    // The challenge's lessons, each "%s" a key's name (the same order in both languages).
+    guardHelp,
+    straightHelp,
+    hookHelp,
+    uppercutHelp,
+    getUpHelp,
+    counterHelp,
+    upKey, // the arrows' names in the lessons
+    downKey,
+    leftKey,
+    rightKey,
+    winsByKnockOut, // "%s" the winner
+    thirdKnockdown,
+    countedOut,
     count,
 };
 inline constexpr int wordCount = static_cast<int>(Word::count);
