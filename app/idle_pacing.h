@@ -58,8 +58,10 @@ struct IdlePacer {
     // below that the game slows down rather than falling further behind.
     int mostStepsAFrame = 6;
     // A wait this long since the last step is a stall (the machine suspended, the loop held
-    // up), not a slow frame: nothing of it is caught up.
-    double stall = 0.25;
+    // up), not a slow frame: nothing of it is caught up. Far above any frame, so that frames
+    // slower than 10 a second slow the game down gradually (six steps each), not at once to
+    // a step a frame.
+    double stall = 1.0;
     double nextSlot = 0.0;
     double lastStep = 0.0;
 
@@ -70,7 +72,7 @@ struct IdlePacer {
     int stepsDue(double now) const {
         if (now < nextSlot)
             return 0;
-        if (now - lastStep > stall)
+        if (now - lastStep >= stall)
             return 1;
         const double late = (now - nextSlot) / period;
         return late >= mostStepsAFrame - 1 ? mostStepsAFrame : 1 + static_cast<int>(late);
@@ -78,7 +80,7 @@ struct IdlePacer {
     // Records a step run at `now`. Slots more than a frame's steps behind are dropped (after a
     // stall, any more than `slack` behind): the next slot then counts from now, so no burst.
     void stepped(double now) {
-        const bool stalled = now - lastStep > stall;
+        const bool stalled = now - lastStep >= stall;
         const double late = now - nextSlot;
         if (stalled ? late > slack : late >= mostStepsAFrame * period)
             nextSlot = now - (stalled ? 0 : mostStepsAFrame - 1) * period;

@@ -60,8 +60,9 @@ int mostStepsInAnySecond(const std::vector<double>& steps) {
     return most;
 }
 
-double stepsPerSecond(const Played& played, double seconds) {
-    return played.steps.size() / seconds;
+// From the first frame to the last, the first frame's steps aside.
+double stepsPerSecond(const Played& played, const std::vector<double>& attempts) {
+    return (played.steps.size() - played.perFrame.front()) / attempts.back();
 }
 
 } // namespace
@@ -95,14 +96,16 @@ TEST(IdlePacing, SlowFramesCatchUpToSixtyStepsASecondDownToTheBound) {
     }
 }
 
+// Gradually, down to a frame a second: no frame shorter than that is taken for a stall, which
+// owes nothing (a step a frame from a second on).
 TEST(IdlePacing, BelowTheBoundTheGameSlowsByFramesOfTheMostSteps) {
     const IdlePacer rule;
-    for (double slower : {1.2, 1.5, 2.0}) {
-        const double frame = slower * rule.mostStepsAFrame * rule.period;
-        const auto played = play(framesEvery(frame, 10.0));
-        EXPECT_NEAR(stepsPerSecond(played, 10.0), rule.mostStepsAFrame / frame, 0.5) << frame;
+    for (double frame : {0.1, 0.15, 0.2, 0.249, 0.251, 0.3, 0.5, 0.75, 0.99, 1.0, 1.5}) {
+        auto attempts = framesEvery(frame, 30.0);
+        const double owed =
+            frame < 1.0 ? std::min(60.0, rule.mostStepsAFrame / frame) : 1.0 / frame;
+        EXPECT_NEAR(stepsPerSecond(play(attempts), attempts), owed, 0.01 * owed) << frame;
         // It does not fall further behind: back to fast frames, one step a frame at once.
-        auto attempts = framesEvery(frame, 10.0);
         for (int i = 1; i <= 60; ++i)
             attempts.push_back(attempts.back() + rule.period);
         const auto recovered = play(attempts);
@@ -114,7 +117,7 @@ TEST(IdlePacing, BelowTheBoundTheGameSlowsByFramesOfTheMostSteps) {
 
 TEST(IdlePacing, AStallIsNotCaughtUpWithABurst) {
     std::vector<double> attempts{0.0, 0.01, 0.02, 0.03};
-    for (double stall : {0.4, 2.0, 60.0}) {
+    for (double stall : {1.1, 2.0, 60.0}) { // the last step at 0.05
         attempts.resize(4);
         for (int i = 0; i < 200; ++i)
             attempts.push_back(stall + i * 0.001); // the loop comes back after the stall
