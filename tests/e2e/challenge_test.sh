@@ -2,7 +2,7 @@
 # The challenge through the real game: turned on by the settings file (in English) a fight
 # against Dida Vud played for real and lost by a player who does nothing, its line printed in
 # French, the player's knock-out seen, the loss kept in the records and shown by the opponent
-# menu; turned on by --challenge a recording of a player tapping its punches at the closest
+# menu; fights left by Escape and by the view menu's Quit lost by forfeit and kept; turned on by --challenge a recording of a player tapping its punches at the closest
 # distance beats Radov Eze, prints its victory, checks, and changes no record; the marks on the
 # menus; with the option off the guard key changes nothing.
 source "$(dirname "$0")/game_driver.sh"
@@ -64,9 +64,22 @@ grep -qx 'dida_vud friendly wins 0 losses 1 draws 0 fastest_ko_steps none' "$REC
 press_keys Escape
 menu_after=$(records_block "$(shoot opponent_after)" records_after)
 differ "$menu_before" "$menu_after" 10 || fail "the opponent menu does not show the loss"
-press_keys Escape Escape Escape
+# Leaving a fight before its end is a loss by forfeit, told and kept: by Escape, then by the
+# view menu's Quit.
+FORFEIT_LINE=$'D\xe9faite contre Dida Vud par abandon \xe0 la reprise 1 apr\xe8s 0:0'
+forfeits() { grep -caF "$FORFEIT_LINE" "$GAME_STDOUT" || true; }
+press_keys Return Return
+sleep 1
+press_keys Escape
+[ "$(forfeits)" = 1 ] || fail "Escape in the fight: $(cat -v "$GAME_STDOUT")"
+press_keys Return Return
+sleep 1
+view_menu 5
 wait_game_exit
-[ "$GAME_STATUS" = 0 ] || fail "Escape after the lost fight: status $GAME_STATUS"
+[ "$GAME_STATUS" = 0 ] || fail "Quit in the fight: status $GAME_STATUS"
+[ "$(forfeits)" = 2 ] || fail "Quit in the fight: $(cat -v "$GAME_STDOUT")"
+grep -qx 'dida_vud friendly wins 0 losses 3 draws 0 fastest_ko_steps none' "$RECORDS" ||
+    fail "the forfeits are not in the records: $(cat "$RECORDS")"
 
 # The option for one session, in French: a recording (seed fixed) through the menus to Radov
 # Eze in Amical (by Dida Vud and back), three steps in to the closest distance, then taps of

@@ -4,6 +4,7 @@
 #include "game/challenge_hud.h"
 #include "game/challenge_poses.h"
 #include "game/challenge_random.h"
+#include "game/challenge_records.h"
 #include "game/challenge_rules.h"
 #include "game/challenge_view.h"
 #include "game/controls.h"
@@ -80,7 +81,22 @@ class Challenge : public testing::Test {
     void TearDown() override {
         challengeOn = 0;
         settingsInEffect.language = Language::fr;
+        setKeysInEffect(keys);
     }
+    // Down at the next blow that lands, as an idle player in reach is; up by presses in turn.
+    void knockDown() {
+        tickUntil([] {
+            playerStamina = std::min(playerStamina, 1);
+            return currentChallengePhase() != ChallengePhase::fighting;
+        });
+    }
+    void getUp() {
+        for (int press = 0; currentChallengePhase() == ChallengePhase::playerDown; ++press) {
+            applyFightAction(press % 2 ? Action::rightPunch : Action::leftPunch);
+            tickUntil([] { return false; }, 8);
+        }
+    }
+    const ActionKeys keys = keysInEffect();
     // Ticks until `done` or the limit; returns the steps taken.
     template <typename Done> int tickUntil(Done done, int limit = 20000) {
         int steps = 0;
@@ -180,12 +196,13 @@ TEST_F(Challenge, TheCountShowsOneToTenAndThePlayerKnockOutIsItsOwnViewInBothLan
     settingsInEffect.language = Language::en;
     EXPECT_TRUE(contains(textIn(playerKnockOutDisplay, hudBlue), "PRESS ESCAPE"));
     EXPECT_TRUE(contains(textIn(challengeEndDisplay, hudRed), "KO"));
+    EXPECT_TRUE(contains(textIn(playerKnockOutDisplay, hudWhite), "COUNTED OUT: KNOCKED OUT"));
 
     // Hidden and shown again, the end stays; nothing more is announced; Escape leaves.
     onMenuVisibility(GLUT_NOT_VISIBLE);
     onMenuVisibility(GLUT_VISIBLE);
     EXPECT_EQ(stdoutOf([] { fightIdle(); }), "");
-    fightKeyboard(27, 0, 0);
+    EXPECT_EQ(stdoutOf([] { fightKeyboard(27, 0, 0); }), "") << "over, no forfeit";
     EXPECT_STRNE(screenName(), "fight");
 }
 
@@ -211,8 +228,11 @@ TEST_F(Challenge, ABlowOnTheGuardKnocksAndJoltsLessWithoutAFlash) {
     EXPECT_EQ(soundRequests(Sound::guardBlock) - knocks, guarded);
     EXPECT_EQ(soundRequests(Sound::opponentBlow), thuds);
 
-    // Escape in the middle of the fight leaves for the opponent menu as always.
-    fightKeyboard(27, 0, 0);
+    // Escape in the middle of the fight: a loss by forfeit, told and kept; the opponent menu.
+    const int losses = challengeRecord(radovEze, friendlyDecor).losses;
+    EXPECT_TRUE(contains(stdoutOf([] { fightKeyboard(27, 0, 0); }),
+                         "faite contre Radov Eze par abandon \xE0 la reprise 1 apr\xE8s 0:"));
+    EXPECT_EQ(challengeRecord(radovEze, friendlyDecor).losses, losses + 1);
     EXPECT_STRNE(screenName(), "fight");
 }
 
@@ -248,6 +268,7 @@ TEST_F(Challenge, RestsShowTheRoundAndADecisionEndsTheFight) {
     tickUntil([] { return currentChallengePhase() == ChallengePhase::rest; });
     ASSERT_EQ(currentChallengePhase(), ChallengePhase::rest);
     EXPECT_EQ(soundRequests(Sound::bell), bells + 1) << "the round's end";
+    EXPECT_TRUE(contains(textIn(challengeFightDisplay, hudWhite), "REPOS  0:05"));
     const std::string rest = textIn(challengeFightDisplay, hudYellow);
     EXPECT_TRUE(contains(rest, "REPOS")) << rest;
     EXPECT_TRUE(contains(rest, "PROCHAINE REPRISE 2")) << rest;
@@ -356,4 +377,68 @@ TEST_F(Challenge, TheArmsTakeTheAttackAndTheGuardForOneFrameOnly) {
     float coveredHigh = 0;
     reach(&coveredHigh);
     EXPECT_GT(coveredHigh, stanceHigh * 1.5f + 20) << "both fists up at the face";
+}
+
+// The fight's first seconds teach the player's own keys (in yellow), and the way up while down;
+// a third knockdown's view says who won and why. In both languages.
+TEST_F(Challenge, TheViewsTeachThePlayersKeysAndSayWhyTheFightEnds) {
+    ActionKeys mine = keys;
+    mine[static_cast<int>(Action::leftPunch)] = 'q';
+    mine[static_cast<int>(Action::stepBack)] = specialKey(GLUT_KEY_PAGE_DOWN);
+    setKeysInEffect(mine);
+    // Per language: the lessons' words, their keys, the way up, the winner and the reason.
+    const char* seen[][5] = {{"CROCHET : SE BAISSER UPPERCUT : RECULER DEBOUT :  ET  TOUR A TOUR",
+                              "clmGAUCHEDROITEkPAGE DOWNqxqx", "DEBOUT : q ET x TOUR A TOUR",
+                              "VICTOIRE DE RADOV EZE PAR KO", "3 CHUTES : KO"},
+                             {"HOOK: DUCK UPPERCUT: STEP BACK GET UP:  AND  IN TURN",
+                              "clmLEFTRIGHTkPAGE DOWNqxqx", "GET UP: q AND x IN TURN",
+                              "RADOV EZE WINS BY KNOCK-OUT", "THIRD KNOCKDOWN: KNOCKED OUT"}};
+    const auto expectSeen = [&](int from, int to, void (*display)()) {
+        const float* colours[] = {hudWhite, hudYellow, hudBlue, hudYellow, hudWhite};
+        for (const Language language : {Language::fr, Language::en})
+            for (int which = from; which < to; ++which) {
+                settingsInEffect.language = language;
+                const std::string shown = textIn(display, colours[which]);
+                EXPECT_TRUE(contains(shown, seen[static_cast<int>(language)][which])) << shown;
+            }
+    };
+    expectSeen(0, 2, challengeFightDisplay);
+    tickUntil([] { return false; }, 10 * 60);
+    EXPECT_FALSE(contains(textIn(challengeFightDisplay, hudWhite), "UPPERCUT")) << "after 10 s";
+    for (int down = 0; down < 3; ++down) {
+        knockDown();
+        if (down < 2)
+            expectSeen(2, 3, challengeFightDisplay);
+        getUp();
+    }
+    expectSeen(3, 5, playerKnockOutDisplay);
+}
+
+// An idle player loses every round on the cards the decision shows; a knockdown in the first
+// (its stamina kept up otherwise) costs one point more. The round's clock, as the HUD prints
+// it, stands still through the count and runs again after.
+TEST_F(Challenge, AKnockdownCostsAPointOnTheCardsAndTheCountStopsTheClock) {
+    const auto clock = [] { return textIn(challengeFightDisplay, hudWhite).substr(0, 15); };
+    const auto margin = [&](bool down) {
+        seedChallengeRandom(7);
+        enterFightScreen(radovEze, friendlyDecor);
+        if (down) {
+            knockDown();
+            const std::string atKnockdown = clock();
+            tickUntil([] { return countNumber >= 3; });
+            EXPECT_EQ(clock(), atKnockdown) << "three seconds counted";
+            getUp();
+            tickUntil([] { return false; }, 2 * 60);
+            EXPECT_NE(clock(), atKnockdown) << "up again";
+        }
+        tickUntil([] {
+            playerStamina = fullStamina;
+            return challengeOver();
+        });
+        int player = 0, opponent = 0;
+        std::sscanf(textIn(decisionDisplay, hudYellow).c_str(), "DECISIONJUGES %d - %d", &player,
+                    &opponent);
+        return opponent - player;
+    };
+    EXPECT_EQ(margin(true), margin(false) + 1);
 }

@@ -209,8 +209,9 @@ std::vector<Screen> everyScreen() {
     enterFightScreen(1, 1);
     fightPoints = 41;
     // With the challenge on, the opponent's name and the stamina over their bars too (the
-    // round's clock is white, as the shadows, and not told apart).
-    screens.push_back({"fight", layoutOf(fightDisplay), challengeOn ? 3u : 1u});
+    // round's clock is white, as the shadows, and not told apart), and the keys of the six
+    // lessons of the fight's first seconds.
+    screens.push_back({"fight", layoutOf(fightDisplay), challengeOn ? 9u : 1u});
     knockOutTest();
     screens.push_back({"knock-out", layoutOf(koDisplay), 2});
     // Excellent, average and poor: 100, 66 and 48 per cent.

@@ -114,7 +114,8 @@ TEST_F(ChallengeRecordsTest, TheFileReadsBackAsWrittenAndAsEdited) {
 
 // The fights counted as they end, saved at once, and read by the next game; a knock-out won is
 // the fastest only when faster, a decision never is; over both decors the counts add and the
-// faster knock-out shows. No winner, the challenge off or the records not kept: nothing.
+// faster knock-out shows; a forfeit is a loss. No winner, the challenge off or the records not
+// kept: nothing.
 TEST_F(ChallengeRecordsTest, FightsAreCountedSavedAndReadAgain) {
     EXPECT_TRUE(allZero());
     EXPECT_FALSE(fs::exists(path)) << "reading alone writes nothing";
@@ -128,6 +129,7 @@ TEST_F(ChallengeRecordsTest, FightsAreCountedSavedAndReadAgain) {
                                outcome(ChallengeWinner::player, ChallengeEnd::knockOut, 4000));
         recordChallengeOutcome(3, 1,
                                outcome(ChallengeWinner::opponent, ChallengeEnd::knockOut, 80));
+        recordChallengeOutcome(3, 1, outcome(ChallengeWinner::opponent, ChallengeEnd::forfeit, 9));
         recordChallengeOutcome(1, 1, outcome(ChallengeWinner::draw, ChallengeEnd::decision, 16800));
         recordChallengeOutcome(1, 1, outcome(ChallengeWinner::none, ChallengeEnd::none, 10));
         recordChallengeOutcome(4, 1, outcome(ChallengeWinner::player, ChallengeEnd::knockOut, 10));
@@ -143,11 +145,11 @@ TEST_F(ChallengeRecordsTest, FightsAreCountedSavedAndReadAgain) {
         challengeOn = 1;
     });
     EXPECT_EQ(quiet, "");
-    const ChallengeRecord expected[] = {{3, 0, 0, 5000}, {1, 1, 0, 4000}, {0, 0, 1, 0}};
+    const ChallengeRecord expected[] = {{3, 0, 0, 5000}, {1, 2, 0, 4000}, {0, 0, 1, 0}};
     for (int pass = 0; pass < 2; ++pass) {
         EXPECT_TRUE((challengeRecord(3, 2) == expected[0]));
         EXPECT_TRUE((challengeRecord(3, 1) == expected[1]));
-        EXPECT_TRUE((challengeRecord(3, 0) == ChallengeRecord{4, 1, 0, 4000}));
+        EXPECT_TRUE((challengeRecord(3, 0) == ChallengeRecord{4, 2, 0, 4000}));
         EXPECT_TRUE((challengeRecord(1, 0) == expected[2]));
         EXPECT_TRUE((challengeRecord(2, 0) == ChallengeRecord{}));
         forgetChallengeRecords(); // the next game
