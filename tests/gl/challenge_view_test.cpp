@@ -4,7 +4,6 @@
 #include "game/challenge_hud.h"
 #include "game/challenge_poses.h"
 #include "game/challenge_random.h"
-#include "game/challenge_records.h"
 #include "game/challenge_rules.h"
 #include "game/challenge_view.h"
 #include "game/controls.h"
@@ -228,11 +227,8 @@ TEST_F(Challenge, ABlowOnTheGuardKnocksAndJoltsLessWithoutAFlash) {
     EXPECT_EQ(soundRequests(Sound::guardBlock) - knocks, guarded);
     EXPECT_EQ(soundRequests(Sound::opponentBlow), thuds);
 
-    // Escape in the middle of the fight: a loss by forfeit, told and kept; the opponent menu.
-    const int losses = challengeRecord(radovEze, friendlyDecor).losses;
-    EXPECT_TRUE(contains(stdoutOf([] { fightKeyboard(27, 0, 0); }),
-                         "faite contre Radov Eze par abandon \xE0 la reprise 1 apr\xE8s 0:"));
-    EXPECT_EQ(challengeRecord(radovEze, friendlyDecor).losses, losses + 1);
+    // Escape in the middle of the fight leaves for the opponent menu (its forfeit: the e2e test).
+    fightKeyboard(27, 0, 0);
     EXPECT_STRNE(screenName(), "fight");
 }
 
