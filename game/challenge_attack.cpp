@@ -62,7 +62,7 @@ void comeForward() {
         opponentDistance -= stepForward;
 }
 
-// A feint holds the aim for half as long as a blow, then goes back.
+// The aim commits the blow; a feint holds it half as long as a blow, then goes back.
 void takeAim() {
     if (feinting) {
         attackStepsTotal = (attackStepsTotal + 1) / 2;
@@ -70,6 +70,9 @@ void takeAim() {
         return;
     }
     blowAnswer = static_cast<int>(Dodge::none);
+    // Until now the blow follows the player: a step back out of reach is made up with it.
+    if (opponentDistance > style().reach)
+        opponentDistance = style().reach;
 }
 
 void throwBlow() {
@@ -204,7 +207,8 @@ void opponentPunchBlocked() {
 }
 
 void opponentCutsOff() {
-    if (inState(AttackState::advance))
+    if ((inState(AttackState::advance) || inState(AttackState::stance)) &&
+        opponentDistance > style().reach)
         attackStepsLeft = 1;
 }
 

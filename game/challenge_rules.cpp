@@ -316,11 +316,6 @@ bool opponentBlowArrives(BlowKind kind, int damage) {
         challengeEvents |= blowMissedEvent;
         return true;
     }
-    // Out of reach and not caught moving into it: the blow falls short.
-    if (answer == Dodge::none && opponentDistance > challengeStyle(fightOpponent).reach) {
-        challengeEvents |= blowMissedEvent;
-        return false;
-    }
     if (challengePlayerGuarding()) {
         playerStamina -= damage * guardLeakPercent / 100;
         ++roundBlowsGuarded;

@@ -48,12 +48,8 @@ class Challenge : public testing::Test {
         attackState = static_cast<int>(AttackState::stance);
         attackStepsLeft = roundSteps;
     }
-    static void stepTo(float distance) {
-        while (opponentDistance < distance)
-            applyFightAction(Action::stepBack);
-        while (opponentDistance > distance)
-            applyFightAction(Action::stepIn);
-    }
+    // Straight there: the keys would be dodges, one at a time.
+    static void stepTo(float distance) { opponentDistance = distance; }
     // The blow of the next wind-up, the player doing `dodge` in the middle of it.
     static unsigned nextBlow(void (*dodge)()) {
         untilState(AttackState::windUp);
@@ -73,107 +69,164 @@ class Challenge : public testing::Test {
 
 } // namespace
 
-TEST_F(Challenge, TheWindUpShowsForItsStyleAndTheBlowLandsWithinReach) {
-    for (int opponent : opponents) {
-        start(opponent);
-        const ChallengeStyle& style = challengeStyle(opponent);
-        EXPECT_GE(style.windUpSteps, 18) << opponent;
-        untilState(AttackState::windUp);
-        EXPECT_EQ(opponentAttackPose(), AttackPose::drawnBack);
-        int shown = 0;
-        float progress = -1.0f;
-        while (opponentWindingUp()) {
-            EXPECT_GT(opponentPoseProgress(), progress) << opponent;
-            progress = opponentPoseProgress();
-            ++shown;
-            fightTick();
-        }
-        EXPECT_EQ(shown, style.windUpSteps) << opponent;
-        EXPECT_EQ(progress, 1.0f);
-        takeChallengeEvents();
-        const unsigned events = ticks(style.blowSteps);
-        EXPECT_TRUE(events & blowLandedEvent) << opponent;
-        EXPECT_EQ(playerStamina, fullStamina - style.damage) << opponent;
-        EXPECT_GT(hitFlashSteps, 0);
-        EXPECT_GT(hitJoltSteps, 0);
-    }
-}
-
-TEST_F(Challenge, AStepBackACircleOrASideStepDuringTheWindUpMakesTheBlowMiss) {
-    void (*const dodges[])() = {
-        [] {
-            while (opponentDistance <= challengeStyle(fightOpponent).reach)
-                applyFightAction(Action::stepBack);
-        },
-        [] { applyFightAction(Action::circleLeft); },
-        [] { applyFightAction(Action::circleRight); },
-        [] { applyFightAction(Action::sideLeft); },
-        [] { applyFightAction(Action::sideRight); },
+// Every kind of blow against every answer: nothing, the right dodge once the arm is held
+// (aimed), the right dodge too early (the blow follows), the wrong dodge, the guard.
+TEST_F(Challenge, TheFirstAnswerOnceTheBlowIsAimedDecidesIt) {
+    enum Answer { none, right, early, wrong, guard };
+    struct Case {
+        Answer answer;
+        unsigned event;
+        int damagePercent; // of the style's damage
+        int spent;         // the player's own stamina for the answer
+        bool counter;
     };
+    constexpr Case cases[] = {
+        {none, blowLandedEvent, 100, 0, false}, {right, blowMissedEvent, 0, 2, true},
+        {early, blowLandedEvent, 100, 2, false}, {wrong, blowLandedEvent, 150, 2, false},
+        {guard, blowGuardedEvent, 35, 0, false},
+    };
+    const Action answers[] = {Action::sideLeft, Action::eyeDown, Action::stepBack};
     for (int opponent : opponents)
-        for (auto dodge : dodges) {
-            start(opponent);
-            const unsigned events = nextBlow(dodge);
-            EXPECT_TRUE(events & blowMissedEvent) << opponent;
-            EXPECT_EQ(playerStamina, fullStamina) << opponent;
-        }
-    // Out of reach from the start, nothing lands either.
-    start(didaVud);
-    stepTo(2.75f);
-    EXPECT_TRUE(nextBlow(nullptr) & blowMissedEvent);
+        for (int kind = 0; kind < static_cast<int>(BlowKind::count); ++kind)
+            for (const Case& c : cases) {
+                start(opponent);
+                const ChallengeStyle& style = challengeStyle(opponent);
+                const std::string where = std::to_string(opponent) + " kind " +
+                                          std::to_string(kind) + " case " +
+                                          std::to_string(c.answer);
+                untilState(AttackState::windUp);
+                stepsSincePunch = 0; // no stamina back while it is measured
+                blowKind = kind;
+                feinting = 0;
+                EXPECT_EQ(opponentAttackPose(), AttackPose::drawnBack);
+                ticks(style.windUpSteps / 2);
+                if (c.answer == early)
+                    applyFightAction(answers[kind]);
+                untilState(AttackState::aim);
+                EXPECT_TRUE(blowCommitted());
+                ticks(2);
+                if (c.answer == right)
+                    applyFightAction(answers[kind]);
+                if (c.answer == wrong)
+                    applyFightAction(answers[(kind + 1) % 3]);
+                if (c.answer == guard)
+                    challengeGuardPressed();
+                const int before = playerStamina;
+                stepsSincePunch = 0;
+                unsigned events = 0;
+                for (int i = 0; i < 100 && !(events & (blowLandedEvent | blowMissedEvent |
+                                                        blowGuardedEvent));
+                     ++i)
+                    events |= ticks(1);
+                EXPECT_TRUE(events & c.event) << where;
+                EXPECT_EQ(before - playerStamina, style.damage * c.damagePercent / 100) << where;
+                EXPECT_EQ(fullStamina - before, c.spent) << where;
+                ticks(1);
+                EXPECT_EQ(opponentCountering(), c.counter) << where;
+                EXPECT_EQ(opponentAttackPose() == AttackPose::open, c.counter) << where;
+            }
 }
 
-TEST_F(Challenge, MovingOnceTheBlowIsLaunchedIsTooLate) {
-    start(radovEzeBlack);
-    untilState(AttackState::blow);
-    applyFightAction(Action::circleLeft);
-    stepTo(3.75f);
-    const unsigned events = ticks(challengeStyle(radovEzeBlack).blowSteps);
-    EXPECT_TRUE(events & blowLandedEvent);
-    EXPECT_EQ(playerStamina, fullStamina - challengeStyle(radovEzeBlack).damage);
-}
-
-TEST_F(Challenge, TheGuardTakesAQuarterAndStopsPunches) {
-    for (int opponent : opponents) {
-        start(opponent);
-        untilState(AttackState::blow);
-        challengeGuardPressed();
-        EXPECT_TRUE(challengePlayerGuarding());
-        applyFightAction(Action::leftPunch);
-        applyFightAction(Action::rightPunch);
-        EXPECT_FALSE(leftPunchActive || rightPunchActive);
-        const unsigned events = ticks(challengeStyle(opponent).blowSteps);
-        EXPECT_TRUE(events & blowGuardedEvent) << opponent;
-        EXPECT_EQ(playerStamina, fullStamina - challengeStyle(opponent).damage / 4) << opponent;
-    }
-    // A held guard key (auto-repeat) keeps the gloves up once, not for ever.
-    start(radovEze);
+// A dodge commits the player: no punch, no other move, the eye's dip back by itself; the
+// guard comes down by itself and cannot go up again at once.
+TEST_F(Challenge, DodgesAndTheGuardCommitThePlayer) {
+    stepTo(1.25f);
     freezeOpponent();
+    const float eye = eyeHeight;
+    applyFightAction(Action::eyeDown);
+    EXPECT_EQ(eyeHeight, eye - duckDepth);
+    applyFightAction(Action::leftPunch);
+    applyFightAction(Action::stepBack);
+    EXPECT_FALSE(leftPunchActive);
+    EXPECT_EQ(opponentDistance, 1.25f);
+    ticks(dodgeLength);
+    EXPECT_EQ(eyeHeight, eye);
+    EXPECT_FALSE(challengePlayerDodging());
+    // Tapped again and again: up, down for its rest, up again; never held for good.
     int guarded = 0;
     for (int step = 0; step < 200; ++step) {
-        if (step % 2 == 0)
+        if (step % 10 == 0)
             challengeGuardPressed();
         guarded += challengePlayerGuarding();
         fightTick();
     }
-    EXPECT_EQ(guarded, playerGuardLength);
+    EXPECT_EQ(guarded, 3 * playerGuardLength);
 }
 
-TEST_F(Challenge, APunchIntoTheOpponentsGuardScoresNothing) {
+// Punches: into the guard they score nothing and cost stamina; a counter is worth three, a
+// tired one less; stamina comes back while the player does not punch.
+TEST_F(Challenge, TheGuardStopsPunchesAndOpeningsPayByKind) {
+    struct Case {
+        AttackState state;
+        Flag missed;
+        int stamina;
+        int points;
+        int spent;
+    };
+    constexpr Case cases[] = {
+        {AttackState::stance, 0, fullStamina, 0, 4},
+        {AttackState::guard, 0, fullStamina, 0, 4},
+        {AttackState::recover, 0, fullStamina, 0, 4},
+        {AttackState::recover, 1, fullStamina, 3, 1},
+        {AttackState::tired, 0, fullStamina, 2, 1},
+        {AttackState::recover, 1, tiredStamina - 5, 2, 1},
+    };
+    for (const Case& c : cases) {
+        start(radovEzeBlack);
+        stepTo(1.25f);
+        attackState = static_cast<int>(c.state);
+        attackStepsLeft = 100;
+        lastBlowMissed = c.missed;
+        playerStamina = c.stamina;
+        stepsSincePunch = challengeSecond;
+        applyFightAction(Action::rightPunch);
+        const unsigned events = ticks(6);
+        const std::string where = std::to_string(static_cast<int>(c.state));
+        EXPECT_EQ(fightPoints, c.points) << where;
+        EXPECT_EQ(c.stamina - playerStamina, c.spent) << where;
+        EXPECT_EQ((events & punchBlockedEvent) != 0, c.points == 0) << where;
+    }
+    // Blocked in its stance, it answers soon.
+    start(didaVud);
     stepTo(1.25f);
-    attackState = static_cast<int>(AttackState::guard);
-    attackStepsLeft = 100;
-    EXPECT_FALSE(challengePunchLands());
-    applyFightAction(Action::rightPunch);
-    const unsigned events = ticks(6);
-    EXPECT_TRUE(events & punchBlockedEvent);
-    EXPECT_EQ(fightPoints, 0);
     freezeOpponent();
-    EXPECT_TRUE(challengePunchLands());
     applyFightAction(Action::rightPunch);
     ticks(6);
-    EXPECT_EQ(fightPoints, 1);
-    EXPECT_EQ(opponentPointsLeft(), 40);
+    EXPECT_LE(attackStepsLeft, challengeStyle(didaVud).punishWait);
+    // Not punching, the stamina comes back.
+    start(radovEze);
+    freezeOpponent();
+    playerStamina = 50;
+    ticks(10 * challengeSecond);
+    EXPECT_GT(playerStamina, 60);
+}
+
+// Out of reach it comes forward, faster at a circling player; the judges count the time
+// spent out of its reach against the player.
+TEST_F(Challenge, RunningAwayIsFollowedAndJudged) {
+    for (int opponent : opponents) {
+        start(opponent);
+        stepTo(3.75f);
+        const float reach = challengeStyle(opponent).reach;
+        int steps = 0;
+        while (opponentDistance > reach && steps < 2000) {
+            if (steps % 20 == 0)
+                applyFightAction(Action::circleLeft);
+            ticks(1);
+            ++steps;
+        }
+        EXPECT_LE(opponentDistance, reach) << opponent;
+        EXPECT_LT(steps, 6 * challengeStyle(opponent).advanceSteps) << opponent;
+    }
+    start(radovEze);
+    for (int step = 0; step < roundSteps; ++step) {
+        freezeOpponent();
+        stepTo(3.75f);
+        ticks(1);
+    }
+    EXPECT_EQ(currentChallengePhase(), ChallengePhase::rest);
+    EXPECT_EQ(playerCard, 9);
+    EXPECT_EQ(opponentCard, 10);
 }
 
 TEST_F(Challenge, OnePressThrowsOnePunch) {
@@ -259,7 +312,7 @@ TEST_F(Challenge, NotUpByTenIsAKnockOut) {
 }
 
 TEST_F(Challenge, ThreeRoundsWithRestsThenADecision) {
-    stepTo(3.75f); // out of every reach
+    stepTo(1.25f);
     int bells = 0;
     for (int round = 1; round <= 3; ++round) {
         EXPECT_EQ(challengeRound, round);
@@ -267,8 +320,11 @@ TEST_F(Challenge, ThreeRoundsWithRestsThenADecision) {
         playerStamina = 50;
         if (round < 3)
             roundPointsLanded = round; // as if landed: the round goes to the player
-        for (int step = 0; step < roundSteps; ++step)
+        for (int step = 0; step < roundSteps; ++step) {
+            freezeOpponent();
+            stepsSincePunch = 0; // the rest's stamina alone
             bells += (ticks(1) & bellEvent) != 0;
+        }
         if (round == 3)
             break;
         EXPECT_EQ(currentChallengePhase(), ChallengePhase::rest);
@@ -277,8 +333,8 @@ TEST_F(Challenge, ThreeRoundsWithRestsThenADecision) {
         EXPECT_EQ(roundPointsLanded, round); // shown during the rest
         EXPECT_EQ(challengeClockSeconds(), restSteps / challengeSecond);
         EXPECT_EQ(playerStamina, 50 + restStamina);
-        applyFightAction(Action::stepIn);
-        EXPECT_EQ(opponentDistance, 3.75f);
+        applyFightAction(Action::stepBack);
+        EXPECT_EQ(opponentDistance, 1.25f);
         for (int step = 1; step < restSteps; ++step)
             bells += (ticks(1) & bellEvent) != 0;
     }
