@@ -2,6 +2,8 @@
 
 #include "app/screen.h"
 #include "app/window.h"
+#include "game/challenge_hud.h"
+#include "game/challenge_state.h"
 #include "game/fight_scene.h"
 #include "game/opponent_pose.h"
 #include "game/state.h"
@@ -54,6 +56,14 @@ void printKnockOutTexts() {
     const char* prompt = word(Word::pressEscape);
     printText(centredTextX(textAreaWidth(), static_cast<int>(std::strlen(prompt)), 20), 30, "%s",
               prompt);
+
+    // With the challenge on, the player's win is said in words, as its loss is.
+    if (challengeOn) {
+        const char* winner = word(Word::playerWinsByKnockOut);
+        printCentredStyled(textAreaHeight() / 2 + 40,
+                           fittedTextSize(20, static_cast<int>(std::strlen(winner))), hudYellow,
+                           hudBlack, winner);
+    }
 }
 
 } // namespace

@@ -65,6 +65,7 @@ constexpr const char* words[wordCount][languageCount] = {
     {"VICTOIRE DE %s PAR KO", "%s WINS BY KNOCK-OUT"},
     {"3 CHUTES : KO", "THIRD KNOCKDOWN: KNOCKED OUT"},
     {"COMPTE JUSQU'A 10 : KO", "COUNTED OUT: KNOCKED OUT"},
+    {"VICTOIRE PAR KO", "YOU WIN BY KNOCK-OUT"},
 };
 
 } // namespace

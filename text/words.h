@@ -70,6 +70,7 @@ enum class Word {
     winsByKnockOut, // "%s" the winner
     thirdKnockdown,
     countedOut,
+    playerWinsByKnockOut,
     count,
 };
 inline constexpr int wordCount = static_cast<int>(Word::count);

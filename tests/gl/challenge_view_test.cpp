@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 // What the player sees and hears at each of the challenge's events.
@@ -272,6 +273,16 @@ TEST_F(Challenge, TheOpponentsKnockOutIsTheFightsOwnAndAnnounced) {
     EXPECT_EQ(line, "Victoire contre Radov Eze par KO \xE0 la reprise 1 apr\xE8s 0:00\n");
     EXPECT_EQ(screenIdle(), koIdle);
     EXPECT_EQ(challengeOutcome().winner, ChallengeWinner::player);
+    // Its view says who won, in words; without the challenge it shows only its "KO".
+    const std::pair<Language, const char*> said[] = {{Language::fr, "KOVICTOIRE PAR KO"},
+                                                     {Language::en, "KOYOU WIN BY KNOCK-OUT"}};
+    for (const auto& [language, words] : said) {
+        settingsInEffect.language = language;
+        EXPECT_EQ(textIn(koDisplay, hudYellow), words);
+        challengeOn = 0;
+        EXPECT_EQ(textIn(koDisplay, hudYellow), "KO");
+        challengeOn = 1;
+    }
 }
 
 // The fight's first seconds teach the player's own keys (in yellow), and the way up while down;
