@@ -9,7 +9,7 @@ namespace {
 // roll, pitch, yaw, elbow, wrist; the opponent's pitch lifts the arm towards the player, its
 // roll takes it out to the side. Each kind of blow has its own wind-up, told apart at a glance:
 // the straight's fist pulled back by the shoulder, the hook's elbow swung out wide at shoulder
-// height, the uppercut's fist dropped to the hip.
+// height, the uppercut's fist dropped low and out by the hip.
 struct BlowArms {
     ArmPose drawnBack;
     ArmPose extended;
@@ -17,7 +17,7 @@ struct BlowArms {
 constexpr BlowArms blowArms[] = {
     {{40.0f, -50.0f, 0.0f, 135.0f, 45.0f}, {50.0f, 120.0f, 0.0f, 0.0f, 90.0f}},   // straight
     {{115.0f, 15.0f, 0.0f, 95.0f, 45.0f}, {95.0f, 85.0f, 0.0f, 80.0f, 45.0f}},    // hook
-    {{10.0f, -40.0f, 0.0f, 40.0f, 90.0f}, {20.0f, 145.0f, 0.0f, 75.0f, 90.0f}},   // uppercut
+    {{55.0f, -45.0f, 0.0f, 35.0f, 90.0f}, {20.0f, 145.0f, 0.0f, 75.0f, 90.0f}},   // uppercut
 };
 static_assert(sizeof blowArms / sizeof blowArms[0] == static_cast<int>(BlowKind::count),
               "one pair of poses per kind of blow");
