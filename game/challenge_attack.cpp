@@ -99,18 +99,18 @@ void getWindBack() {
 }
 
 constexpr AttackStep attackSteps[] = {
-    {AttackPose::stance, Span::interval, nullptr, AttackState::decide},      // stance
-    {AttackPose::stance, Span::none, decideMove, AttackState::windUp},       // decide
-    {AttackPose::stance, Span::advance, comeForward, AttackState::decide},   // advance
-    {AttackPose::drawnBack, Span::windUp, nullptr, AttackState::aim},        // windUp
-    {AttackPose::drawnBack, Span::aim, takeAim, AttackState::blow},          // aim
-    {AttackPose::extended, Span::blow, throwBlow, AttackState::strike},      // blow
-    {AttackPose::extended, Span::none, strike, AttackState::recover},        // strike
-    {AttackPose::stance, Span::recover, nullptr, AttackState::followUp},     // recover
-    {AttackPose::stance, Span::none, decideFollowUp, AttackState::stance},   // followUp
-    {AttackPose::covered, Span::guard, nullptr, AttackState::decide},        // guard
-    {AttackPose::stance, Span::feint, nullptr, AttackState::followUp},       // feint
-    {AttackPose::open, Span::tired, getWindBack, AttackState::stance},       // tired
+    {AttackPose::stance, Span::interval, nullptr, AttackState::decide},    // stance
+    {AttackPose::stance, Span::none, decideMove, AttackState::windUp},     // decide
+    {AttackPose::stance, Span::advance, comeForward, AttackState::decide}, // advance
+    {AttackPose::drawnBack, Span::windUp, nullptr, AttackState::aim},      // windUp
+    {AttackPose::drawnBack, Span::aim, takeAim, AttackState::blow},        // aim
+    {AttackPose::extended, Span::blow, throwBlow, AttackState::strike},    // blow
+    {AttackPose::extended, Span::none, strike, AttackState::recover},      // strike
+    {AttackPose::stance, Span::recover, nullptr, AttackState::followUp},   // recover
+    {AttackPose::stance, Span::none, decideFollowUp, AttackState::stance}, // followUp
+    {AttackPose::covered, Span::guard, nullptr, AttackState::decide},      // guard
+    {AttackPose::stance, Span::feint, nullptr, AttackState::followUp},     // feint
+    {AttackPose::open, Span::tired, getWindBack, AttackState::stance},     // tired
 };
 static_assert(sizeof attackSteps / sizeof attackSteps[0] == static_cast<int>(AttackState::count),
               "one row per attack state");
@@ -175,8 +175,7 @@ void advanceOpponentAttack() {
     if (--attackStepsLeft > 0)
         return;
     // A feint's aim goes back instead of throwing.
-    enterState(inState(AttackState::aim) && feinting ? AttackState::feint
-                                                      : step(attackState).next);
+    enterState(inState(AttackState::aim) && feinting ? AttackState::feint : step(attackState).next);
 }
 
 AttackPose opponentAttackPose() {

@@ -15,9 +15,9 @@ struct BlowArms {
     ArmPose extended;
 };
 constexpr BlowArms blowArms[] = {
-    {{40.0f, -50.0f, 0.0f, 135.0f, 45.0f}, {50.0f, 120.0f, 0.0f, 0.0f, 90.0f}},   // straight
-    {{115.0f, 15.0f, 0.0f, 95.0f, 45.0f}, {95.0f, 85.0f, 0.0f, 80.0f, 45.0f}},    // hook
-    {{55.0f, -45.0f, 0.0f, 35.0f, 90.0f}, {20.0f, 145.0f, 0.0f, 75.0f, 90.0f}},   // uppercut
+    {{40.0f, -50.0f, 0.0f, 135.0f, 45.0f}, {50.0f, 120.0f, 0.0f, 0.0f, 90.0f}}, // straight
+    {{115.0f, 15.0f, 0.0f, 95.0f, 45.0f}, {95.0f, 85.0f, 0.0f, 80.0f, 45.0f}},  // hook
+    {{55.0f, -45.0f, 0.0f, 35.0f, 90.0f}, {20.0f, 145.0f, 0.0f, 75.0f, 90.0f}}, // uppercut
 };
 static_assert(sizeof blowArms / sizeof blowArms[0] == static_cast<int>(BlowKind::count),
               "one pair of poses per kind of blow");

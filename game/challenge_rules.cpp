@@ -16,8 +16,8 @@ constexpr int joltLength = 10;
 constexpr int guardedJoltLength = 4;
 
 // What a blow does by the player's answer, in percent of its damage.
-constexpr int guardLeakPercent = 35;  // through the guard
-constexpr int caughtPercent = 150;    // the wrong dodge walks into it
+constexpr int guardLeakPercent = 35; // through the guard
+constexpr int caughtPercent = 150;   // the wrong dodge walks into it
 
 // Stamina spent by the player's own work, and given back while it does not punch.
 constexpr int punchCost = 1;
@@ -288,8 +288,7 @@ void challengeGuardPressed() {
 }
 
 bool challengeDodgePressed(Dodge dodge) {
-    if (!inPhase(ChallengePhase::fighting) || challengePlayerDodging() ||
-        challengePlayerGuarding())
+    if (!inPhase(ChallengePhase::fighting) || challengePlayerDodging() || challengePlayerGuarding())
         return false;
     playerDodge = static_cast<int>(dodge);
     playerDodgeSteps = dodgeLength;

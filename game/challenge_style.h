@@ -18,17 +18,17 @@ struct ChallengeStyle {
     int recoverSteps;
     int damage;  // stamina taken by a blow that lands (see the answers' table for the others)
     float reach; // the blow lands at this opponentDistance or closer; farther, it comes forward
-    int advanceSteps;     // the time it takes to come one step forward
-    int kinds;            // which blows it throws: bit 1 << BlowKind
-    int comboMin;         // blows in one attack
+    int advanceSteps; // the time it takes to come one step forward
+    int kinds;        // which blows it throws: bit 1 << BlowKind
+    int comboMin;     // blows in one attack
     int comboMax;
-    int feintChance;      // percent of wind-ups that stop at the aim and go back, guarded
-    int guardChance;      // percent, at each decision: it covers up instead of attacking
-    int guardSteps;       // how long it stays covered
-    int coverChance;      // percent, at each point it takes: it covers up at once
-    int punishWait;       // a punch into its guard: it attacks within this many steps
-    int windPerBlow;      // its own stamina spent by each blow thrown (0: it never tires)
-    int tiredSteps;       // tired, it stands with its guard down this long
+    int feintChance;       // percent of wind-ups that stop at the aim and go back, guarded
+    int guardChance;       // percent, at each decision: it covers up instead of attacking
+    int guardSteps;        // how long it stays covered
+    int coverChance;       // percent, at each point it takes: it covers up at once
+    int punishWait;        // a punch into its guard: it attacks within this many steps
+    int windPerBlow;       // its own stamina spent by each blow thrown (0: it never tires)
+    int tiredSteps;        // tired, it stands with its guard down this long
     int getUpPresses;      // presses to get up from the first knockdown
     int getUpPressesExtra; // more at each knockdown after it
 };

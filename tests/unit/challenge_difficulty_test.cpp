@@ -75,8 +75,9 @@ void blindStep(const Blind& b, Memory& me) {
     if (b.moves == Moves::hitAndRun && s % 8 == 0) {
         // Three steps in, a punch, ten steps back, and again.
         const int phase = me.runPhase++ % 14;
-        applyFightAction(phase < 3 ? Action::stepIn : phase == 3 ? Action::rightPunch
-                                                                 : Action::stepBack);
+        applyFightAction(phase < 3    ? Action::stepIn
+                         : phase == 3 ? Action::rightPunch
+                                      : Action::stepBack);
     }
     if (b.moves == Moves::runAway && s % 8 == 0)
         applyFightAction(opponentDistance < 3.75f ? Action::stepBack : Action::circleLeft);
@@ -93,9 +94,8 @@ void blindStep(const Blind& b, Memory& me) {
 
 float poseDistance(const ArmPose& a, const ArmPose& b) {
     return std::fabs(a.shoulderRoll - b.shoulderRoll) +
-           std::fabs(a.shoulderPitch - b.shoulderPitch) +
-           std::fabs(a.shoulderYaw - b.shoulderYaw) + std::fabs(a.elbowBend - b.elbowBend) +
-           std::fabs(a.wristTurn - b.wristTurn);
+           std::fabs(a.shoulderPitch - b.shoulderPitch) + std::fabs(a.shoulderYaw - b.shoulderYaw) +
+           std::fabs(a.elbowBend - b.elbowBend) + std::fabs(a.wristTurn - b.wristTurn);
 }
 
 // The arms as the frame draws them, and the kind of wind-up they are nearest to.
@@ -181,9 +181,9 @@ void watchStep(Memory& me, int wait, int low, int high) {
 
 struct Player {
     const char* name;
-    Blind blind;    // used when wait is 0
-    int wait;       // a watcher's: steps the arm is held before it decides
-    int low, high;  // its reaction
+    Blind blind;     // used when wait is 0
+    int wait;        // a watcher's: steps the arm is held before it decides
+    int low, high;   // its reaction
     int bands[3][2]; // wins allowed against each opponent, at least and at most
 };
 
@@ -194,42 +194,42 @@ const std::vector<Action> back{Action::stepBack};
 const std::vector<Action> everyDodge{Action::sideLeft, Action::eyeDown, Action::stepBack,
                                      Action::sideRight};
 
-#define BLIND(name, punch, dodge, dodges, guard, moves)                                        \
-    {name, {name, punch, dodge, dodges, guard, moves}, 0, 0, 0, {{0, 3}, {0, 1}, {0, 1}}}
+Player blind(const char* name, int punch, int dodge, const std::vector<Action>& dodges, int guard,
+             Moves moves) {
+    return {name, {name, punch, dodge, dodges, guard, moves}, 0, 0, 0, {{0, 3}, {0, 1}, {0, 1}}};
+}
 
 const Player players[] = {
-    BLIND("idle", 0, 0, {}, 0, Moves::stay),
-    BLIND("mash 3", 3, 0, {}, 0, Moves::closeIn),
-    BLIND("mash 5", 5, 0, {}, 0, Moves::closeIn),
-    BLIND("mash 8", 8, 0, {}, 0, Moves::closeIn),
-    BLIND("mash 12", 12, 0, {}, 0, Moves::closeIn),
-    BLIND("punch 20", 20, 0, {}, 0, Moves::closeIn),
-    BLIND("punch 30", 30, 0, {}, 0, Moves::closeIn),
-    BLIND("punch 45", 45, 0, {}, 0, Moves::closeIn),
-    BLIND("punch 70", 70, 0, {}, 0, Moves::closeIn),
-    BLIND("punch 110", 110, 0, {}, 0, Moves::closeIn),
-    BLIND("slip 17 punch 12", 12, 17, slip, 0, Moves::closeIn),
-    BLIND("circle 17 punch 12", 12, 17, circling, 0, Moves::closeIn),
-    BLIND("duck 17 punch 12", 12, 17, duck, 0, Moves::closeIn),
-    BLIND("back 20 punch 12", 12, 20, back, 0, Moves::closeIn),
-    BLIND("all 10 punch 12", 12, 10, everyDodge, 0, Moves::closeIn),
-    BLIND("all 20 punch 9", 9, 20, everyDodge, 0, Moves::closeIn),
-    BLIND("all 35 punch 30", 30, 35, everyDodge, 0, Moves::closeIn),
-    BLIND("slip 40 punch 25", 25, 40, slip, 0, Moves::closeIn),
-    BLIND("duck 30 punch 20", 20, 30, duck, 0, Moves::closeIn),
-    BLIND("guard 45 punch 12", 12, 0, {}, 45, Moves::closeIn),
-    BLIND("guard 71 punch 20", 20, 0, {}, 71, Moves::closeIn),
-    BLIND("guard 71 all 25 p 15", 15, 25, everyDodge, 71, Moves::closeIn),
-    BLIND("guard only 70", 0, 0, {}, 70, Moves::closeIn),
-    BLIND("dodge only 13", 0, 13, everyDodge, 0, Moves::closeIn),
-    BLIND("hit and run", 0, 0, {}, 0, Moves::hitAndRun),
-    BLIND("run away", 0, 0, {}, 0, Moves::runAway),
-    BLIND("run, punch 5", 5, 0, {}, 0, Moves::runAway),
+    blind("idle", 0, 0, {}, 0, Moves::stay),
+    blind("mash 3", 3, 0, {}, 0, Moves::closeIn),
+    blind("mash 5", 5, 0, {}, 0, Moves::closeIn),
+    blind("mash 8", 8, 0, {}, 0, Moves::closeIn),
+    blind("mash 12", 12, 0, {}, 0, Moves::closeIn),
+    blind("punch 20", 20, 0, {}, 0, Moves::closeIn),
+    blind("punch 30", 30, 0, {}, 0, Moves::closeIn),
+    blind("punch 45", 45, 0, {}, 0, Moves::closeIn),
+    blind("punch 70", 70, 0, {}, 0, Moves::closeIn),
+    blind("punch 110", 110, 0, {}, 0, Moves::closeIn),
+    blind("slip 17 punch 12", 12, 17, slip, 0, Moves::closeIn),
+    blind("circle 17 punch 12", 12, 17, circling, 0, Moves::closeIn),
+    blind("duck 17 punch 12", 12, 17, duck, 0, Moves::closeIn),
+    blind("back 20 punch 12", 12, 20, back, 0, Moves::closeIn),
+    blind("all 10 punch 12", 12, 10, everyDodge, 0, Moves::closeIn),
+    blind("all 20 punch 9", 9, 20, everyDodge, 0, Moves::closeIn),
+    blind("all 35 punch 30", 30, 35, everyDodge, 0, Moves::closeIn),
+    blind("slip 40 punch 25", 25, 40, slip, 0, Moves::closeIn),
+    blind("duck 30 punch 20", 20, 30, duck, 0, Moves::closeIn),
+    blind("guard 45 punch 12", 12, 0, {}, 45, Moves::closeIn),
+    blind("guard 71 punch 20", 20, 0, {}, 71, Moves::closeIn),
+    blind("guard 71 all 25 p 15", 15, 25, everyDodge, 71, Moves::closeIn),
+    blind("guard only 70", 0, 0, {}, 70, Moves::closeIn),
+    blind("dodge only 13", 0, 13, everyDodge, 0, Moves::closeIn),
+    blind("hit and run", 0, 0, {}, 0, Moves::hitAndRun),
+    blind("run away", 0, 0, {}, 0, Moves::runAway),
+    blind("run, punch 5", 5, 0, {}, 0, Moves::runAway),
     {"human watcher", {}, 2, 12, 20, {{15, 20}, {10, 20}, {5, 20}}},
     {"perfect reader", {}, 8, 1, 1, {{19, 20}, {18, 20}, {15, 20}}},
 };
-
-#undef BLIND
 
 void expectInvariants(int step) {
     ASSERT_GE(playerStamina, 0) << step;
@@ -278,13 +278,12 @@ struct Tally {
 Tally playFights(int opponent, const Player& p) {
     Tally tally;
     for (int fight = 0; fight < fightsEach; ++fight) {
-        const ChallengeOutcome outcome =
-            playFight(opponent, 1000u + 7u * fight, [&p](Memory& me) {
-                if (p.wait)
-                    watchStep(me, p.wait, p.low, p.high);
-                else
-                    blindStep(p.blind, me);
-            });
+        const ChallengeOutcome outcome = playFight(opponent, 1000u + 7u * fight, [&p](Memory& me) {
+            if (p.wait)
+                watchStep(me, p.wait, p.low, p.high);
+            else
+                blindStep(p.blind, me);
+        });
         EXPECT_NE(outcome.winner, ChallengeWinner::none) << "fight " << fight << " never ended";
         tally.steps += outcome.steps;
         tally.wins += outcome.winner == ChallengeWinner::player;
@@ -307,8 +306,8 @@ TEST(ChallengeDifficulty, BlindRhythmsLoseAndWatchersWin) {
             const Tally t = playFights(opponent, p);
             std::printf(" %d / %d / %d, %.0f s |", t.wins, t.losses, t.draws,
                         static_cast<double>(t.steps) / fightsEach / challengeSecond);
-            const std::string where = std::string(p.name) + " against " +
-                                      opponentNames[opponent - 1];
+            const std::string where =
+                std::string(p.name) + " against " + opponentNames[opponent - 1];
             EXPECT_GE(t.wins, p.bands[opponent - 1][0]) << where;
             EXPECT_LE(t.wins, p.bands[opponent - 1][1]) << where;
         }

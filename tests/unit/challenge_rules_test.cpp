@@ -81,7 +81,7 @@ TEST_F(Challenge, TheFirstAnswerOnceTheBlowIsAimedDecidesIt) {
         bool counter;
     };
     constexpr Case cases[] = {
-        {none, blowLandedEvent, 100, 0, false}, {right, blowMissedEvent, 0, 2, true},
+        {none, blowLandedEvent, 100, 0, false},  {right, blowMissedEvent, 0, 2, true},
         {early, blowLandedEvent, 100, 2, false}, {wrong, blowLandedEvent, 150, 2, false},
         {guard, blowGuardedEvent, 35, 0, false},
     };
@@ -114,8 +114,8 @@ TEST_F(Challenge, TheFirstAnswerOnceTheBlowIsAimedDecidesIt) {
                 const int before = playerStamina;
                 stepsSincePunch = 0;
                 unsigned events = 0;
-                for (int i = 0; i < 100 && !(events & (blowLandedEvent | blowMissedEvent |
-                                                        blowGuardedEvent));
+                for (int i = 0;
+                     i < 100 && !(events & (blowLandedEvent | blowMissedEvent | blowGuardedEvent));
                      ++i)
                     events |= ticks(1);
                 EXPECT_TRUE(events & c.event) << where;
