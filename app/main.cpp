@@ -53,6 +53,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "ruko: %s\n", problem.c_str());
         return 2;
     }
+    if (!played.empty() && !challengeRulesAgree(replay, played, !checkPath.empty()) &&
+        !checkPath.empty())
+        return 2;
     startGame(&argc, argv);
     plugInSources();
     loadDemo();

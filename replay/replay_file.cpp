@@ -13,6 +13,7 @@ namespace {
 
 constexpr int maximumWindowSide = 65535;
 constexpr int menuEntries = 5;
+constexpr int largestRulesVersion = 65535; // held in the event's 16 bits
 constexpr char boundsText[] =
     "a recording holds at most 24 hours of play (5184000 steps) and 16 MiB";
 
@@ -119,12 +120,17 @@ std::string readEvent(const std::vector<std::string>& words, ReplayEvent& event,
         event.value = number;
         return {};
     case ReplayEventKind::challenge: {
+        // A line without the rules' version was written under the first rules.
         std::int64_t state = 0;
-        if (arguments != 1 ||
-            (words[2] != "off" && (!readNumber(words[2], 0xffffffffLL, state) || state == 0)))
-            return "a challenge event gives its generator's state (1 to 4294967295) or off";
+        int rules = 1;
+        const bool off = arguments == 1 && words[2] == "off";
+        if (!off &&
+            (arguments < 1 || arguments > 2 || !readNumber(words[2], 0xffffffffLL, state) ||
+             state == 0 || (arguments == 2 && !readInt(words[3], 1, largestRulesVersion, rules))))
+            return "a challenge event gives its generator's state (1 to 4294967295) or off; "
+                   "after the state, the version of its rules (1 to 65535)";
         event.value = static_cast<std::int32_t>(static_cast<std::uint32_t>(state));
-        event.height = words[2] != "off";
+        event.height = static_cast<std::uint16_t>(off ? 0 : rules);
         return {};
     }
     case ReplayEventKind::size: {

@@ -15,9 +15,10 @@
 //                             the keys of the fight's and the training's actions, in the
 //                             settings file's order (left_punch to guard); a line without
 //                             the guard's (all before the challenge) leaves it at c
-//   0 challenge 2463534242    the challenge on from here, its generator's state as given
-//                             (the session's seed at step 0); `challenge off` ends it. None:
-//                             off, so that a recording plays the same whatever the settings
+//   0 challenge 2463534242 2  the challenge on from here, its generator's state as given
+//                             (the session's seed at step 0), the version of its rules (none:
+//                             1, the first); `challenge off` ends it. None: off, so that a
+//                             recording plays the same whatever the settings
 //   312 key x                 a key: a character as typed, a word (return, escape, space, up,
 //                             f1, ...), \xNN for another character, sNNN for another GLUT key
 //   400 menu 1                an entry of the right-button menu, 1 to 5 from the top
@@ -55,7 +56,8 @@ struct ReplayEvent {
     std::int32_t step = 0;
     std::int32_t value = 0;   // the key, the menu entry, the width; a checkpoint's or keys' index
     std::int32_t line = 0;    // where it was read
-    std::uint16_t height = 0; // the size's; 1 for the challenge on (value: its state's bits)
+    std::uint16_t height = 0; // the size's; the challenge's rules version, 0 for off (value:
+                              // its state's bits)
     ReplayEventKind kind = ReplayEventKind::key;
 };
 

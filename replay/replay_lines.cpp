@@ -104,9 +104,12 @@ std::string keysLine(std::int64_t step, const ActionKeys& keys) {
     return line;
 }
 
-std::string challengeLine(std::int64_t step, bool on, std::uint32_t state) {
-    return stepWord(step, ReplayEventKind::challenge) + " " +
-           (on ? std::to_string(state) : std::string("off"));
+std::string challengeLine(std::int64_t step, bool on, std::uint32_t state, int rulesVersion) {
+    const std::string line = stepWord(step, ReplayEventKind::challenge) + " ";
+    if (!on)
+        return line + "off";
+    return line + std::to_string(state) +
+           (rulesVersion == 1 ? std::string() : " " + std::to_string(rulesVersion));
 }
 
 std::string inputLine(std::int64_t step, const InputEvent& event) {
@@ -150,8 +153,8 @@ std::string formatReplayEvent(const Replay& replay, const ReplayEvent& event) {
     case ReplayEventKind::quit:
         return quitLine(event.step);
     case ReplayEventKind::challenge:
-        return challengeLine(event.step, event.height != 0,
-                             static_cast<std::uint32_t>(event.value));
+        return challengeLine(event.step, event.height != 0, static_cast<std::uint32_t>(event.value),
+                             event.height);
     default:
         return inputLine(event.step, inputOf(event));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/challenge_rules.h"
 #include "replay/replay_file.h"
 
 #include <cstdint>
@@ -17,8 +18,10 @@ std::string keysLine(std::int64_t step, const ActionKeys& keys);
 std::string inputLine(std::int64_t step, const InputEvent& event);
 std::string checkLine(std::int64_t step, const std::string& fields);
 std::string quitLine(std::int64_t step);
-// The challenge on from here with the generator in `state`, or off.
-std::string challengeLine(std::int64_t step, bool on, std::uint32_t state);
+// The challenge on from here with the generator in `state`, under its rules of that version
+// (written after the state, but for the first rules, whose lines never named them), or off.
+std::string challengeLine(std::int64_t step, bool on, std::uint32_t state,
+                          int rulesVersion = challengeRulesVersion);
 
 // An event read, written back as its line.
 std::string formatReplayEvent(const Replay& replay, const ReplayEvent& event);

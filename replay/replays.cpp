@@ -2,6 +2,7 @@
 
 #include "app/idle_pacing.h"
 #include "app/screen.h"
+#include "game/challenge_rules.h"
 #include "replay/playback.h"
 #include "replay/sources.h"
 
@@ -104,6 +105,21 @@ void checkReplayStep() {
     where.line = line;
     say(&where, difference);
     stopReplay("the playback stops", 1);
+}
+
+bool challengeRulesAgree(const Replay& replay, const std::string& name, bool checking) {
+    for (const ReplayEvent& event : replay.events) {
+        if (event.kind != ReplayEventKind::challenge || event.height == 0 ||
+            event.height == challengeRulesVersion)
+            continue;
+        std::fprintf(stderr,
+                     "ruko: %s:%d: this recording was made under the challenge's rules %d; this "
+                     "game plays rules %d, so it goes otherwise: %s\n",
+                     name.c_str(), event.line, event.height, challengeRulesVersion,
+                     checking ? "not checked" : "played all the same");
+        return false;
+    }
+    return true;
 }
 
 int checkReplay(const Replay& replay, const std::string& name) {

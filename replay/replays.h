@@ -16,6 +16,12 @@ void leaveReplay(); // Escape
 // could never be played (it hides the window and goes on as if steps ran).
 int checkReplay(const Replay& replay, const std::string& name);
 
+// Whether the recording's challenge, where it turns it on, plays under this game's rules. When
+// not (made under older rules, or newer ones), it goes otherwise here, whatever its keys:
+// false, said in one line on stderr, as not checked (--check exits 2) or played all the same
+// (--replay).
+bool challengeRulesAgree(const Replay& replay, const std::string& name, bool checking);
+
 // The pacer's poll and step hook call these.
 void playReplayEvents();
 void checkReplayStep();

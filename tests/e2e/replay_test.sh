@@ -16,9 +16,12 @@ rm -f "$LAST_REPLAY"
 export XDG_STATE_HOME="$SCRATCH/state"
 
 # Not a recording, or one with a bad line: named with its line, status 2, no window needed.
+# Nor one made under the challenge's first rules, its line without their version.
 printf 'ruko-replay 1 ruko 1.0\n12 key x\n5 key w\n' >"$SCRATCH/backwards.replay"
+printf 'ruko-replay 1 ruko 1.0\n0 challenge 7\n5 key x\n' >"$SCRATCH/rules_1.replay"
 for bad in "$RUKO_SOURCE/Data/ring1.bmp:1: not a recording" \
-    "$SCRATCH/backwards.replay:3: step 5 after step 12"; do
+    "$SCRATCH/backwards.replay:3: step 5 after step 12" \
+    "$SCRATCH/rules_1.replay:2: this recording was made under the challenge's rules 1; this game"; do
     status=0
     DISPLAY=${RUKO_UNDER_WINE:+$DISPLAY} "${GAME_RUNNER[@]}" "$RUKO_BINARY" --check "$(game_path "${bad%%:*}")" \
         2>"$SCRATCH/bad_stderr" || status=$?
@@ -167,7 +170,7 @@ sleep 1.5
 press_keys Escape Escape Escape Escape
 wait_game_exit
 [ "$GAME_STATUS" = 0 ] || fail "the challenge's session ended with status $GAME_STATUS"
-sed -n 3p "$SCRATCH/challenge.replay" | grep -Eq '^0 challenge [0-9]+$' &&
+sed -n 3p "$SCRATCH/challenge.replay" | grep -Eq '^0 challenge [0-9]+ [0-9]+$' &&
     grep -q ' check screen=fight ' "$SCRATCH/challenge.replay" ||
     fail "the challenge's recording: $(head -n 5 "$SCRATCH/challenge.replay")"
 if [ "${RUKO_UNDER_WINE:-}" != 1 ]; then

@@ -335,7 +335,8 @@ TEST_F(Recordings, TheChallengeFollowsWhoDrives) {
     EXPECT_EQ(playerGuardSteps, playerGuardLength);
     runSlots(30);
     const std::string recorded = readFile(path);
-    EXPECT_EQ(recorded.find(header + "0 keys " + usualKeys + "\n0 challenge 1234\n"), 0u)
+    EXPECT_EQ(recorded.find(header + "0 keys " + usualKeys + "\n" + challengeLine(0, true, 1234)),
+              0u)
         << recorded;
     EXPECT_NE(recorded.find("\n" + challengeLine(0, false, 0) + "\n"), std::string::npos);
     EXPECT_NE(recorded.find("\n" + challengeLine(handedAt, true, generator) + "\n"),

@@ -28,6 +28,7 @@
 #include "replay/demo.h"
 #include "replay/plug_in.h"
 #include "replay/recorder.h"
+#include "replay/replay_lines.h"
 #include "replay/replays.h"
 #include "replay/sources.h"
 #include "tests/support/virtual_sdl_pad.h"
@@ -105,7 +106,7 @@ std::string withChallenge(const std::string& text, std::mt19937& random) {
             continue;
         result += line + "\n";
         if (line.rfind("0 keys ", 0) == 0 && result.find(" challenge ") == std::string::npos)
-            result += "0 challenge " + std::to_string(1 + random() % 4000000000u) + "\n";
+            result += challengeLine(0, true, 1 + random() % 4000000000u) + "\n";
     }
     return result;
 }

@@ -111,7 +111,37 @@ TEST(ReplayFile, TheChallengeAndTheGuardsKey) {
     for (const ReplayEvent& event : replay.events)
         written += formatReplayEvent(replay, event) + "\n";
     EXPECT_EQ(written, text);
-    EXPECT_EQ(challengeLine(60, true, 2463534242u), "60 challenge 2463534242");
+}
+
+// The challenge's line names its rules' version after the state; a line without (all before
+// the versions) was made under the first rules and is written back as it was.
+TEST(ReplayFile, TheChallengesLineNamesItsRules) {
+    struct Line {
+        const char* read;
+        int rules; // -1: refused
+        const char* written;
+    };
+    const Line lines[] = {
+        {"0 challenge 7", 1, "0 challenge 7"},     {"0 challenge 7 2", 2, "0 challenge 7 2"},
+        {"0 challenge off", 0, "0 challenge off"}, {"0 challenge off 2", -1, nullptr},
+        {"0 challenge 7 0", -1, nullptr},          {"0 challenge 7 65536", -1, nullptr},
+        {"0 challenge 7 2 2", -1, nullptr},
+    };
+    for (const Line& line : lines) {
+        Replay replay;
+        int at = 0;
+        std::string error;
+        ASSERT_EQ(parseReplay(header + line.read + "\n", replay, at, error), line.rules >= 0)
+            << line.read;
+        if (line.rules < 0) {
+            EXPECT_NE(error.find("version of its rules (1 to 65535)"), std::string::npos) << error;
+            continue;
+        }
+        EXPECT_EQ(replay.events[0].height, line.rules) << line.read;
+        EXPECT_EQ(formatReplayEvent(replay, replay.events[0]), line.written);
+    }
+    EXPECT_EQ(challengeLine(60, true, 2463534242u),
+              "60 challenge 2463534242 " + std::to_string(challengeRulesVersion));
 }
 
 } // namespace
