@@ -32,8 +32,8 @@ void registerScreenCallbacks(const ScreenCallbacks& callbacks) {
     currentName = callbacks.name ? callbacks.name : "";
     glutDisplayFunc(callbacks.display);
     installIdle(callbacks.idle);
-    glutKeyboardFunc(callbacks.keyboard ? keyboardInput : nullptr);
-    glutSpecialFunc(callbacks.special ? specialInput : nullptr);
+    glutKeyboardFunc(callbacks.keyboard ? keyboardDown : nullptr);
+    glutSpecialFunc(callbacks.special ? specialDown : nullptr);
     glutVisibilityFunc(callbacks.visibility ? visibilityInput : nullptr);
     glutReshapeFunc(callbacks.reshape);
 }
@@ -150,7 +150,7 @@ void replaceScreenControls(SpecialHandler special, PadLayout padLayout) {
     currentSpecial = special;
     currentPadLayout = padLayout;
     setPadLayout(padLayout);
-    glutSpecialFunc(special ? specialInput : nullptr);
+    glutSpecialFunc(special ? specialDown : nullptr);
 }
 
 void (*screenVisibility())(int state) {

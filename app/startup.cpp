@@ -1,7 +1,9 @@
 #include "app/startup.h"
 
 #include "app/game_inputs.h"
+#include "app/screen.h"
 #include "app/window.h"
+#include "game/challenge_state.h"
 #include "input/inputs.h"
 #include "input/settings.h"
 #include "menus/view_menu.h"
@@ -16,6 +18,18 @@
 #include <GL/glut.h>
 
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+// With the challenge on, a held key is one punch, one guard or one step in the fight, at any
+// frame rate, as the recording then holds it; the menus, the training and a fight without it
+// keep their held keys repeating (an arrow held still scrolls or circles on).
+bool challengeFightShown() {
+    return challengeOn && std::strcmp(screenName(), "fight") == 0;
+}
+
+} // namespace
 
 void initResources() {
     piConstant = 3.14159274f;
@@ -47,6 +61,10 @@ void startGameInWindow() {
         glutFullScreen();
     createViewMenu();
     glutMouseFunc(mouseInput);
+    glutKeyboardUpFunc(keyboardUp);
+    glutSpecialUpFunc(specialUp);
+    detectKeyRepeats();
+    setKeyRepeatIgnored(challengeFightShown);
     initResources();
     setInputHandler(carryOutOnScreen);
 }

@@ -2,11 +2,38 @@
 
 #include <GL/glut.h>
 
+#include <bitset>
+
 namespace {
 
 InputHandler gameHandler = nullptr;
 InputHandler inputListener = nullptr;
 InputJudge deviceJudge = nullptr;
+bool (*repeatIgnored)() = nullptr;
+
+// The keys down, from their press to their release. A letter is let go in the other case when
+// Shift changed meanwhile: both cases are one key here.
+std::bitset<2 * specialKeyBase> keysDown;
+
+std::size_t keyIndex(KeyCode key) {
+    return key >= 'A' && key <= 'Z' ? static_cast<std::size_t>(key - 'A' + 'a')
+                                    : static_cast<std::size_t>(key);
+}
+
+// Marks the key down; false when it was down already and repeats are ignored.
+bool newPress(KeyCode key) {
+    const std::size_t index = keyIndex(key);
+    if (index >= keysDown.size())
+        return true;
+    const bool repeat = keysDown[index];
+    keysDown[index] = true;
+    return !repeat || !keyRepeatIgnored();
+}
+
+void release(KeyCode key) {
+    if (keyIndex(key) < keysDown.size())
+        keysDown[keyIndex(key)] = false;
+}
 
 void deviceInput(const InputEvent& event) {
     if (!deviceJudge || deviceJudge(event))
@@ -28,6 +55,32 @@ void specialInput(int key, int, int) {
     deviceInput({InputKind::key, specialKey(key)});
 }
 
+void keyboardDown(unsigned char key, int x, int y) {
+    if (newPress(key))
+        keyboardInput(key, x, y);
+}
+
+void keyboardUp(unsigned char key, int, int) {
+    release(key);
+}
+
+void specialDown(int key, int x, int y) {
+    if (newPress(specialKey(key)))
+        specialInput(key, x, y);
+}
+
+void specialUp(int key, int, int) {
+    release(specialKey(key));
+}
+
+void setKeyRepeatIgnored(bool (*ignored)()) {
+    repeatIgnored = ignored;
+}
+
+bool keyRepeatIgnored() {
+    return repeatIgnored && repeatIgnored();
+}
+
 void mouseInput(int, int state, int, int) {
     if (state == GLUT_DOWN)
         deviceInput({InputKind::click, 0});
@@ -37,7 +90,9 @@ void menuInput(int entry) {
     deviceInput({InputKind::menu, entry});
 }
 
+// Keys let go while the window was away never told it.
 void visibilityInput(int state) {
+    keysDown.reset();
     deviceInput({state == GLUT_VISIBLE ? InputKind::shown : InputKind::hidden, 0});
 }
 

@@ -20,11 +20,24 @@ struct InputEvent {
 bool isPress(const InputEvent& event);
 
 // GLUT's callbacks, for every screen (app/screen.cpp and menus/view_menu.cpp install them).
+// A key comes through keyboardDown or specialDown, which hand it on to keyboardInput or
+// specialInput unless it is a held key's repeat that the game ignores (below).
 void keyboardInput(unsigned char key, int x, int y);
 void specialInput(int key, int x, int y);
+void keyboardDown(unsigned char key, int x, int y);
+void keyboardUp(unsigned char key, int x, int y);
+void specialDown(int key, int x, int y);
+void specialUp(int key, int x, int y);
 void mouseInput(int button, int state, int x, int y);
 void menuInput(int entry);
 void visibilityInput(int state);
+
+// While `ignored` says so (app/ decides when), a key held down is one press, whatever the frame
+// rate: a press of a key with no release since its last press is the system's auto-repeat
+// (the window gets it so: detectKeyRepeats in platform/), dropped before it is an input and so
+// never recorded; the pads' own repeats stop too. Otherwise held keys repeat as ever.
+void setKeyRepeatIgnored(bool (*ignored)());
+bool keyRepeatIgnored();
 
 // A pad's press: the key it stands for on this screen, 0 where it stands for none.
 void padInput(KeyCode key);

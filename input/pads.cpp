@@ -207,7 +207,7 @@ double pollPads() {
         for (int i = 0; i < padInputCount; ++i) {
             if (!count)
                 pad.inputs[i].release();
-            else if (pad.inputs[i].repeatDue(now))
+            else if (pad.inputs[i].repeatDue(now) && !keyRepeatIgnored())
                 sendKey(static_cast<PadInput>(i), false);
         }
     if (!windowShown)

@@ -112,3 +112,9 @@ std::FILE* openFile(const std::string& path, const char* mode);
 // keys reach it: X11's input focus (with none set, the window under the pointer has it), the
 // foreground window on Windows.
 bool gameWindowFocused();
+
+// Has the game's window (that of the current GL context) get a held key's auto-repeat as
+// presses alone, with no release between, so that a press of a key not let go since its last
+// is known for a repeat: on X11, XKB's detectable auto-repeat, for the game's own connection
+// alone; Windows sends them so already. The presses the game sees are the same either way.
+void detectKeyRepeats();
