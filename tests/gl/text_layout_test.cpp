@@ -213,7 +213,8 @@ std::vector<Screen> everyScreen() {
     // lessons of the fight's first seconds.
     screens.push_back({"fight", layoutOf(fightDisplay), challengeOn ? 9u : 1u});
     knockOutTest();
-    screens.push_back({"knock-out", layoutOf(koDisplay), 2});
+    // With the challenge on, who won over the "KO".
+    screens.push_back({"knock-out", layoutOf(koDisplay), challengeOn ? 3u : 2u});
     // Excellent, average and poor: 100, 66 and 48 per cent.
     for (const int punches : {20, 30, 41}) {
         enterTrainingScreen(1);
