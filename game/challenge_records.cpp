@@ -46,6 +46,14 @@ bool setAside(const std::string& path, std::string& aside) {
     return false;
 }
 
+// challenge-records.lock beside it: taken around every read that may set the file aside and
+// every read, merge and write of a fight's outcome, so that two games ending fights at once
+// both count, each adding its own to what the other wrote.
+std::string lockName(const std::string& path) {
+    const std::size_t dot = path.rfind(".txt");
+    return (dot == std::string::npos ? path : path.substr(0, dot)) + ".lock";
+}
+
 enum class FileRead { missing, sound, damaged, unreadable };
 
 FileRead readFile(const std::string& path, ChallengeRecords& read, std::string& problem) {
@@ -104,8 +112,10 @@ void readOnce() {
     const std::string path = challengeRecordsPath();
     if (path.empty())
         sayOnce(std::string("no state folder for the challenge's records; ") + keptUntilEnd);
-    else
+    else {
+        const FileLock lock(lockName(path));
         takeFile(path, "; the challenge's records start afresh");
+    }
 }
 
 bool isPair(int opponent, int decor) {
@@ -152,11 +162,15 @@ void recordChallengeOutcome(int opponent, int decor, const ChallengeOutcome& out
         return;
     readOnce();
     const std::string path = challengeRecordsPath();
-    const bool writable = !path.empty() && takeFile(path, "");
-    addOutcome(records.of[opponent - 1][decor - 1], outcome);
-    if (path.empty())
+    if (path.empty()) {
+        addOutcome(records.of[opponent - 1][decor - 1], outcome);
         sayOnce(std::string("no state folder for the challenge's records; ") + keptUntilEnd);
-    else if (writable && !replaceFile(path, challengeRecordsText(records, nativeLineEnd())))
+        return;
+    }
+    const FileLock lock(lockName(path));
+    const bool writable = takeFile(path, "");
+    addOutcome(records.of[opponent - 1][decor - 1], outcome);
+    if (writable && !replaceFile(path, challengeRecordsText(records, nativeLineEnd())))
         sayOnce("cannot write " + path + ": " + std::strerror(errno) + "; " + keptUntilEnd);
 }
 

@@ -14,8 +14,9 @@
 ChallengeRecord challengeRecord(int opponent, int decor);
 
 // At a challenge fight's end: a win, a loss (a forfeit is one) or a draw (a knock-out won may be
-// the fastest), saved at once. The file is read again first, so that two games at once, or a
-// player's edit meanwhile, lose nothing. Does nothing with no winner, or for a fight that does
+// the fastest), saved at once. The file is read again first, and written back, under a lock
+// (challenge-records.lock beside it), so that two games at once, or a player's edit meanwhile,
+// lose nothing. Does nothing with no winner, or for a fight that does
 // not count (below).
 void recordChallengeOutcome(int opponent, int decor, const ChallengeOutcome& outcome);
 

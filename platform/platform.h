@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -104,6 +105,22 @@ std::FILE* createNewFile(const std::string& path);
 // Opens the file at `path` to write, emptied, for this process alone while it runs. Null when
 // another process has it (`taken` set) or it cannot be opened (errno set).
 std::FILE* openOwnFile(const std::string& path, bool& taken);
+
+// An advisory lock on the file at `path` (made when missing, left empty, never removed), held
+// by this process from its making to its end, waiting while another process holds it: what
+// games read, change and write back under it is one game's at a time. Where none can be had
+// (the file cannot be made, a file system that keeps no locks) it holds none, and the work goes
+// on unguarded as before. Closing it frees it, as a process's end does however it ends.
+class FileLock {
+  public:
+    explicit FileLock(const std::string& path);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+  private:
+    std::intptr_t handle; // a descriptor, a HANDLE on Windows; -1 with no lock held
+};
 
 // fopen for a path in UTF-8, whatever the system's code page.
 std::FILE* openFile(const std::string& path, const char* mode);

@@ -27,6 +27,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The state folder's files after a save: the records and their lock.
+const std::set<std::string> kept{"challenge-records.txt", "challenge-records.lock"};
+
 class ChallengeRecordsTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -154,7 +157,7 @@ TEST_F(ChallengeRecordsTest, FightsAreCountedSavedAndReadAgain) {
         EXPECT_TRUE((challengeRecord(2, 0) == ChallengeRecord{}));
         forgetChallengeRecords(); // the next game
     }
-    EXPECT_EQ(namesIn(folder), std::set<std::string>{"challenge-records.txt"});
+    EXPECT_EQ(namesIn(folder), kept);
     EXPECT_NE(readText(path).find("dida_vud tavelin_cup wins 3 losses 0 draws 0 "
                                   "fastest_ko_steps 5000\n"),
               std::string::npos)
@@ -270,6 +273,7 @@ TEST_F(ChallengeRecordsTest, DamagedFilesAreSetAsideWholeAndTheRecordsStartAfres
         std::set<std::string> expected = before;
         expected.erase("challenge-records.txt");
         expected.insert(aside);
+        expected.insert("challenge-records.lock");
         EXPECT_EQ(namesIn(folder), expected);
         EXPECT_EQ(fs::is_directory(folder / aside), folderThere);
         EXPECT_EQ(fs::is_fifo(folder / aside), fifo);
@@ -347,7 +351,7 @@ TEST_F(ChallengeRecordsTest, NoStateFolderAndAnUnreadableFileAreSaidOnce) {
                                          ": Permission denied; the challenge's records are kept "
                                          "until the game ends, the file left as it is\n");
     EXPECT_EQ(readText(path), "ruko-records 1\n");
-    EXPECT_EQ(namesIn(folder), std::set<std::string>{"challenge-records.txt"});
+    EXPECT_EQ(namesIn(folder), kept);
 }
 
 // A save that cannot finish (no room for the new file: as a save killed midway) leaves the old
@@ -367,7 +371,27 @@ TEST_F(ChallengeRecordsTest, ASaveThatCannotFinishLeavesTheOldFile) {
     EXPECT_EQ(said, "ruko: cannot write " + path.string() +
                         ": File too large; the challenge's records are kept until the game ends\n");
     EXPECT_EQ(readText(path), old);
-    EXPECT_EQ(namesIn(folder), std::set<std::string>{"challenge-records.txt"});
+    EXPECT_EQ(namesIn(folder), kept);
     recordChallengeOutcome(1, 1, outcome(ChallengeWinner::player, ChallengeEnd::knockOut, 50));
     EXPECT_TRUE((challengeRecord(1, 1) == ChallengeRecord{1, 1, 0, 50}));
+}
+
+// Two games each saving 100 wins at once: every one counts, each save adding to the other's.
+TEST_F(ChallengeRecordsTest, TwoGamesSavingAtOnceLoseNothing) {
+    pid_t games[2];
+    for (pid_t& game : games)
+        if ((game = fork()) == 0) {
+            for (int fight = 0; fight < 100; ++fight)
+                recordChallengeOutcome(2, 1,
+                                       outcome(ChallengeWinner::player, ChallengeEnd::decision, 1));
+            _exit(0);
+        }
+    for (const pid_t game : games) {
+        int status = 1;
+        ASSERT_EQ(waitpid(game, &status, 0), game);
+        EXPECT_EQ(status, 0);
+    }
+    forgetChallengeRecords();
+    EXPECT_EQ(challengeRecord(2, 1).wins, 200);
+    EXPECT_EQ(namesIn(folder), kept);
 }
