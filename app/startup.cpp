@@ -47,6 +47,7 @@ void initResources() {
     glPushMatrix();
     compileSceneLists();
     glPopMatrix();
+    measureScenePieces();
 }
 
 void startGame(int* argc, char** argv) {

@@ -166,6 +166,10 @@ void compileClubRoomPieces() {
     clubRoom = compileRoomPieces(firstClubRoomPieceList, pieces);
 }
 
+void measureClubRoomPieces() {
+    measureRoomPieces(clubRoom);
+}
+
 void drawClubRoom() {
     callEveryPiece(firstClubRoomPieceList, clubRoomPieceCount);
 }

@@ -7,6 +7,8 @@
 
 // Its pieces, a list each, compiled after the lists they call.
 void compileClubRoomPieces();
+// Measures them (scene/room_pieces.h), once they and the lists they call are compiled.
+void measureClubRoomPieces();
 
 // Every piece (the room's list), or those the camera can see (a frame's), as filled faces
 // show them to an eye over the ring's mat when `overMat`.

@@ -73,6 +73,10 @@ void compileCupHallPieces() {
     cupHall = compileRoomPieces(firstCupHallPieceList, pieces);
 }
 
+void measureCupHallPieces() {
+    measureRoomPieces(cupHall);
+}
+
 void drawCupHall() {
     callEveryPiece(firstCupHallPieceList, cupHallPieceCount);
 }

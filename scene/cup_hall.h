@@ -6,6 +6,8 @@
 
 // Its pieces, a list each, compiled after the lists they call.
 void compileCupHallPieces();
+// Measures them (scene/room_pieces.h), once they and the lists they call are compiled.
+void measureCupHallPieces();
 
 // Every piece (the room's list), or those the camera can see (a frame's), as filled faces
 // show them to an eye over the ring's mat when `overMat`.

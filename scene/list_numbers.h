@@ -31,3 +31,6 @@ inline constexpr unsigned firstCupHallPieceList = 48;
 // The grandstand as filled faces draw it, which the cup hall's pieces call from over the mat
 // (scene/grandstand.h).
 inline constexpr unsigned grandstandFilledList = 55;
+// The normal a piece lit with the one before starts with, a list of its own compiled when the
+// pieces are measured: the piece list's number, from firstClubRoomPieceList, after that one.
+inline constexpr unsigned firstPieceNormalList = grandstandFilledList + 1;

@@ -1,5 +1,7 @@
 #include "scene/room_pieces.h"
 
+#include "scene/list_numbers.h"
+
 #include <array>
 #include <cstddef>
 
@@ -154,36 +156,50 @@ bool seen(const CompiledPiece& piece, const ClipMatrix& clip) {
     return false;
 }
 
+GLuint normalListOf(GLuint pieceList) {
+    return pieceList - firstClubRoomPieceList + firstPieceNormalList;
+}
+
 } // namespace
 
 CompiledRoom compileRoomPieces(GLuint firstList, const std::vector<RoomPiece>& pieces) {
     CompiledRoom room;
-    std::vector<GLfloat> feedback(feedbackFloats);
     GLuint nextOverMatList = firstList + static_cast<GLuint>(pieces.size());
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         const RoomPiece& piece = pieces[i];
         const GLuint list = firstList + static_cast<GLuint>(i);
-        std::array<GLfloat, 3> normalBefore{};
-        if (piece.litByNormalBefore && i > 0)
-            normalBefore = normalAfter(list - 1);
+        const bool normalBefore = piece.litByNormalBefore && i > 0;
         glNewList(list, GL_COMPILE);
-        if (piece.litByNormalBefore && i > 0)
-            glNormal3fv(normalBefore.data());
+        if (normalBefore)
+            glCallList(normalListOf(list));
         piece.draw();
         glEndList();
-        CompiledPiece compiled{list, 0, piece.alwaysDrawn, false, {}, {}};
+        CompiledPiece compiled{list, 0, piece.alwaysDrawn, normalBefore, false, {}, {}};
         if (piece.drawOverMat) {
             compiled.overMatList = nextOverMatList++;
             glNewList(compiled.overMatList, GL_COMPILE);
-            if (piece.litByNormalBefore && i > 0)
-                glNormal3fv(normalBefore.data());
+            if (normalBefore)
+                glCallList(normalListOf(list));
             piece.drawOverMat();
             glEndList();
         }
-        measure(compiled, feedback);
         room.push_back(compiled);
     }
     return room;
+}
+
+void measureRoomPieces(CompiledRoom& room) {
+    std::vector<GLfloat> feedback(feedbackFloats);
+    for (std::size_t i = 0; i < room.size(); ++i) {
+        CompiledPiece& piece = room[i];
+        if (piece.litByNormalBefore) {
+            const std::array<GLfloat, 3> normal = normalAfter(room[i - 1].list);
+            glNewList(normalListOf(piece.list), GL_COMPILE);
+            glNormal3fv(normal.data());
+            glEndList();
+        }
+        measure(piece, feedback);
+    }
 }
 
 void callEveryPiece(GLuint firstList, int count) {

@@ -22,17 +22,23 @@ struct CompiledPiece {
     GLuint list;
     GLuint overMatList; // 0: the same list
     bool alwaysDrawn;
-    bool measured; // false: its box could not be measured, so it is always drawn
+    bool litByNormalBefore; // its lists start with its normal list (firstPieceNormalList)
+    bool measured;          // false: its box could not be measured, so it is always drawn
     float low[3], high[3];
 };
 
 using CompiledRoom = std::vector<CompiledPiece>;
 
 // Compiles the pieces under the lists firstList, firstList + 1, ..., then the pieces' other
-// lists for an eye over the mat, and measures each piece's box by running it in feedback mode,
-// after the lists it calls. A piece lit with the normal before it gets that normal, as the
-// piece before leaves it, at its start: leaving that one out then changes nothing.
+// lists for an eye over the mat; a piece lit with the normal before it calls its normal list
+// first. Unmeasured, every piece is drawn.
 CompiledRoom compileRoomPieces(GLuint firstList, const std::vector<RoomPiece>& pieces);
+
+// Runs each piece in feedback mode, after the lists it calls are compiled, drawing nothing:
+// compiles a piece's normal list with the normal the piece before leaves (leaving that one out
+// then changes nothing), and measures its box. Once, after the lists' compilation, which runs
+// nothing.
+void measureRoomPieces(CompiledRoom& room);
 
 // Every piece of a room of `count` pieces, as the room's own list calls them.
 void callEveryPiece(GLuint firstList, int count);

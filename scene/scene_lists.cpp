@@ -78,6 +78,11 @@ void compileSceneLists() {
     compileCupHallPieces();
 }
 
+void measureScenePieces() {
+    measureClubRoomPieces();
+    measureCupHallPieces();
+}
+
 void drawPlainBlock(float w, float h, float d) {
     const PlainFace faces[] = {
         {{0, 0, 0}, {{0, 0, 0}, {0, -h, 0}, {w, -h, 0}, {w, 0, 0}}},    // front

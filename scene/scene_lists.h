@@ -9,6 +9,10 @@
 // show them from over the mat, then the rooms' pieces follow (their lists call the others).
 void compileSceneLists();
 
+// Measures the rooms' pieces in feedback mode (scene/room_pieces.h): once, after the lists are
+// compiled, outside their compilation. Unmeasured, every piece is drawn, the same pixels.
+void measureScenePieces();
+
 // The order they are compiled in. A list that calls another may come first: the callee is
 // looked up when the caller runs.
 inline constexpr SceneList sceneListCompileOrder[] = {
