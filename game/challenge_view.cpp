@@ -9,6 +9,7 @@
 #include "game/challenge_sounds.h"
 #include "game/fight_scene.h"
 #include "game/fight_screen.h"
+#include "game/pause.h"
 #include "game/points_text.h"
 #include "game/state.h"
 #include "text/bitmap_font.h"
@@ -156,6 +157,7 @@ void challengeFightDisplay() {
             printRestTexts();
         else if (fightHelpShown())
             printFightHelp();
+        printPauseWord();
     }
     glPopMatrix();
     finishFrame();

@@ -5,6 +5,7 @@
 #include "game/challenge_rules.h"
 #include "game/fight_scene.h"
 #include "game/knockout.h"
+#include "game/pause.h"
 #include "game/punches.h"
 #include "game/state.h"
 #include "input/settings.h"
@@ -73,6 +74,8 @@ void punch(PunchSide side, void (*thrown)(bool)) {
 } // namespace
 
 void applyFightAction(Action action) {
+    if (pauseTakes(action, !knockedOut()))
+        return;
     switch (action) {
     case Action::eyeUp:
         eyeHeight += eyeHeightStep;
@@ -119,6 +122,7 @@ void applyFightAction(Action action) {
         if (challengeOn)
             challengeGuardPressed();
         break;
+    case Action::pause:
     case Action::none:
         break;
     }
@@ -130,7 +134,8 @@ void fightKeyboard(unsigned char key, int, int) {
         glutPostRedisplay();
         return;
     }
-    // Leaving before the end is a loss by forfeit.
+    // Leaving before the end is a loss by forfeit, paused or not.
+    gamePaused = 0;
     if (challengeOn)
         leaveChallengeFight();
     switchOffDecorLight(fightDecor);

@@ -9,6 +9,7 @@
 #include "game/fight_tick.h"
 #include "game/gloves.h"
 #include "game/knockout.h"
+#include "game/pause.h"
 #include "game/points_text.h"
 #include "game/state.h"
 #include "models/opponents.h"
@@ -110,12 +111,15 @@ void fightDisplay() {
         drawFacingOpponent();
         drawDecorScenery(fightDecor);
         printPointCount(fightPoints);
+        printPauseWord();
     }
     glPopMatrix();
     finishFrame();
 }
 
 void fightIdle() {
+    if (gamePaused)
+        return;
     const FightTickResult result = fightTick();
     if (challengeOn)
         challengeAfterTick(result);

@@ -2,6 +2,7 @@
 
 #include "game/challenge_rules.h"
 #include "game/opponent_pose.h"
+#include "game/pause.h"
 
 ArmPose playerLeftArm{};
 ArmPose playerRightArm{};
@@ -64,6 +65,7 @@ void setFightStartValues() {
     opponentTurnFrozen = 0;
     fightPoints = 0;
     koSpin = 0;
+    gamePaused = 0;
     setOpponentStartPose(fightOpponent);
     if (challengeOn)
         startChallengeFight();
@@ -80,4 +82,5 @@ void setTrainingStartValues(int kind) {
     trainingPunches = 0;
     trainingPercent = 0;
     ballAngle = startBallAngle;
+    gamePaused = 0;
 }

@@ -3,6 +3,7 @@
 #include "app/screen.h"
 #include "app/window.h"
 #include "game/gloves.h"
+#include "game/pause.h"
 #include "game/points_text.h"
 #include "game/punches.h"
 #include "game/state.h"
@@ -107,12 +108,15 @@ void trainingDisplay() {
         printPointCount(trainingHits);
         if (trainingFinished)
             printResults();
+        printPauseWord();
     }
     glPopMatrix();
     finishFrame();
 }
 
 void trainingIdle() {
+    if (gamePaused)
+        return;
     advanceTraining();
     if (trainingFinished) {
         trainingPercent = trainingPercentOf(trainingHits, trainingPunches);
@@ -126,6 +130,10 @@ void trainingIdle() {
 namespace {
 
 void trainingAction(Action action) {
+    if (pauseTakes(action, !trainingFinished)) {
+        glutPostRedisplay();
+        return;
+    }
     if (action == Action::rightPunch)
         throwRightPunch(!trainingFinished);
     else if (action == Action::leftPunch)
@@ -137,6 +145,7 @@ void trainingAction(Action action) {
 
 void trainingKeyboard(unsigned char key, int, int) {
     if (key == escapeKey) {
+        gamePaused = 0;
         enterTrainingMenu();
         glutPostRedisplay();
     } else {

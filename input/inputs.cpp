@@ -20,14 +20,15 @@ std::size_t keyIndex(KeyCode key) {
                                     : static_cast<std::size_t>(key);
 }
 
-// Marks the key down; false when it was down already and repeats are ignored.
+// Marks the key down; false when it was down already and repeats are ignored. The pause's key
+// never repeats: held, it would pause and resume on and on.
 bool newPress(KeyCode key) {
     const std::size_t index = keyIndex(key);
     if (index >= keysDown.size())
         return true;
     const bool repeat = keysDown[index];
     keysDown[index] = true;
-    return !repeat || !keyRepeatIgnored();
+    return !repeat || (!keyRepeatIgnored() && actionOfKey(key) != Action::pause);
 }
 
 void release(KeyCode key) {

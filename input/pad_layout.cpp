@@ -28,9 +28,11 @@ constexpr PadMeaning circleL = act(Action::circleLeft), circleR = act(Action::ci
 constexpr PadMeaning eyeUp = act(Action::eyeUp), eyeDown = act(Action::eyeDown);
 constexpr PadMeaning sideL = act(Action::sideLeft), sideR = act(Action::sideRight);
 constexpr PadMeaning turn = act(Action::turn), guard = act(Action::guard);
+constexpr PadMeaning pause = act(Action::pause);
 
 constexpr int layoutCount = static_cast<int>(PadLayout::training) + 1;
 
+// Start pauses the fight and the training.
 // In the order of PadLayout, then of PadInput: A, B, X, Y, Back, Start, the shoulders, the
 // D-pad, the left stick, the right stick (up, down, left, right).
 // clang-format off
@@ -44,7 +46,7 @@ constexpr PadMeaning layouts[layoutCount][padInputCount] = {
      up,     down,    left,    right,   up,      down,    left,    right,
      nothing, nothing, nothing, nothing},
     // fight: B, free there, guards (nothing without the challenge)
-    {rPunch, guard,   lPunch,  turn,    escape,  nothing, lPunch,  rPunch,
+    {rPunch, guard,   lPunch,  turn,    escape,  pause,   lPunch,  rPunch,
      stepIn, stepBack, circleL, circleR, stepIn, stepBack, circleL, circleR,
      eyeUp,  eyeDown, sideL,   sideR},
     // knock-out view: the fight's, B leaving too
@@ -52,7 +54,7 @@ constexpr PadMeaning layouts[layoutCount][padInputCount] = {
      stepIn, stepBack, circleL, circleR, stepIn, stepBack, circleL, circleR,
      eyeUp,  eyeDown, sideL,   sideR},
     // training
-    {rPunch, escape,  lPunch,  nothing, escape,  nothing, lPunch,  rPunch,
+    {rPunch, escape,  lPunch,  nothing, escape,  pause,   lPunch,  rPunch,
      nothing, nothing, nothing, nothing, nothing, nothing, nothing, nothing,
      nothing, nothing, nothing, nothing},
 };

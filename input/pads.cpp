@@ -84,8 +84,11 @@ Pad* findPad(SDL_JoystickID id) {
 
 // What the input stands for on the current screen goes in with every other input; a press
 // that stands for nothing still counts as a press (it ends the title's demo).
+// The pause's button, as its key, never repeats.
 void sendKey(PadInput input, bool press) {
     const KeyCode key = padKey(padLayout, input);
+    if (!press && key == actionKey(Action::pause))
+        return;
     if (key != 0 || press)
         padInput(key);
 }

@@ -33,6 +33,7 @@ constexpr ActionEntry actionEntries[actionCount] = {
     {"side_right", 'm'},
     {"turn", 't'},
     {"guard", 'c'}, // beside w and x on French and English keyboards alike
+    {"pause", 'p'},
 };
 
 } // namespace

@@ -34,6 +34,7 @@ enum class Action {
     sideRight,
     turn,
     guard, // the challenge's (game/challenge_rules.h); does nothing without it
+    pause, // stops the fight or the training until pressed again (game/pause.h)
     none,
 };
 inline constexpr int actionCount = static_cast<int>(Action::none);

@@ -2,7 +2,9 @@
 #include "input/settings.h"
 #include "input/settings_lines.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -22,24 +24,31 @@ bool volumeFromText(const std::string& text, int& volume) {
     return true;
 }
 
-// The guard came after the other actions: a file older than it that gave c to one of them
-// keeps that key, and the guard takes the first of these that no action has.
-constexpr char guardFallbacks[] = "vbnghjfuopqsdeyra0123456789";
-constexpr int guardAction = static_cast<int>(Action::guard);
+// The guard and the pause came after the other actions: a file older than them that gave c or p
+// to another action keeps that key, and the newcomer takes the first of these that no action has.
+constexpr char lateFallbacks[] = "vbnghjfuopqsdeyra0123456789";
+constexpr int lateActions[] = {static_cast<int>(Action::guard), static_cast<int>(Action::pause)};
+
+bool isLateAction(int action) {
+    return std::find(std::begin(lateActions), std::end(lateActions), action) !=
+           std::end(lateActions);
+}
 
 void keepOlderKeys(KeyCode (&keys)[actionCount], const int (&setOnLine)[actionCount]) {
-    const auto taken = [&keys](KeyCode key) {
-        for (int a = 0; a < actionCount; ++a)
-            if (a != guardAction && keys[a] == key)
-                return true;
-        return false;
-    };
-    if (setOnLine[guardAction] != 0 || !taken(keys[guardAction]))
-        return;
-    const char* key = guardFallbacks;
-    while (taken(*key))
-        ++key;
-    keys[guardAction] = *key;
+    for (int late : lateActions) {
+        const auto taken = [&keys, late](KeyCode key) {
+            for (int a = 0; a < actionCount; ++a)
+                if (a != late && keys[a] == key)
+                    return true;
+            return false;
+        };
+        if (setOnLine[late] != 0 || !taken(keys[late]))
+            continue;
+        const char* key = lateFallbacks;
+        while (taken(*key))
+            ++key;
+        keys[late] = *key;
+    }
 }
 
 struct KeyLine {
@@ -67,7 +76,7 @@ void bindKeys(std::vector<KeyLine> lines, Settings& settings,
             for (int a = 0; a < actionCount; ++a)
                 if (a != bound->action && keys[a] == bound->key &&
                     (setOnLine[a] == 0 || setOnLine[a] < bound->line) &&
-                    (a != guardAction || setOnLine[a] != 0)) {
+                    (!isLateAction(a) || setOnLine[a] != 0)) {
                     clash = bound;
                     holder = a;
                     break;

@@ -4,6 +4,7 @@
 #include "app/window.h"
 #include "game/challenge_random.h"
 #include "game/challenge_state.h"
+#include "game/pause.h"
 #include "game/state.h"
 #include "menus/menu_state.h"
 #include "menus/title_animation.h"
@@ -128,6 +129,9 @@ constexpr StateField challengeFields[] = {
     {"fight", &outcomeStep, FieldType::integer},
 };
 
+// The pause joins the view's hash only while set: a session never paused keeps its checkpoints.
+constexpr StateField pauseField{"view", &gamePaused, FieldType::flag};
+
 constexpr float realGrain = 4096.0f;
 
 std::size_t sizeOf(FieldType type) {
@@ -224,6 +228,8 @@ std::string stateCheckpoint() {
                     hashField(hash, field);
         if (std::strcmp(part, "view") == 0)
             hashWindowState(hash);
+        if (gamePaused && std::strcmp(part, pauseField.part) == 0)
+            hashField(hash, pauseField);
         char hex[16];
         std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(hash.value));
         text += std::string(" ") + part + "=" + hex;
@@ -252,6 +258,7 @@ SavedState saveGameState() {
         save(field);
     for (const StateField& field : challengeFields)
         save(field);
+    save(pauseField);
     return saved;
 }
 
@@ -265,4 +272,5 @@ void restoreGameState(const SavedState& saved) {
         restore(field);
     for (const StateField& field : challengeFields)
         restore(field);
+    restore(pauseField);
 }

@@ -89,13 +89,13 @@ std::string readEvent(const std::vector<std::string>& words, ReplayEvent& event,
     int number = 0;
     switch (event.kind) {
     case ReplayEventKind::keys: {
-        if (arguments != actionCount && arguments != actionCount - 1)
+        if (arguments > actionCount || arguments < actionCount - 2)
             return "the keys of the " + std::to_string(actionCount) + " actions expected (" +
-                   std::to_string(actionCount - 1) + " without the guard's)";
+                   std::to_string(actionCount - 2) + " without the guard's and the pause's)";
+        // Without the guard's and the pause's, c and p: where an older line gave them to another
+        // action, that one has it (actionOfKey takes the first).
         ActionKeys keys{};
-        // Without the guard's, c: where an older line gave c to another action, that one has it
-        // (actionOfKey takes the first).
-        keys.back() = defaultSettings().keys[static_cast<int>(Action::guard)];
+        std::copy_n(defaultSettings().keys, actionCount, keys.begin());
         for (std::size_t i = 0; i < arguments; ++i) {
             if (!replayKeyFromName(words[i + 2], keys[i]))
                 return "unknown key " + quoted(words[i + 2]);

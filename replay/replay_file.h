@@ -13,8 +13,9 @@
 //   ruko-replay 1 ruko 1.0    the format, its version, and the game's version that wrote it
 //   0 keys w x up down left right i k l m t
 //                             the keys of the fight's and the training's actions, in the
-//                             settings file's order (left_punch to guard); a line without
-//                             the guard's (all before the challenge) leaves it at c
+//                             settings file's order (left_punch to pause); a line without
+//                             the pause's leaves it at p, one without the guard's too (all
+//                             before the challenge) leaves the guard at c
 //   0 challenge 2463534242 2  the challenge on from here, its generator's state as given
 //                             (the session's seed at step 0), the version of its rules (none:
 //                             1, the first); `challenge off` ends it. None: off, so that a

@@ -93,13 +93,19 @@ bool replayKeyFromName(const std::string& name, KeyCode& key) {
     return true;
 }
 
-// The guard's key is written only where it is not the usual c: the lines stay as they were
-// before the challenge, whose recordings therefore read unchanged.
+// The guard's and the pause's keys are written only where they are not the usual c and p (the
+// pause's after the guard's): the lines stay as they were before them, whose recordings
+// therefore read unchanged.
 std::string keysLine(std::int64_t step, const ActionKeys& keys) {
     std::string line = stepWord(step, ReplayEventKind::keys);
-    const KeyCode usualGuard = defaultSettings().keys[static_cast<int>(Action::guard)];
-    const bool withGuard = keys.back() != usualGuard;
-    for (std::size_t a = 0; a + (withGuard ? 0 : 1) < keys.size(); ++a)
+    const Settings usual = defaultSettings();
+    const auto unusual = [&](Action action) {
+        return keys[static_cast<int>(action)] != usual.keys[static_cast<int>(action)];
+    };
+    const std::size_t written = unusual(Action::pause)   ? keys.size()
+                                : unusual(Action::guard) ? keys.size() - 1
+                                                         : keys.size() - 2;
+    for (std::size_t a = 0; a < written; ++a)
         line += " " + replayKeyName(keys[a]);
     return line;
 }

@@ -49,6 +49,7 @@ constexpr const char* actionWords[actionCount][languageCount] = {
     {"PAS A DROITE", "STEP RIGHT"},
     {"L'ADVERSAIRE SE TOURNE", "OPPONENT TURNS"},
     {"GARDE (DEFI)", "GUARD (CHALLENGE)"},
+    {"PAUSE", "PAUSE"},
 };
 
 } // namespace

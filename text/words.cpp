@@ -66,6 +66,7 @@ constexpr const char* words[wordCount][languageCount] = {
     {"3 CHUTES : KO", "THIRD KNOCKDOWN: KNOCKED OUT"},
     {"COMPTE JUSQU'A 10 : KO", "COUNTED OUT: KNOCKED OUT"},
     {"VICTOIRE PAR KO", "YOU WIN BY KNOCK-OUT"},
+    {"PAUSE", "PAUSED"},
 };
 
 } // namespace

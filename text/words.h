@@ -71,6 +71,7 @@ enum class Word {
     thirdKnockdown,
     countedOut,
     playerWinsByKnockOut,
+    paused,
     count,
 };
 inline constexpr int wordCount = static_cast<int>(Word::count);

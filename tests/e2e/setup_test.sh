@@ -57,8 +57,8 @@ lines_differ eacute cancelled && fail "é refused as a key"
 for key in s e d r f y h u j o; do
     press_keys Down Return "$key"
 done
-# Down past the guard's key, the rumble and SAVE to PLAY.
-press_keys Down Down Down Down Return
+# Down past the guard's and the pause's keys, the rumble and SAVE to PLAY.
+press_keys Down Down Down Down Down Return
 sleep 0.5
 cmp "$conf" "$SCRATCH/expected.conf" || fail "the file saved: $(od -c "$conf")"
 
@@ -92,7 +92,7 @@ start_game --setup
 # Each row's step ticks, and the last steps of the volume, then silent, are thuds.
 press_keys Down Right Down Right Down Left Left Left Left Left Left Left Left Left Left
 status_line before_play
-press_keys Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Return
+press_keys Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Return
 sleep 0.3
 status_line not_saved
 lines_differ not_saved before_play || fail "PLAY did not say the settings were not saved"
@@ -127,7 +127,7 @@ GAME_RUNNER=(env MESA_SHADER_CACHE_DISABLE=true strace -f -o /dev/null -e trace=
 start_game --setup
 # With the mouse: the language's row, then SAVE's.
 xdotool mousemove --window "$GAME_WINDOW" 100 59 click 1 sleep 0.3 mousemove --window \
-    "$GAME_WINDOW" 100 396 click 1
+    "$GAME_WINDOW" 100 413 click 1
 wait_game_exit
 GAME_RUNNER=()
 [ "$GAME_STATUS" = 137 ] || fail "not killed at the rename: status $GAME_STATUS"
@@ -186,7 +186,7 @@ grep -qx 'language = en' "$conf" || fail "the answer SAVE did not save: $(cat "$
     fail "the challenge not saved under a new [game]: $(cat "$conf")"
 
 start_pad_game --setup
-pad_line() { count_colour "$(shoot "$1")" 640x16+0+354 255 255 0; }
+pad_line() { count_colour "$(shoot "$1")" 640x16+0+371 255 255 0; }
 lit_before=$(pad_line unlit)
 pad press x
 pad polls 4

@@ -100,7 +100,7 @@ class Recordings : public testing::Test {
     static void TearDownTestSuite() {
         suiteDone() = true;
         for (const char* name : {"recordings_scratch.replay", "every_input.replay",
-                                 "handed_over.replay", "challenge.replay"})
+                                 "handed_over.replay", "challenge.replay", "paused.replay"})
             std::remove(scratch(name).c_str());
     }
     void SetUp() override {
@@ -351,6 +351,20 @@ TEST_F(Recordings, TheChallengeFollowsWhoDrives) {
     std::string said;
     EXPECT_EQ(check(readFile(path), said), 0) << said;
     EXPECT_FALSE(challengeOn) << "the checker's own option is not back";
+}
+
+// A fight paused and resumed, punches pressed while paused, checks as it was played.
+TEST_F(Recordings, APausedFightChecks) {
+    startRecording(scratch("paused.replay"));
+    for (const char key : std::string("\r\r\r\rxpwpw\x1b\x1b\x1b")) {
+        keyboardInput(static_cast<unsigned char>(key), 0, 0);
+        runSlots(90);
+    }
+    startRecording(scratch("recordings_scratch.replay"));
+    std::string said;
+    const std::string recorded = readFile(scratch("paused.replay"));
+    EXPECT_NE(recorded.find(" check screen=fight"), std::string::npos) << recorded;
+    EXPECT_EQ(check(recorded, said), 0) << said;
 }
 
 // Hand-edited checkpoints in the recordings the tests and the title play.

@@ -48,8 +48,8 @@ TEST(ReplayFile, ABadFileIsNamedByItsLineAndAFinalCutLineLeftOut) {
         {header + "99999999999999 key x\n", 2, "not a step number"},
         {header + "5184001 key x\n", 2, "past the end: a recording holds at most 24 hours"},
         {header + "5 key x y\n", 2, "one key"},
-        {header + "5 keys w x up\n", 2, "12 actions expected (11 without the guard's)"},
-        {header + "5 keys w x up down left right i k l m t c g\n", 2, "12 actions"},
+        {header + "5 keys w x up\n", 2, "13 actions expected (11 without the guard's and the"},
+        {header + "5 keys w x up down left right i k l m t c g o\n", 2, "13 actions"},
         {header + "5 keys w x up down left right i k l m t w\n", 2, "two actions"},
         {header + "0 challenge\n", 2, "challenge event gives its generator's state"},
         {header + "0 challenge 0\n", 2, "(1 to 4294967295) or off"},
@@ -82,27 +82,30 @@ TEST(ReplayFile, ABadFileIsNamedByItsLineAndAFinalCutLineLeftOut) {
 }
 
 // The challenge's lines: on with the generator's state, or off, written back as read. The
-// keys line names the guard's key only where it is not c, so that a recording without the
-// challenge reads and writes as before it; an older line without it leaves the guard at c
-// even where another action has c (that one keeps it: the guard plays only in the challenge).
+// keys line names the guard's key (and the pause's) only where it is not c (p), so that a recording
+// without the challenge reads and writes as before it; an older line without it leaves the guard at
+// c even where another action has c (that one keeps it: the guard plays only in the challenge).
 TEST(ReplayFile, TheChallengeAndTheGuardsKey) {
     const std::string text = header + "0 keys w x up down left right i k l m t\n"
                                       "0 challenge 4294967295\n"
                                       "5 keys w x up down left right i k l m t g\n"
                                       "9 challenge off\n"
                                       "9 keys w x up down left right i k l m c\n"
-                                      "12 challenge 1\n";
+                                      "12 challenge 1\n"
+                                      "12 keys w x up down left right i k l m t c o\n";
     Replay replay;
     int line = 0;
     std::string error;
     ASSERT_TRUE(parseReplay(text, replay, line, error)) << line << ": " << error;
-    ASSERT_EQ(replay.events.size(), 6u);
+    ASSERT_EQ(replay.events.size(), 7u);
     EXPECT_EQ(replay.events[1].kind, ReplayEventKind::challenge);
     EXPECT_EQ(replay.events[1].height, 1);
     EXPECT_EQ(static_cast<std::uint32_t>(replay.events[1].value), 4294967295u);
     EXPECT_EQ(replay.events[3].height, 0);
     const int guard = static_cast<int>(Action::guard);
-    ASSERT_EQ(replay.keySets.size(), 3u);
+    ASSERT_EQ(replay.keySets.size(), 4u);
+    EXPECT_EQ(replay.keySets[0][static_cast<int>(Action::pause)], 'p');
+    EXPECT_EQ(replay.keySets[3][static_cast<int>(Action::pause)], 'o');
     EXPECT_EQ(replay.keySets[0][guard], 'c');
     EXPECT_EQ(replay.keySets[1][guard], 'g');
     EXPECT_EQ(replay.keySets[2][guard], 'c');

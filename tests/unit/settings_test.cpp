@@ -257,12 +257,14 @@ TEST(SettingsTest, TheChallengeAndItsGuard) {
     EXPECT_EQ(keyOf(s, Action::turn), 'c'); // freed by the guard's own line
 
     problems.clear();
-    s = parseSettings("[keys]\nturn = c\nstep_in = v\nstep_back = b\n[game]\nchallenge = no\n",
-                      problems);
+    s = parseSettings(
+        "[keys]\nturn = c\nstep_in = v\nstep_back = b\neye_up = p\n[game]\nchallenge = no\n",
+        problems);
     EXPECT_TRUE(problems.empty());
     EXPECT_FALSE(s.challenge);
     EXPECT_EQ(keyOf(s, Action::turn), 'c');
     EXPECT_EQ(keyOf(s, Action::guard), 'n');
+    EXPECT_EQ(keyOf(s, Action::pause), 'g'); // p kept by eye_up, as the guard's c by turn
     EXPECT_EQ(formatSettings(parseSettings(formatSettings(s), problems)), formatSettings(s));
     EXPECT_TRUE(problems.empty());
 
