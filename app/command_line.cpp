@@ -15,6 +15,7 @@ std::string replayPath;
 std::string checkPath;
 bool setupRequested = false;
 bool challengeRequested = false;
+int difficultyRequested = -1;
 
 namespace {
 
@@ -29,7 +30,8 @@ constexpr GlutOption glutOptions[] = {
 };
 
 constexpr char usageText[] =
-    "Usage: ruko [--mute] [--challenge] [--record FILE] [--replay FILE] [GLUT options]\n"
+    "Usage: ruko [--mute] [--challenge] [--difficulty LEVEL] [--record FILE] [--replay FILE]\n"
+    "            [GLUT options]\n"
     "       ruko --setup [--mute] [GLUT options]\n"
     "       ruko --check FILE | --help | --version | --settings | --write-settings\n"
     "       ruko --pads\n"
@@ -45,6 +47,9 @@ constexpr char usageText[] =
     "  --challenge the opponent boxes back for this session (three rounds,\n"
     "              knockdowns, a decision on points; the key c guards), as\n"
     "              challenge = yes under [game] in the settings file does\n"
+    "  --difficulty LEVEL  the challenge's level for this session: easy, normal\n"
+    "              or hard (the time the opponent leaves to answer, how hard it\n"
+    "              hits), as difficulty = LEVEL under [game] does\n"
     "  --record FILE  record the session into FILE; without it, the game keeps\n"
     "              the last session's recording as last.replay (see ruko(6))\n"
     "  --replay FILE  play a recording back in the window; Escape hands the game\n"
@@ -164,6 +169,7 @@ bool readCommandLine(int* argc, char** argv, int* exitStatus) {
     muteRequested = muteFromEnvironment();
     setupRequested = *argc >= 1 && startedAsSetup(argv[0]);
     challengeRequested = false;
+    difficultyRequested = -1;
     askedGeometry = {};
     displayName.clear();
     if (*argc < 1)
@@ -202,6 +208,14 @@ bool readCommandLine(int* argc, char** argv, int* exitStatus) {
         }
         if (std::strcmp(argument, "--challenge") == 0) {
             challengeRequested = true;
+            continue;
+        }
+        if (std::strcmp(argument, "--difficulty") == 0) {
+            if (i + 1 >= *argc)
+                return badUsage("missing value for", argument, exitStatus);
+            difficultyRequested = difficultyOfName(argv[++i]);
+            if (difficultyRequested < 0)
+                return badUsage("bad --difficulty (easy, normal or hard)", argv[i], exitStatus);
             continue;
         }
         if (std::string* path = fileOption(argument)) {

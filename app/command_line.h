@@ -17,6 +17,7 @@ extern std::string replayPath;  // --replay FILE
 extern std::string checkPath;   // --check FILE
 extern bool setupRequested;     // --setup, or started as ruko-setup (ruko-setup.exe)
 extern bool challengeRequested; // --challenge: on for this session, whatever the settings say
+extern int difficultyRequested; // --difficulty LEVEL: its index in difficultyNames, else -1
 
 // Takes the game's options out of argv. Returns true when the game is to start; otherwise it
 // has printed what was asked (help, version, or the usage on stderr for a bad option) and

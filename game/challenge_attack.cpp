@@ -80,7 +80,7 @@ void throwBlow() {
 }
 
 void strike() {
-    lastBlowMissed = opponentBlowArrives(opponentBlowKind(), style().damage) ? 1 : 0;
+    lastBlowMissed = opponentBlowArrives(opponentBlowKind(), levelDamage(style())) ? 1 : 0;
 }
 
 void decideFollowUp() {
@@ -128,7 +128,7 @@ int spanSteps(Span span) {
     case Span::windUp:
         return style().windUpSteps;
     case Span::aim:
-        return style().aimSteps;
+        return levelAimSteps(style());
     case Span::blow:
         return style().blowSteps;
     case Span::recover:

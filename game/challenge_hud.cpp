@@ -184,10 +184,12 @@ void drawChallengeHud() {
         std::snprintf(heading, sizeof heading, "%s", word(Word::restHeading));
     else
         std::snprintf(heading, sizeof heading, "%s %d", word(Word::roundWord), challengeRound);
-    char column[160];
-    // The bars' lines are left empty.
-    std::snprintf(column, sizeof column, "\\c(255 255 255)%s  %s\n\\c(255 255 0)%s\n\n%s", heading,
-                  clock, challengeOpponentName(), word(Word::stamina));
+    char column[192];
+    // The bars' lines are left empty; the level under the stamina's bar.
+    const Word level = static_cast<Word>(static_cast<int>(Word::levelEasy) + challengeLevel);
+    std::snprintf(column, sizeof column,
+                  "\\c(255 255 255)%s  %s\n\\c(255 255 0)%s\n\n%s\n\n\\c(255 255 255)%s", heading,
+                  clock, challengeOpponentName(), word(Word::stamina), word(level));
     setFontSize(hudSize);
     enableTextShadow();
     setShadowColor3f(0.0f, 0.0f, 0.0f);

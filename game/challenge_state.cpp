@@ -1,6 +1,7 @@
 #include "game/challenge_state.h"
 
 Flag challengeOn = 0;
+int challengeLevel = static_cast<int>(ChallengeLevel::normal);
 
 int challengePhase = 0;
 int challengeRound = 0;

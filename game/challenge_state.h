@@ -8,6 +8,11 @@
 
 extern Flag challengeOn;
 
+// How much time the opponent leaves to answer and how hard it hits: nothing else changes. A
+// session's (the settings, the command line) or its recording's.
+enum class ChallengeLevel { easy, normal, hard, count };
+extern int challengeLevel; // a ChallengeLevel
+
 enum class ChallengePhase { fighting, rest, playerDown, over };
 
 // The opponent's attack, one state at a time (see challenge_attack.h).

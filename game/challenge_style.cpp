@@ -16,11 +16,29 @@ constexpr ChallengeStyle styles[] = {
     {45, 80, 16, 16, 6, 26, 20, 2.5f, 20, allKinds, 2, 3, 15, 35, 70, 45, 6, 4, 120, 12, 8},
 };
 
+// Easy, normal, hard: steps added to every aim, and the blows' damage in percent.
+struct LevelTerms {
+    int aimExtra;
+    int damagePercent;
+};
+constexpr LevelTerms levels[] = {{10, 70}, {0, 100}, {-1, 125}};
+static_assert(sizeof levels / sizeof levels[0] == static_cast<int>(ChallengeLevel::count),
+              "one row per level");
+
 constexpr bool readable(const ChallengeStyle& style) {
-    return style.windUpSteps >= 12 && style.aimSteps + style.blowSteps >= 18;
+    return style.windUpSteps >= 12 &&
+           style.aimSteps + levels[static_cast<int>(ChallengeLevel::hard)].aimExtra +
+                   style.blowSteps >=
+               18;
 }
 static_assert(readable(styles[0]) && readable(styles[1]) && readable(styles[2]),
-              "a blow must show its kind and leave 0.3 s to answer it");
+              "a blow must show its kind and leave 0.3 s to answer it, even on hard");
+
+const LevelTerms& level() {
+    if (challengeLevel < 0 || challengeLevel >= static_cast<int>(ChallengeLevel::count))
+        return levels[static_cast<int>(ChallengeLevel::normal)];
+    return levels[challengeLevel];
+}
 
 } // namespace
 
@@ -28,4 +46,12 @@ const ChallengeStyle& challengeStyle(int opponent) {
     if (opponent < radovEze || opponent > didaVud)
         return styles[0];
     return styles[opponent - 1];
+}
+
+int levelAimSteps(const ChallengeStyle& style) {
+    return style.aimSteps + level().aimExtra;
+}
+
+int levelDamage(const ChallengeStyle& style) {
+    return style.damage * level().damagePercent / 100;
 }

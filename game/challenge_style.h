@@ -39,3 +39,8 @@ const ChallengeStyle& challengeStyle(int opponent);
 inline constexpr int kindBit(BlowKind kind) {
     return 1 << static_cast<int>(kind);
 }
+
+// The style at the level in effect (challengeLevel): its aim longer or shorter, its blows softer
+// or harder.
+int levelAimSteps(const ChallengeStyle& style);
+int levelDamage(const ChallengeStyle& style);

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 Settings settingsInEffect = defaultSettings();
 
@@ -47,6 +48,7 @@ Settings defaultSettings() {
     settings.language = Language::fr;
     settings.fullScreen = false;
     settings.challenge = false;
+    settings.difficulty = normalDifficulty;
     return settings;
 }
 
@@ -75,6 +77,13 @@ const char* actionSettingName(Action action) {
     return actionEntries[static_cast<int>(action)].name;
 }
 
+int difficultyOfName(const std::string& name) {
+    for (int level = 0; level < static_cast<int>(std::size(difficultyNames)); ++level)
+        if (name == difficultyNames[level])
+            return level;
+    return -1;
+}
+
 std::string formatSettings(const Settings& settings) {
     std::string text = "# RUKO's settings: name = value, lines starting with # are comments.\n"
                        "# Keys: one character as typed (w, Z, 4, ;, \xc3\xa9) or space, up, down,\n"
@@ -93,7 +102,10 @@ std::string formatSettings(const Settings& settings) {
         "\n";
     text += "\n[game]\n# yes: the opponent boxes back (three rounds, knockdowns, a decision)\n"
             "challenge = " +
-            std::string(settings.challenge ? "yes" : "no") + "\n";
+            std::string(settings.challenge ? "yes" : "no") +
+            "\n# easy, normal or hard: the time the opponent leaves to answer, how hard it hits\n"
+            "difficulty = " +
+            difficultyNames[settings.difficulty] + "\n";
     return text;
 }
 

@@ -56,7 +56,16 @@ struct Settings {
     Language language;
     bool fullScreen; // start in full screen
     bool challenge;  // [game]: the opponent boxes back (game/challenge_rules.h)
+    int difficulty;  // [game]: the challenge's level, an index of difficultyNames
 };
+
+// The challenge's levels as the file and the command line name them (game/challenge_state.h's
+// ChallengeLevel in the same order).
+inline constexpr const char* difficultyNames[] = {"easy", "normal", "hard"};
+inline constexpr int normalDifficulty = 1;
+
+// The level named, or -1.
+int difficultyOfName(const std::string& name);
 
 // The keys the game has always had, full volume, French, text scaled to the window, a window,
 // the challenge off.

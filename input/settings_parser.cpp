@@ -146,12 +146,20 @@ void readEntry(Section section, const std::string& name, const std::string& valu
             problems.push_back(
                 {number, "volume '" + shownText(value) + "' is not a number from 0 to 100"});
     } else if (section == Section::game) {
-        if (name != "challenge")
+        if (name == "difficulty") {
+            const int level = difficultyOfName(value);
+            if (level >= 0)
+                settings.difficulty = level;
+            else
+                problems.push_back(
+                    {number, "difficulty '" + shownText(value) + "' is not easy, normal or hard"});
+        } else if (name != "challenge") {
             problems.push_back({number, "unknown name '" + shownText(name) + "' in [game]"});
-        else if (value == "yes" || value == "no")
+        } else if (value == "yes" || value == "no") {
             settings.challenge = value == "yes";
-        else
+        } else {
             problems.push_back({number, "challenge '" + shownText(value) + "' is not yes or no"});
+        }
     } else if (section == Section::display) {
         if (!readDisplayValue(name, value, settings, problems, number))
             problems.push_back({number, "unknown name '" + shownText(name) + "' in [display]"});

@@ -84,6 +84,7 @@ constexpr StateField stateFields[] = {
 // without it keeps its checkpoints.
 constexpr StateField challengeFields[] = {
     {"fight", &challengeRandomState, FieldType::word},
+    {"fight", &challengeLevel, FieldType::integer},
     {"fight", &challengePhase, FieldType::integer},
     {"fight", &challengeRound, FieldType::integer},
     {"fight", &roundClock, FieldType::integer},

@@ -51,7 +51,8 @@ void plugInSources() {
     const bool challenge = settingsInEffect.challenge || challengeRequested;
     if (challenge)
         seedChallengeRandom(sessionSeed());
-    startSources(challenge);
+    startSources(challenge,
+                 difficultyRequested >= 0 ? difficultyRequested : settingsInEffect.difficulty);
     setDeviceJudge(judgeDeviceInput);
     setInputListener(recordInput);
     setIdlePoll(pollSources);

@@ -21,6 +21,7 @@ long long lastCheckpoint = 0;
 bool quitHandlerSet = false; // once, however many recordings are started
 bool challengeInEffect = false;
 std::uint32_t challengeState = 0;
+int challengeLevelWritten = normalDifficulty;
 
 long long recordingStep() {
     return stepsRun() - firstStep;
@@ -95,7 +96,8 @@ void startRecording(const std::string& path) {
     writeLine(replayHeader());
     recordKeys(keysInEffect());
     if (challengeInEffect)
-        writeLine(challengeLine(0, true, challengeState));
+        writeLine(
+            challengeLine(0, true, challengeState, challengeRulesVersion, challengeLevelWritten));
     if (!quitHandlerSet)
         quitHandlerSet = std::atexit(recordQuit) == 0;
 }
@@ -104,14 +106,15 @@ void recordKeys(const ActionKeys& keys) {
     writeLine(keysLine(recordingStep(), keys));
 }
 
-void startingChallenge(bool on, std::uint32_t state) {
+void startingChallenge(bool on, std::uint32_t state, int level) {
     challengeInEffect = on;
     challengeState = state;
+    challengeLevelWritten = level;
 }
 
-void recordChallenge(bool on, std::uint32_t state) {
-    startingChallenge(on, state);
-    writeLine(challengeLine(recordingStep(), on, state));
+void recordChallenge(bool on, std::uint32_t state, int level) {
+    startingChallenge(on, state, level);
+    writeLine(challengeLine(recordingStep(), on, state, challengeRulesVersion, level));
 }
 
 void recordInput(const InputEvent& event) {

@@ -23,12 +23,12 @@ void recordInput(const InputEvent& event);
 // The actions' keys in effect from now on.
 void recordKeys(const ActionKeys& keys);
 
-// The challenge on from here with the generator in `state`, or off; a recording started later
-// starts with it.
-void recordChallenge(bool on, std::uint32_t state);
+// The challenge on from here with the generator in `state` at `level`, or off; a recording
+// started later starts with it.
+void recordChallenge(bool on, std::uint32_t state, int level = normalDifficulty);
 
 // What a recording started from now on starts with (the session's seed), unwritten.
-void startingChallenge(bool on, std::uint32_t state);
+void startingChallenge(bool on, std::uint32_t state, int level = normalDifficulty);
 
 // Before every step: a checkpoint at every 60th.
 void recordCheckpoint();

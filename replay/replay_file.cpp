@@ -124,11 +124,15 @@ std::string readEvent(const std::vector<std::string>& words, ReplayEvent& event,
         std::int64_t state = 0;
         int rules = 1;
         const bool off = arguments == 1 && words[2] == "off";
+        const int level = arguments == 3 ? difficultyOfName(words[4]) : normalDifficulty;
         if (!off &&
-            (arguments < 1 || arguments > 2 || !readNumber(words[2], 0xffffffffLL, state) ||
-             state == 0 || (arguments == 2 && !readInt(words[3], 1, largestRulesVersion, rules))))
+            (arguments < 1 || arguments > 3 || !readNumber(words[2], 0xffffffffLL, state) ||
+             state == 0 || (arguments >= 2 && !readInt(words[3], 1, largestRulesVersion, rules)) ||
+             level < 0))
             return "a challenge event gives its generator's state (1 to 4294967295) or off; "
-                   "after the state, the version of its rules (1 to 65535)";
+                   "after the state, the version of its rules (1 to 65535), then its level "
+                   "(easy, normal or hard)";
+        event.level = static_cast<std::uint8_t>(level);
         event.value = static_cast<std::int32_t>(static_cast<std::uint32_t>(state));
         event.height = static_cast<std::uint16_t>(off ? 0 : rules);
         return {};

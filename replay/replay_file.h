@@ -18,7 +18,8 @@
 //                             before the challenge) leaves the guard at c
 //   0 challenge 2463534242 2  the challenge on from here, its generator's state as given
 //                             (the session's seed at step 0), the version of its rules (none:
-//                             1, the first); `challenge off` ends it. None: off, so that a
+//                             1, the first), its level where not normal (easy, hard);
+//                             `challenge off` ends it. None: off, so that a
 //                             recording plays the same whatever the settings
 //   312 key x                 a key: a character as typed, a word (return, escape, space, up,
 //                             f1, ...), \xNN for another character, sNNN for another GLUT key
@@ -60,6 +61,7 @@ struct ReplayEvent {
     std::uint16_t height = 0; // the size's; the challenge's rules version, 0 for off (value:
                               // its state's bits)
     ReplayEventKind kind = ReplayEventKind::key;
+    std::uint8_t level = normalDifficulty; // the challenge's, an index of difficultyNames
 };
 
 struct Replay {

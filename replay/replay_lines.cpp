@@ -110,12 +110,15 @@ std::string keysLine(std::int64_t step, const ActionKeys& keys) {
     return line;
 }
 
-std::string challengeLine(std::int64_t step, bool on, std::uint32_t state, int rulesVersion) {
+std::string challengeLine(std::int64_t step, bool on, std::uint32_t state, int rulesVersion,
+                          int level) {
     const std::string line = stepWord(step, ReplayEventKind::challenge) + " ";
     if (!on)
         return line + "off";
+    const bool withLevel = level != normalDifficulty;
     return line + std::to_string(state) +
-           (rulesVersion == 1 ? std::string() : " " + std::to_string(rulesVersion));
+           (rulesVersion == 1 && !withLevel ? std::string() : " " + std::to_string(rulesVersion)) +
+           (withLevel ? std::string(" ") + difficultyNames[level] : std::string());
 }
 
 std::string inputLine(std::int64_t step, const InputEvent& event) {
@@ -160,7 +163,7 @@ std::string formatReplayEvent(const Replay& replay, const ReplayEvent& event) {
         return quitLine(event.step);
     case ReplayEventKind::challenge:
         return challengeLine(event.step, event.height != 0, static_cast<std::uint32_t>(event.value),
-                             event.height);
+                             event.height, event.level);
     default:
         return inputLine(event.step, inputOf(event));
     }

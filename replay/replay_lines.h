@@ -19,9 +19,10 @@ std::string inputLine(std::int64_t step, const InputEvent& event);
 std::string checkLine(std::int64_t step, const std::string& fields);
 std::string quitLine(std::int64_t step);
 // The challenge on from here with the generator in `state`, under its rules of that version
-// (written after the state, but for the first rules, whose lines never named them), or off.
+// (written after the state, but for the first rules, whose lines never named them) at its level
+// (written after the version where it is not normal), or off.
 std::string challengeLine(std::int64_t step, bool on, std::uint32_t state,
-                          int rulesVersion = challengeRulesVersion);
+                          int rulesVersion = challengeRulesVersion, int level = normalDifficulty);
 
 // An event read, written back as its line.
 std::string formatReplayEvent(const Replay& replay, const ReplayEvent& event);

@@ -32,8 +32,10 @@ const SourceRules& rulesOf(Source source) {
 }
 
 ActionKeys sourceKeys[3] = {};
-bool sourceChallenge[3] = {};   // the demo's stays off
+bool sourceChallenge[3] = {}; // the demo's stays off
+int sourceLevel[3] = {normalDifficulty, normalDifficulty, normalDifficulty};
 bool recordedChallenge = false; // what the recording being written has in effect
+int recordedLevel = normalDifficulty;
 bool driving[3] = {true, false, false};
 void (*endOf[3])() = {}; // how a recording or the demo is ended
 bool playerHidden = false;
@@ -54,15 +56,18 @@ void followLiveSource() {
     // the recording's line, played, does the same.
     const std::uint32_t stateBefore = challengeRandomState;
     const bool challenge = sourceChallenge[indexOf(live)];
+    challengeLevel = sourceLevel[indexOf(live)];
     if (challenge && !challengeOn) {
         challengeOn = 1;
         startChallengeFight();
     }
     challengeOn = challenge;
     const Source beneath = driving[indexOf(Source::replay)] ? Source::replay : Source::player;
-    if (sourceChallenge[indexOf(beneath)] != recordedChallenge) {
+    if (sourceChallenge[indexOf(beneath)] != recordedChallenge ||
+        (recordedChallenge && sourceLevel[indexOf(beneath)] != recordedLevel)) {
         recordedChallenge = sourceChallenge[indexOf(beneath)];
-        recordChallenge(recordedChallenge, stateBefore);
+        recordedLevel = sourceLevel[indexOf(beneath)];
+        recordChallenge(recordedChallenge, stateBefore, recordedLevel);
     }
 }
 
@@ -96,11 +101,14 @@ bool judgeDeviceInput(const InputEvent& event) {
     return true;
 }
 
-void startSources(bool challenge) {
+void startSources(bool challenge, int level) {
     sourceKeys[indexOf(Source::player)] = keysInEffect();
     sourceChallenge[indexOf(Source::player)] = challenge;
+    sourceLevel[indexOf(Source::player)] = level;
     recordedChallenge = challenge;
-    startingChallenge(challenge, challengeRandomState); // the seed, before a fight draws on it
+    recordedLevel = level;
+    // The seed, before a fight draws on it.
+    startingChallenge(challenge, challengeRandomState, level);
     followLiveSource();
 }
 
@@ -109,6 +117,7 @@ void sourceStarted(Source source, void (*end)()) {
     const Settings usual = defaultSettings();
     std::copy(usual.keys, usual.keys + actionCount, sourceKeys[indexOf(source)].begin());
     sourceChallenge[indexOf(source)] = false; // until the recording's own line
+    sourceLevel[indexOf(source)] = normalDifficulty;
     driving[indexOf(source)] = true;
     if (rulesOf(source).recorded)
         recordKeys(sourceKeys[indexOf(source)]);
@@ -136,6 +145,7 @@ void playFromSource(Source source, const ReplayEvent& event, const Replay& repla
         if (event.height)
             seedChallengeRandom(static_cast<std::uint32_t>(event.value));
         sourceChallenge[indexOf(source)] = event.height != 0;
+        sourceLevel[indexOf(source)] = event.level;
         followLiveSource();
         return;
     case ReplayEventKind::size:

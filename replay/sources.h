@@ -21,7 +21,7 @@ enum class Source { player, replay, demo };
 // The player drives, with the keys in effect now and the challenge on or off (the settings,
 // --challenge). Like the keys, a recording's challenge (and its generator's state) is in
 // effect while it drives; the demo plays without it.
-void startSources(bool challenge);
+void startSources(bool challenge, int level = normalDifficulty);
 
 // The devices' inputs while another source may drive (input/inputs.h): true when one runs.
 bool judgeDeviceInput(const InputEvent& event);

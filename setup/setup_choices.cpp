@@ -3,6 +3,8 @@
 #include "input/key_names.h"
 #include "text/print_text.h"
 
+#include <iterator>
+
 Settings chosenSettings = defaultSettings();
 Settings savedSettings = defaultSettings();
 
@@ -23,7 +25,8 @@ bool chosenUnsaved() {
         if (a.keys[action] != b.keys[action])
             return true;
     return a.volume != b.volume || a.textScale != b.textScale || a.language != b.language ||
-           a.fullScreen != b.fullScreen || a.challenge != b.challenge;
+           a.fullScreen != b.fullScreen || a.challenge != b.challenge ||
+           a.difficulty != b.difficulty;
 }
 
 bool textScaleFits(int scale, int screenWidth, int screenHeight) {
@@ -54,9 +57,15 @@ void stepValue(int row, int direction, bool wrap) {
     case RowKind::fullScreen:
         s.fullScreen = !s.fullScreen;
         break;
-    case RowKind::challenge:
-        s.challenge = !s.challenge;
+    case RowKind::challenge: {
+        // Off, then on at each level in turn: one row for both.
+        const int levels = static_cast<int>(std::size(difficultyNames));
+        const int place = wrapped((s.challenge ? 1 + s.difficulty : 0) + direction, levels + 1);
+        s.challenge = place > 0;
+        if (s.challenge)
+            s.difficulty = place - 1;
         break;
+    }
     case RowKind::textScale:
         s.textScale = wrapped(s.textScale + direction, largestTextScale + 1);
         break;

@@ -64,7 +64,11 @@ std::string rowValue(int row, Language language, bool awaitingKey) {
     case RowKind::fullScreen:
         return setupWord(chosenSettings.fullScreen ? SetupWord::yes : SetupWord::no, language);
     case RowKind::challenge:
-        return setupWord(chosenSettings.challenge ? SetupWord::yes : SetupWord::no, language);
+        if (!chosenSettings.challenge)
+            return setupWord(SetupWord::no, language);
+        return setupWord(
+            static_cast<SetupWord>(static_cast<int>(SetupWord::easy) + chosenSettings.difficulty),
+            language);
     case RowKind::textScale:
         if (chosenSettings.textScale == autoTextScale)
             return setupWord(SetupWord::automatic, language);

@@ -33,6 +33,9 @@ constexpr const char* setupWords[static_cast<int>(SetupWord::count)][languageCou
     {"PARTIR SANS ENREGISTRER", "LEAVE WITHOUT SAVING"},
     {"RESTER", "STAY"},
     {"DEFI", "CHALLENGE"},
+    {"FACILE", "EASY"},
+    {"NORMAL", "NORMAL"},
+    {"DIFFICILE", "HARD"},
 };
 
 // In the order of Action.

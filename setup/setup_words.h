@@ -35,6 +35,9 @@ enum class SetupWord {
     leaveWithoutSaving,
     stay,
     challenge,
+    easy, // the challenge's levels, in order
+    normal,
+    hard,
     count,
 };
 

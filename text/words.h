@@ -48,6 +48,9 @@ enum class Word {
     stamina,
     roundWord, // before the round's number
     restHeading,
+    levelEasy, // the challenge's levels, in ChallengeLevel's order
+    levelNormal,
+    levelHard,
     pointsLanded,
     blowsTaken,
     nextRound,

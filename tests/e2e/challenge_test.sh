@@ -110,6 +110,30 @@ WON_LINE="$WON_LINE $round apr"$'\xe8'"s $clock"
     fail "the winning recording does not check: $(cat "$SCRATCH/check_won")"
 grep -qaxF "$WON_LINE" "$SCRATCH/check_won" ||
     fail "checked, the recording did not win as foreseen ($WON_LINE): $(cat -v "$SCRATCH/check_won")"
+# The recording's level, not the checker's: a player who stands still against Radov Eze is
+# knocked out sooner on hard (its blows harder) than at the recording's usual level, and a
+# checker whose own settings say hard plays the recording's level all the same.
+idle_fight() {
+    printf 'ruko-replay 1 ruko 1.0\n0 keys w x up down left right i k l m t c\n'
+    printf '0 challenge 12345 2%s\n0 size 640 480\n0 shown\n' "$1"
+    printf '%s key return\n' 150 190 400 440
+    printf '9000 key escape\n'
+}
+idle_end() {
+    (cd "$RUKO_SOURCE" && timeout 60 "$RUKO_BINARY" --check "$1") 2>/dev/null | grep -a "contre"
+}
+idle_fight "" >"$SCRATCH/idle.replay"
+idle_fight " hard" >"$SCRATCH/idle_hard.replay"
+normal_end=$(idle_end "$SCRATCH/idle.replay")
+hard_end=$(idle_end "$SCRATCH/idle_hard.replay")
+mkdir -p "$XDG_CONFIG_HOME/ruko"
+printf '[game]\ndifficulty = hard\n' >"$XDG_CONFIG_HOME/ruko/ruko.conf"
+checker_hard_end=$(idle_end "$SCRATCH/idle.replay")
+rm -f "$XDG_CONFIG_HOME/ruko/ruko.conf"
+[[ $normal_end == *" par KO "* && -n $hard_end && $hard_end != "$normal_end" ]] ||
+    fail "the recording's level made no difference: '$normal_end' and '$hard_end'"
+[ "$checker_hard_end" = "$normal_end" ] ||
+    fail "the checker's own level played the recording: '$checker_hard_end', not '$normal_end'"
 REPLAY_FILE=$WON LIVE_REPLAY="$SCRATCH/live.replay"
 start_game --challenge --replay "$WON" --record "$LIVE_REPLAY"
 title_fr=$(mark_corner "$(shoot_at 100 title_fr)" title_fr_corner)

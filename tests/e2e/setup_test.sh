@@ -175,9 +175,10 @@ wait_game_exit
 [ "$GAME_STATUS" = 0 ] || fail "leaving without saving ended with $GAME_STATUS"
 cmp "$conf" "$SCRATCH/unchanged.conf" || fail "leaving without saving changed the file"
 # The answer "save", clicked: "SAVE   LEAVE WITHOUT SAVING   STAY" centred in the status line.
-# The challenge (the fifth row) turned on goes into the file's new [game] section.
+# The challenge (the fifth row) turned on, past easy to normal, goes into the file's new [game]
+# section; the level, normal, is the usual one and stays unwritten.
 start_game --setup
-press_keys Right Down Down Down Down Right Escape
+press_keys Right Down Down Down Down Right Right Escape
 xdotool mousemove --window "$GAME_WINDOW" 140 462 click 1
 wait_game_exit
 [ "$GAME_STATUS" = 0 ] || fail "leaving after saving ended with $GAME_STATUS"

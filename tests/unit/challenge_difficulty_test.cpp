@@ -181,10 +181,10 @@ void watchStep(Memory& me, int wait, int low, int high) {
 
 struct Player {
     const char* name;
-    Blind blind;     // used when wait is 0
-    int wait;        // a watcher's: steps the arm is held before it decides
-    int low, high;   // its reaction
-    int bands[3][2]; // wins allowed against each opponent, at least and at most
+    Blind blind;        // used when wait is 0
+    int wait;           // a watcher's: steps the arm is held before it decides
+    int low, high;      // its reaction
+    int bands[3][3][2]; // wins allowed at each level against each opponent: at least, at most
 };
 
 const std::vector<Action> slip{Action::sideLeft, Action::sideRight};
@@ -196,7 +196,9 @@ const std::vector<Action> everyDodge{Action::sideLeft, Action::eyeDown, Action::
 
 Player blind(const char* name, int punch, int dodge, const std::vector<Action>& dodges, int guard,
              Moves moves) {
-    return {name, {name, punch, dodge, dodges, guard, moves}, 0, 0, 0, {{0, 3}, {0, 1}, {0, 1}}};
+    return {name, {name, punch, dodge, dodges, guard, moves},
+            0,    0,
+            0,    {{{0, 3}, {0, 1}, {0, 1}}, {{0, 3}, {0, 1}, {0, 1}}, {{0, 3}, {0, 1}, {0, 1}}}};
 }
 
 const Player players[] = {
@@ -227,8 +229,27 @@ const Player players[] = {
     blind("hit and run", 0, 0, {}, 0, Moves::hitAndRun),
     blind("run away", 0, 0, {}, 0, Moves::runAway),
     blind("run, punch 5", 5, 0, {}, 0, Moves::runAway),
-    {"human watcher", {}, 2, 12, 20, {{15, 20}, {10, 20}, {5, 20}}},
-    {"perfect reader", {}, 8, 1, 1, {{19, 20}, {18, 20}, {15, 20}}},
+    // Easy, normal, hard.
+    {"human watcher",
+     {},
+     2,
+     12,
+     20,
+     {{{15, 20}, {15, 20}, {15, 20}}, {{15, 20}, {10, 20}, {5, 20}}, {{10, 20}, {5, 20}, {2, 20}}}},
+    {"slow watcher",
+     {},
+     2,
+     20,
+     30,
+     {{{15, 20}, {15, 20}, {10, 20}}, {{15, 20}, {0, 20}, {0, 20}}, {{10, 20}, {0, 20}, {0, 20}}}},
+    {"perfect reader",
+     {},
+     8,
+     1,
+     1,
+     {{{19, 20}, {19, 20}, {18, 20}},
+      {{19, 20}, {18, 20}, {15, 20}},
+      {{18, 20}, {15, 20}, {10, 20}}}},
 };
 
 void expectInvariants(int step) {
@@ -297,22 +318,28 @@ const char* const opponentNames[] = {"Radov Eze", "Radov Eze Black", "Dida Vud"}
 
 } // namespace
 
-TEST(ChallengeDifficulty, BlindRhythmsLoseAndWatchersWin) {
-    // docs/CHALLENGE.md's table: wins, losses and draws, and the average length in seconds.
-    std::printf("| player | Radov Eze | Radov Eze Black | Dida Vud |\n");
-    for (const Player& p : players) {
-        std::printf("| %s |", p.name);
-        for (int opponent = radovEze; opponent <= didaVud; ++opponent) {
-            const Tally t = playFights(opponent, p);
-            std::printf(" %d / %d / %d, %.0f s |", t.wins, t.losses, t.draws,
-                        static_cast<double>(t.steps) / fightsEach / challengeSecond);
-            const std::string where =
-                std::string(p.name) + " against " + opponentNames[opponent - 1];
-            EXPECT_GE(t.wins, p.bands[opponent - 1][0]) << where;
-            EXPECT_LE(t.wins, p.bands[opponent - 1][1]) << where;
+TEST(ChallengeDifficulty, BlindRhythmsLoseAndWatchersWinAtEveryLevel) {
+    // docs/CHALLENGE.md's tables: wins, losses and draws, and the average length in seconds.
+    const char* const levelNames[] = {"easy", "normal", "hard"};
+    for (int level = 0; level < static_cast<int>(ChallengeLevel::count); ++level) {
+        challengeLevel = level;
+        std::printf("\n%s\n\n| player | Radov Eze | Radov Eze Black | Dida Vud |\n",
+                    levelNames[level]);
+        for (const Player& p : players) {
+            std::printf("| %s |", p.name);
+            for (int opponent = radovEze; opponent <= didaVud; ++opponent) {
+                const Tally t = playFights(opponent, p);
+                std::printf(" %d / %d / %d, %.0f s |", t.wins, t.losses, t.draws,
+                            static_cast<double>(t.steps) / fightsEach / challengeSecond);
+                const std::string where = std::string(p.name) + " against " +
+                                          opponentNames[opponent - 1] + ", " + levelNames[level];
+                EXPECT_GE(t.wins, p.bands[level][opponent - 1][0]) << where;
+                EXPECT_LE(t.wins, p.bands[level][opponent - 1][1]) << where;
+            }
+            std::printf("\n");
         }
-        std::printf("\n");
     }
+    challengeLevel = static_cast<int>(ChallengeLevel::normal);
     challengeOn = 0;
 }
 

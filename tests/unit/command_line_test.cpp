@@ -36,14 +36,16 @@ Parsed parse(std::vector<std::string> words) {
 // GLUT's options reach glutInit with their values; ours, and -geometry, are taken out;
 // RUKO_MUTE mutes too. --challenge lasts one reading: the next command line has it off.
 TEST(CommandLineTest, GlutOptionsPassThroughAndMuteIsTakenOut) {
-    const Parsed p =
-        parse({"-display", ":7", "--mute", "--challenge", "-sync", "-geometry", "320x200+0+0"});
+    const Parsed p = parse({"-display", ":7", "--mute", "--challenge", "-sync", "-geometry",
+                            "320x200+0+0", "--difficulty", "hard"});
     EXPECT_TRUE(p.play && muteRequested && challengeRequested);
+    EXPECT_EQ(difficultyRequested, 2);
     EXPECT_EQ(p.left, (std::vector<std::string>{"ruko", "-display", ":7", "-sync"}));
     EXPECT_EQ(displayName, ":7");
     EXPECT_EQ(p.out + p.err, "");
     EXPECT_TRUE(parse({"-display", "--help"}).play); // GLUT's value, whatever it looks like
     EXPECT_FALSE(challengeRequested);
+    EXPECT_EQ(difficultyRequested, -1);
     // Started with no arguments at all: nothing read, nothing written past the list.
     std::vector<char*> none{nullptr};
     int argc = 0, status = -1;
@@ -70,7 +72,8 @@ TEST(CommandLineTest, AnswersAndUsageErrors) {
     EXPECT_TRUE(!p.play && p.status == 0);
     EXPECT_EQ(p.out, "ruko " RUKO_VERSION "\n");
 
-    for (const char* bad : {"--mutee", "--challenge=yes", "fight", "-h", "-display"}) {
+    for (const char* bad :
+         {"--mutee", "--challenge=yes", "fight", "-h", "-display", "--difficulty"}) {
         p = parse({"-sync", bad});
         EXPECT_TRUE(!p.play && p.status == 2 && p.out.empty()) << bad;
         EXPECT_NE(p.err.find(bad), std::string::npos);

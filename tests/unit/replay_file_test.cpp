@@ -125,10 +125,16 @@ TEST(ReplayFile, TheChallengesLineNamesItsRules) {
         const char* written;
     };
     const Line lines[] = {
-        {"0 challenge 7", 1, "0 challenge 7"},     {"0 challenge 7 2", 2, "0 challenge 7 2"},
-        {"0 challenge off", 0, "0 challenge off"}, {"0 challenge off 2", -1, nullptr},
-        {"0 challenge 7 0", -1, nullptr},          {"0 challenge 7 65536", -1, nullptr},
+        {"0 challenge 7", 1, "0 challenge 7"},
+        {"0 challenge 7 2", 2, "0 challenge 7 2"},
+        {"0 challenge off", 0, "0 challenge off"},
+        {"0 challenge off 2", -1, nullptr},
+        {"0 challenge 7 0", -1, nullptr},
+        {"0 challenge 7 65536", -1, nullptr},
         {"0 challenge 7 2 2", -1, nullptr},
+        {"0 challenge 7 2 hard", 2, "0 challenge 7 2 hard"},
+        {"0 challenge 7 1 easy", 1, "0 challenge 7 1 easy"},
+        {"0 challenge 7 2 normal", 2, "0 challenge 7 2"},
     };
     for (const Line& line : lines) {
         Replay replay;
@@ -137,7 +143,9 @@ TEST(ReplayFile, TheChallengesLineNamesItsRules) {
         ASSERT_EQ(parseReplay(header + line.read + "\n", replay, at, error), line.rules >= 0)
             << line.read;
         if (line.rules < 0) {
-            EXPECT_NE(error.find("version of its rules (1 to 65535)"), std::string::npos) << error;
+            EXPECT_NE(error.find("version of its rules (1 to 65535), then its level"),
+                      std::string::npos)
+                << error;
             continue;
         }
         EXPECT_EQ(replay.events[0].height, line.rules) << line.read;
@@ -145,6 +153,7 @@ TEST(ReplayFile, TheChallengesLineNamesItsRules) {
     }
     EXPECT_EQ(challengeLine(60, true, 2463534242u),
               "60 challenge 2463534242 " + std::to_string(challengeRulesVersion));
+    EXPECT_EQ(challengeLine(60, true, 5u, 2, 0), "60 challenge 5 2 easy");
 }
 
 } // namespace

@@ -244,15 +244,19 @@ TEST(SettingsTest, TheChallengeAndItsGuard) {
     EXPECT_EQ(keyOf(usual, Action::guard), 'c');
     EXPECT_EQ(std::string(actionSettingName(Action::guard)), "guard");
 
+    EXPECT_EQ(usual.difficulty, normalDifficulty);
     Settings s = parseSettings("[game]\nchallenge = oui\nrounds = 3\nchallenge = yes # hard\n"
+                               "difficulty = hard\ndifficulty = extreme\n"
                                "[keys]\nturn = c\nguard = g\nstep_in = g\n",
                                problems);
-    ASSERT_EQ(problems.size(), 3u);
+    ASSERT_EQ(problems.size(), 4u);
     EXPECT_EQ(problems[0].text, "challenge 'oui' is not yes or no");
     EXPECT_EQ(problems[1].text, "unknown name 'rounds' in [game]");
-    EXPECT_EQ(problems[2].line, 8);
-    EXPECT_EQ(problems[2].text, "key 'g' is already guard's");
+    EXPECT_EQ(problems[2].text, "difficulty 'extreme' is not easy, normal or hard");
+    EXPECT_EQ(problems[3].line, 10);
+    EXPECT_EQ(problems[3].text, "key 'g' is already guard's");
     EXPECT_TRUE(s.challenge);
+    EXPECT_EQ(s.difficulty, 2);
     EXPECT_EQ(keyOf(s, Action::guard), 'g');
     EXPECT_EQ(keyOf(s, Action::turn), 'c'); // freed by the guard's own line
 
