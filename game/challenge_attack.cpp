@@ -179,7 +179,7 @@ void advanceOpponentAttack() {
 }
 
 AttackPose opponentAttackPose() {
-    if (inState(AttackState::recover) && lastBlowMissed)
+    if (opponentCountering())
         return AttackPose::open;
     return step(attackState).pose;
 }
@@ -212,7 +212,7 @@ void opponentCutsOff() {
 }
 
 bool opponentOpen() {
-    return (inState(AttackState::recover) && lastBlowMissed) || inState(AttackState::tired);
+    return opponentCountering() || inState(AttackState::tired);
 }
 
 bool opponentCountering() {

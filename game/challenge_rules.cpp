@@ -256,8 +256,7 @@ void challengeHitRule() {
         points -= tiredPointsLess;
     roundPointsLanded += points;
     totalPointsLanded += points;
-    for (int i = 0; i < points; ++i)
-        applyHitRule();
+    scorePoints(points);
     opponentTakesPoint();
 }
 

@@ -69,12 +69,16 @@ void printKnockOutTexts() {
 } // namespace
 
 void applyHitRule() {
-    if (static_cast<double>(opponentDistance) != scoringDistance)
-        return;
-    ++fightPoints;
+    if (static_cast<double>(opponentDistance) == scoringDistance)
+        scorePoints(1);
+}
+
+void scorePoints(int points) {
+    const bool wasStanding = !knockedOut();
+    fightPoints += points;
     playSound(Sound::punchThud);
-    // Once, with the point that passes the threshold, even when both gloves score at once.
-    if (fightPoints == knockOutPoints + 1) {
+    // Once, with the punch that passes the threshold, even when both gloves score at once.
+    if (wasStanding && knockedOut()) {
         playSound(Sound::knockOutBells);
         playSound(Sound::crowdCheer);
         rumblePads(PadRumble::knockOut);

@@ -8,6 +8,9 @@ inline constexpr int knockOutPoints = 40; // the fight ends with the first tick 
 // Applied at each tick that finds a punch fully extended.
 void applyHitRule();
 
+// One punch's points (the challenge's are worth more than one): one thud, one rumble.
+void scorePoints(int points);
+
 // From the tick that passes knockOutPoints on.
 bool knockedOut();
 
