@@ -193,6 +193,16 @@ TEST_F(Challenge, TheGuardStopsPunchesAndOpeningsPayByKind) {
     applyFightAction(Action::rightPunch);
     ticks(6);
     EXPECT_LE(attackStepsLeft, challengeStyle(didaVud).punishWait);
+    // Tired, a breath between punches: the other arm waits though both are at rest.
+    for (const int stamina : {fullStamina, tiredStamina - 5}) {
+        start(radovEze);
+        freezeOpponent();
+        playerStamina = stamina;
+        applyFightAction(Action::rightPunch);
+        ticks(8);
+        applyFightAction(Action::leftPunch);
+        EXPECT_EQ(leftPunchActive, stamina == fullStamina) << stamina;
+    }
     // Not punching, the stamina comes back.
     start(radovEze);
     freezeOpponent();
