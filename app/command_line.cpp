@@ -45,7 +45,7 @@ constexpr char usageText[] =
     "Options:\n"
     "  --mute      start without sound (RUKO_MUTE=1 does the same)\n"
     "  --challenge the opponent boxes back for this session (three rounds,\n"
-    "              knockdowns, a decision on points; the key c guards), as\n"
+    "              challenge.knockdowns, a decision on points; the key c guards), as\n"
     "              challenge = yes under [game] in the settings file does\n"
     "  --difficulty LEVEL  the challenge's level for this session: easy, normal\n"
     "              or hard (the time the opponent leaves to answer, how hard it\n"

@@ -3,7 +3,7 @@
 #include "app/game_inputs.h"
 #include "app/screen.h"
 #include "app/window.h"
-#include "game/challenge_state.h"
+#include "challenge/challenge_state.h"
 #include "input/inputs.h"
 #include "input/settings.h"
 #include "menus/view_menu.h"

@@ -9,8 +9,8 @@
 #include "app/startup.h"
 #include "app/window.h"
 #include "bench/machine_info.h"
-#include "game/challenge_random.h"
-#include "game/challenge_state.h"
+#include "challenge/challenge_random.h"
+#include "challenge/challenge_state.h"
 #include "game/fight_screen.h"
 #include "game/state.h"
 

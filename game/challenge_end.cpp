@@ -1,8 +1,9 @@
 #include "game/challenge_end.h"
 
+#include "app/idle_pacing.h"
 #include "app/screen.h"
-#include "game/challenge_records.h"
-#include "game/challenge_rules.h"
+#include "challenge/challenge_records.h"
+#include "challenge/challenge_rules.h"
 #include "game/state.h"
 #include "platform/platform.h"
 #include "text/words.h"
@@ -56,7 +57,7 @@ const char* howText(ChallengeEnd how) {
 void forfeitAtExit() {
     const char* screen = screenName();
     if (challengeOn && screen && std::strcmp(screen, "fight") == 0 &&
-        challengeFightCounts(challengeStep))
+        challengeFightCounts(challenge.step, stepsRun()))
         leaveChallengeFight();
 }
 
@@ -75,7 +76,8 @@ std::string challengeEndLine() {
 
 void announceChallengeEnd() {
     printTextLine(challengeEndLine().c_str());
-    recordChallengeOutcome(fightOpponent, fightDecor, challengeOutcome());
+    if (challengeFightCounts(challenge.step, stepsRun()))
+        recordChallengeOutcome(fightOpponent, fightDecor, challengeOutcome());
 }
 
 void leaveChallengeFight() {

@@ -1,7 +1,7 @@
 #include "game/challenge_hud.h"
 
 #include "app/window.h"
-#include "game/challenge_rules.h"
+#include "challenge/challenge_rules.h"
 #include "game/knockout.h"
 #include "game/state.h"
 #include "input/key_names.h"
@@ -173,7 +173,8 @@ void drawChallengeHud() {
     beginTextUnitQuads();
     drawBar(opponentBarLine, static_cast<float>(opponentPointsLeft()) / (knockOutPoints + 1),
             opponentColour);
-    drawBar(staminaBarLine, static_cast<float>(playerStamina) / fullStamina, staminaColour);
+    drawBar(staminaBarLine, static_cast<float>(challenge.playerStamina) / fullStamina,
+            staminaColour);
     endTextUnitQuads();
 
     char clock[16];
@@ -183,7 +184,7 @@ void drawChallengeHud() {
     if (currentChallengePhase() == ChallengePhase::rest)
         std::snprintf(heading, sizeof heading, "%s", word(Word::restHeading));
     else
-        std::snprintf(heading, sizeof heading, "%s %d", word(Word::roundWord), challengeRound);
+        std::snprintf(heading, sizeof heading, "%s %d", word(Word::roundWord), challenge.round);
     char column[192];
     // The bars' lines are left empty; the level under the stamina's bar.
     const Word level = static_cast<Word>(static_cast<int>(Word::levelEasy) + challengeLevel);
@@ -198,12 +199,13 @@ void drawChallengeHud() {
 }
 
 void drawHitFlash() {
-    if (hitFlashSteps <= 0)
+    if (challenge.hitFlashSteps <= 0)
         return;
     beginTextUnitQuads();
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(1.0f, 0.0f, 0.0f, flashAlpha * static_cast<float>(hitFlashSteps) / flashLength);
+    glColor4f(1.0f, 0.0f, 0.0f,
+              flashAlpha * static_cast<float>(challenge.hitFlashSteps) / flashLength);
     fillTextUnitQuad(0.0f, 0.0f, static_cast<float>(textAreaWidth()),
                      static_cast<float>(textAreaHeight()));
     endTextUnitQuads();
@@ -219,9 +221,9 @@ void printCentredStyled(int y, int size, const float colour[3], const float shad
 }
 
 void printCountTexts() {
-    if (countNumber > 0) {
+    if (challenge.countNumber > 0) {
         char number[16];
-        std::snprintf(number, sizeof number, "%d", countNumber);
+        std::snprintf(number, sizeof number, "%d", challenge.countNumber);
         printCentredStyled(textAreaHeight() / 2 - countSize / 2, countSize, hudRed, hudBlack,
                            number);
     }
@@ -231,8 +233,8 @@ void printCountTexts() {
 }
 
 bool fightHelpShown() {
-    return challengeRound == 1 && currentChallengePhase() == ChallengePhase::fighting &&
-           challengeStep < helpSteps;
+    return challenge.round == 1 && currentChallengePhase() == ChallengePhase::fighting &&
+           challenge.step < helpSteps;
 }
 
 void printFightHelp() {
@@ -257,10 +259,11 @@ void printRestTexts() {
     const int middle = textAreaHeight() / 2;
     printCentredStyled(middle + 60, headingSize, hudYellow, hudBlack, word(Word::restHeading));
     char line[64];
-    std::snprintf(line, sizeof line, "%s %d", word(Word::pointsLanded), roundPointsLanded);
+    std::snprintf(line, sizeof line, "%s %d", word(Word::pointsLanded),
+                  challenge.roundPointsLanded);
     printCentredStyled(middle + 10, clockSize, hudWhite, hudBlack, line);
-    std::snprintf(line, sizeof line, "%s %d", word(Word::blowsTaken), roundBlowsTaken);
+    std::snprintf(line, sizeof line, "%s %d", word(Word::blowsTaken), challenge.roundBlowsTaken);
     printCentredStyled(middle - 20, clockSize, hudWhite, hudBlack, line);
-    std::snprintf(line, sizeof line, "%s %d", word(Word::nextRound), challengeRound + 1);
+    std::snprintf(line, sizeof line, "%s %d", word(Word::nextRound), challenge.round + 1);
     printCentredStyled(middle - 60, clockSize, hudYellow, hudBlack, line);
 }

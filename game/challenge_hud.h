@@ -8,7 +8,7 @@
 // with them costs little more than one without); "POINT = n" stays the fight's own.
 void drawChallengeHud();
 
-// The whole view reddened, fading over the steps left in hitFlashSteps.
+// The whole view reddened, fading over the steps left in challenge.hitFlashSteps.
 void drawHitFlash();
 
 // The referee's number in large letters while the player is down, and how to get up with the

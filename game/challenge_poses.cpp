@@ -1,7 +1,7 @@
 #include "game/challenge_poses.h"
 
-#include "game/challenge_attack.h"
-#include "game/challenge_rules.h"
+#include "challenge/challenge_attack.h"
+#include "challenge/challenge_rules.h"
 #include "game/state.h"
 
 namespace {
@@ -51,7 +51,7 @@ void applyOpponentAttackArms() {
     // The left arm punches: drawn on the side the player's right glove leaves open above it.
     const float t = opponentPoseProgress();
     const BlowArms& arms = blowArms[static_cast<int>(opponentBlowKind())];
-    switch (static_cast<AttackState>(attackState)) {
+    switch (static_cast<AttackState>(challenge.attackState)) {
     case AttackState::windUp:
         opponentLeftArm = blend(savedOpponentLeft, arms.drawnBack, t);
         break;
@@ -69,9 +69,9 @@ void applyOpponentAttackArms() {
         break;
     case AttackState::recover:
         // After a miss the arm hangs out of the guard: the opening shows.
-        opponentLeftArm = lastBlowMissed ? blend(arms.extended, droppedArm, t)
-                                         : blend(arms.extended, savedOpponentLeft, t);
-        if (lastBlowMissed)
+        opponentLeftArm = challenge.lastBlowMissed ? blend(arms.extended, droppedArm, t)
+                                                   : blend(arms.extended, savedOpponentLeft, t);
+        if (challenge.lastBlowMissed)
             opponentRightArm = droppedArm;
         break;
     case AttackState::guard:
@@ -102,8 +102,8 @@ void applyPlayerGuardArms() {
     if (!challengePlayerGuarding())
         return;
     // Raised from where the arms are over the first steps of the guard, lowered over its last.
-    const int raised = playerGuardLength - playerGuardSteps + 1;
-    const int steps = raised < playerGuardSteps ? raised : playerGuardSteps;
+    const int raised = playerGuardLength - challenge.playerGuardSteps + 1;
+    const int steps = raised < challenge.playerGuardSteps ? raised : challenge.playerGuardSteps;
     const float t = steps >= guardRaiseSteps ? 1.0f : static_cast<float>(steps) / guardRaiseSteps;
     playerLeftArm = blend(savedPlayerLeft, guardArm, t);
     playerRightArm = blend(savedPlayerRight, guardArm, t);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/challenge_state.h"
+#include "challenge/challenge_state.h"
 
 // The challenge's arms, laid over the poses of the fight for one frame: the opponent's attack
 // and guard over its sway, the player's guard over the gloves' rest or punch. Each applies its

@@ -1,13 +1,23 @@
 #include "game/challenge_sounds.h"
 
+#include "challenge/challenge_rules.h"
 #include "game/challenge_end.h"
-#include "game/challenge_rules.h"
 #include "input/pads.h"
 #include "sound/sound.h"
 
 void playChallengeEvents(unsigned events) {
     if (events & bellEvent)
         playSound(Sound::bell);
+    if (events & pointsScoredEvent) {
+        playSound(Sound::punchThud);
+        if (events & opponentDownEvent) {
+            playSound(Sound::knockOutBells);
+            playSound(Sound::crowdCheer);
+            rumblePads(PadRumble::knockOut);
+        } else {
+            rumblePads(PadRumble::hit);
+        }
+    }
     if (events & blowLandedEvent) {
         playSound(Sound::opponentBlow);
         rumblePads(PadRumble::hit);

@@ -2,10 +2,10 @@
 
 #include "app/screen.h"
 #include "app/window.h"
+#include "challenge/challenge_rules.h"
 #include "game/challenge_end.h"
 #include "game/challenge_hud.h"
 #include "game/challenge_poses.h"
-#include "game/challenge_rules.h"
 #include "game/challenge_sounds.h"
 #include "game/fight_scene.h"
 #include "game/fight_screen.h"
@@ -57,7 +57,8 @@ EyePosition applyChallengeCamera() {
     const double a = orbitAngle / degreesPerRadian;
     const double rightX = std::cos(a);
     const double rightZ = std::sin(a);
-    const double jolt = joltPerStep * hitJoltSteps * (hitJoltSteps % 2 == 0 ? 1.0 : -1.0);
+    const double jolt =
+        joltPerStep * challenge.hitJoltSteps * (challenge.hitJoltSteps % 2 == 0 ? 1.0 : -1.0);
     eye.x += rightX * jolt;
     eye.z += rightZ * jolt;
     eye.y = mix(eyeHeight, canvasEyeHeight, down) + jolt / 2;
@@ -94,7 +95,8 @@ void printKnockOutReasons() {
     const int middle = textAreaHeight() / 2;
     printCentredStyled(middle + 40, fittedTextSize(20, static_cast<int>(winner.size())), hudYellow,
                        hudBlack, winner.c_str());
-    const char* why = word(knockdowns >= knockdownsLost ? Word::thirdKnockdown : Word::countedOut);
+    const char* why =
+        word(challenge.knockdowns >= knockdownsLost ? Word::thirdKnockdown : Word::countedOut);
     printCentredStyled(middle - 55, fittedTextSize(16, static_cast<int>(std::strlen(why))),
                        hudWhite, hudBlack, why);
 }
@@ -109,7 +111,7 @@ void drawOpponentInPose() {
 
 float viewDownFraction() {
     if (currentChallengePhase() == ChallengePhase::playerDown)
-        return static_cast<float>(std::min(countStepsDone, sinkSteps)) / sinkSteps;
+        return static_cast<float>(std::min(challenge.countStepsDone, sinkSteps)) / sinkSteps;
     return static_cast<float>(viewRiseSteps) / sinkSteps;
 }
 

@@ -1,8 +1,8 @@
 #include "game/controls.h"
 
-#include "game/challenge_attack.h"
+#include "challenge/challenge_attack.h"
+#include "challenge/challenge_rules.h"
 #include "game/challenge_end.h"
-#include "game/challenge_rules.h"
 #include "game/fight_scene.h"
 #include "game/knockout.h"
 #include "game/pause.h"

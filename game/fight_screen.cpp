@@ -2,7 +2,7 @@
 
 #include "app/screen.h"
 #include "app/window.h"
-#include "game/challenge_state.h"
+#include "challenge/challenge_state.h"
 #include "game/challenge_view.h"
 #include "game/controls.h"
 #include "game/fight_scene.h"

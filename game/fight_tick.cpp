@@ -1,6 +1,6 @@
 #include "game/fight_tick.h"
 
-#include "game/challenge_rules.h"
+#include "challenge/challenge_rules.h"
 #include "game/knockout.h"
 #include "game/opponent_behaviour.h"
 #include "game/punches.h"

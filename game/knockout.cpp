@@ -2,8 +2,8 @@
 
 #include "app/screen.h"
 #include "app/window.h"
+#include "challenge/challenge_state.h"
 #include "game/challenge_hud.h"
-#include "game/challenge_state.h"
 #include "game/fight_scene.h"
 #include "game/opponent_pose.h"
 #include "game/state.h"

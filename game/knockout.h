@@ -1,14 +1,14 @@
 #pragma once
 
+#include "game/state.h"
+
 // Scoring and the knock-out: a punch fully extended at the closest distance scores one
 // point, and more than 40 points knock the opponent out.
-
-inline constexpr int knockOutPoints = 40; // the fight ends with the first tick above it
 
 // Applied at each tick that finds a punch fully extended.
 void applyHitRule();
 
-// One punch's points (the challenge's are worth more than one): one thud, one rumble.
+// One punch's points: one thud, one rumble, the bells with the point past the threshold.
 void scorePoints(int points);
 
 // From the tick that passes knockOutPoints on.

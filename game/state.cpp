@@ -1,6 +1,6 @@
 #include "game/state.h"
 
-#include "game/challenge_rules.h"
+#include "challenge/challenge_rules.h"
 #include "game/opponent_pose.h"
 #include "game/pause.h"
 

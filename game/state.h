@@ -41,10 +41,11 @@ extern Flag leftPunchExtending;
 extern int fightOpponent;
 extern int fightDecor;
 extern int fightPoints;
-extern float eyeHeight;        // units
-extern float opponentDistance; // units, 1.25 to 3.75
-extern float sideOffset;       // units, -3.5 to 3.5
-extern int orbitAngle;         // degrees, -350 to 350
+inline constexpr int knockOutPoints = 40; // the fight ends with the first tick above it
+extern float eyeHeight;                   // units
+extern float opponentDistance;            // units, 1.25 to 3.75
+extern float sideOffset;                  // units, -3.5 to 3.5
+extern int orbitAngle;                    // degrees, -350 to 350
 extern Flag opponentTurnFrozen;
 extern Flag stepBobActive;
 extern Flag stepBobRising;

@@ -100,7 +100,8 @@ std::string formatSettings(const Settings& settings) {
         "\n# fr or en\nlanguage = " + languageNames[static_cast<int>(settings.language)] +
         "\n# yes to start in full screen\nfull_screen = " + (settings.fullScreen ? "yes" : "no") +
         "\n";
-    text += "\n[game]\n# yes: the opponent boxes back (three rounds, knockdowns, a decision)\n"
+    text += "\n[game]\n# yes: the opponent boxes back (three rounds, challenge.knockdowns, a "
+            "decision)\n"
             "challenge = " +
             std::string(settings.challenge ? "yes" : "no") +
             "\n# easy, normal or hard: the time the opponent leaves to answer, how hard it hits\n"

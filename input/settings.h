@@ -33,7 +33,7 @@ enum class Action {
     sideLeft,
     sideRight,
     turn,
-    guard, // the challenge's (game/challenge_rules.h); does nothing without it
+    guard, // the challenge's (challenge/challenge_rules.h); does nothing without it
     pause, // stops the fight or the training until pressed again (game/pause.h)
     none,
 };
@@ -55,11 +55,11 @@ struct Settings {
     int textScale; // autoTextScale, or 1 to largestTextScale
     Language language;
     bool fullScreen; // start in full screen
-    bool challenge;  // [game]: the opponent boxes back (game/challenge_rules.h)
+    bool challenge;  // [game]: the opponent boxes back (challenge/challenge_rules.h)
     int difficulty;  // [game]: the challenge's level, an index of difficultyNames
 };
 
-// The challenge's levels as the file and the command line name them (game/challenge_state.h's
+// The challenge's levels as the file and the command line name them (challenge/challenge_state.h's
 // ChallengeLevel in the same order).
 inline constexpr const char* difficultyNames[] = {"easy", "normal", "hard"};
 inline constexpr int normalDifficulty = 1;

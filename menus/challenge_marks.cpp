@@ -1,7 +1,7 @@
 #include "menus/challenge_marks.h"
 
 #include "app/window.h"
-#include "game/challenge_records.h"
+#include "challenge/challenge_records.h"
 #include "text/bitmap_font.h"
 #include "text/print_text.h"
 #include "text/words.h"

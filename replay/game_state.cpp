@@ -2,8 +2,8 @@
 
 #include "app/screen.h"
 #include "app/window.h"
-#include "game/challenge_random.h"
-#include "game/challenge_state.h"
+#include "challenge/challenge_random.h"
+#include "challenge/challenge_state.h"
 #include "game/pause.h"
 #include "game/state.h"
 #include "menus/menu_state.h"
@@ -15,10 +15,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <type_traits>
 
 namespace {
 
-enum class FieldType { integer, flag, real, pose, word };
+enum class FieldType { integer, flag, real, pose, word, challengeState };
 
 struct StateField {
     const char* part;
@@ -80,58 +81,20 @@ constexpr StateField stateFields[] = {
     {"view", &whiteLightOn, FieldType::flag},
 };
 
-// The challenge's variables join the fight's hash only with the challenge on, so that a game
-// without it keeps its checkpoints.
+// The challenge joins the fight's hash only with the challenge on, so that a game without it
+// keeps its checkpoints: its generator, its level, then its state whole (challengeState).
 constexpr StateField challengeFields[] = {
     {"fight", &challengeRandomState, FieldType::word},
     {"fight", &challengeLevel, FieldType::integer},
-    {"fight", &challengePhase, FieldType::integer},
-    {"fight", &challengeRound, FieldType::integer},
-    {"fight", &roundClock, FieldType::integer},
-    {"fight", &challengeStep, FieldType::integer},
-    {"fight", &playerStamina, FieldType::integer},
-    {"fight", &attackState, FieldType::integer},
-    {"fight", &attackStepsLeft, FieldType::integer},
-    {"fight", &attackStepsTotal, FieldType::integer},
-    {"fight", &blowKind, FieldType::integer},
-    {"fight", &blowsLeft, FieldType::integer},
-    {"fight", &feinting, FieldType::flag},
-    {"fight", &blowAnswer, FieldType::integer},
-    {"fight", &lastBlowMissed, FieldType::flag},
-    {"fight", &opponentWind, FieldType::integer},
-    {"fight", &playerGuardSteps, FieldType::integer},
-    {"fight", &playerGuardRest, FieldType::integer},
-    {"fight", &playerDodge, FieldType::integer},
-    {"fight", &playerDodgeSteps, FieldType::integer},
-    {"fight", &stepsSincePunch, FieldType::integer},
-    {"fight", &knockdowns, FieldType::integer},
-    {"fight", &roundKnockdowns, FieldType::integer},
-    {"fight", &countNumber, FieldType::integer},
-    {"fight", &countStepsDone, FieldType::integer},
-    {"fight", &getUpPresses, FieldType::integer},
-    {"fight", &getUpPressesNeeded, FieldType::integer},
-    {"fight", &lastGetUpSide, FieldType::integer},
-    {"fight", &lastLeftPressStep, FieldType::integer},
-    {"fight", &lastRightPressStep, FieldType::integer},
-    {"fight", &lastGuardPressStep, FieldType::integer},
-    {"fight", &hitFlashSteps, FieldType::integer},
-    {"fight", &hitJoltSteps, FieldType::integer},
-    {"fight", &roundPointsLanded, FieldType::integer},
-    {"fight", &roundBlowsTaken, FieldType::integer},
-    {"fight", &roundBlowsGuarded, FieldType::integer},
-    {"fight", &roundStepsAway, FieldType::integer},
-    {"fight", &totalPointsLanded, FieldType::integer},
-    {"fight", &totalBlowsTaken, FieldType::integer},
-    {"fight", &playerCard, FieldType::integer},
-    {"fight", &opponentCard, FieldType::integer},
-    {"fight", &outcomeWinner, FieldType::integer},
-    {"fight", &outcomeHow, FieldType::integer},
-    {"fight", &outcomeRound, FieldType::integer},
-    {"fight", &outcomeStep, FieldType::integer},
+    {"fight", &challenge, FieldType::challengeState},
 };
 
 // The pause joins the view's hash only while set: a session never paused keeps its checkpoints.
 constexpr StateField pauseField{"view", &gamePaused, FieldType::flag};
+
+static_assert(sizeof(ChallengeState) % sizeof(int) == 0 &&
+                  std::has_unique_object_representations_v<ChallengeState>,
+              "the challenge's state hashes as ints, with no padding between them");
 
 constexpr float realGrain = 4096.0f;
 
@@ -145,6 +108,8 @@ std::size_t sizeOf(FieldType type) {
         return sizeof(float);
     case FieldType::word:
         return sizeof(std::uint32_t);
+    case FieldType::challengeState:
+        return sizeof(ChallengeState);
     default:
         return sizeof(ArmPose);
     }
@@ -177,6 +142,14 @@ void hashField(Hash& hash, const StateField& field) {
     case FieldType::word:
         hash.add(*static_cast<const std::uint32_t*>(field.address));
         break;
+    case FieldType::challengeState: {
+        // Its members one by one, as ints: the value has no padding (challenge_state.h).
+        int members[sizeof(ChallengeState) / sizeof(int)];
+        std::memcpy(members, field.address, sizeof members);
+        for (int member : members)
+            hash.add(member);
+        break;
+    }
     case FieldType::pose: {
         const ArmPose& pose = *static_cast<const ArmPose*>(field.address);
         for (float angle : {pose.shoulderRoll, pose.shoulderPitch, pose.shoulderYaw, pose.elbowBend,

@@ -2,7 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/idle_pacing.h"
-#include "game/challenge_random.h"
+#include "challenge/challenge_random.h"
 #include "input/inputs.h"
 #include "input/pads.h"
 #include "replay/demo.h"

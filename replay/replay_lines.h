@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/challenge_rules.h"
+#include "challenge/challenge_rules.h"
 #include "replay/replay_file.h"
 
 #include <cstdint>

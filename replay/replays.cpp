@@ -2,7 +2,7 @@
 
 #include "app/idle_pacing.h"
 #include "app/screen.h"
-#include "game/challenge_rules.h"
+#include "challenge/challenge_rules.h"
 #include "replay/playback.h"
 #include "replay/sources.h"
 

@@ -1,8 +1,9 @@
 #include "replay/sources.h"
 
-#include "game/challenge_random.h"
-#include "game/challenge_records.h"
-#include "game/challenge_rules.h"
+#include "app/idle_pacing.h"
+#include "challenge/challenge_random.h"
+#include "challenge/challenge_records.h"
+#include "challenge/challenge_rules.h"
 #include "input/inputs.h"
 #include "input/keys.h"
 #include "input/pads.h"
@@ -50,7 +51,7 @@ void followLiveSource() {
     const SourceRules& rules = rulesOf(live);
     setSoundVolume(settingsInEffect.volume / rules.volumeShare);
     allowPadRumbles(rules.rumbles);
-    keepRecords(rules.keepsRecords);
+    keepRecords(rules.keepsRecords, stepsRun());
     // Turned on (a player taking over a recording without it, mid-fight perhaps), it starts
     // afresh, the generator going on: recorded with the generator as it was before, so that
     // the recording's line, played, does the same.

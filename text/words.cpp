@@ -70,6 +70,18 @@ constexpr const char* words[wordCount][languageCount] = {
     {"COMPTE JUSQU'A 10 : KO", "COUNTED OUT: KNOCKED OUT"},
     {"VICTOIRE PAR KO", "YOU WIN BY KNOCK-OUT"},
     {"PAUSE", "PAUSED"},
+    {"CIRCUIT", "CIRCUIT"},
+    {"LE CIRCUIT", "THE CIRCUIT"},
+    {"BATTU", "BEATEN"},
+    {"PROCHAIN", "NEXT"},
+    {"COMBAT POUR LE TITRE", "TITLE FIGHT"},
+    {"ENTREE : COMBATTRE", "ENTER: FIGHT"},
+    {"ENTREE : NOUVEAU CIRCUIT", "ENTER: NEW CIRCUIT"},
+    {"CHAMPION", "CHAMPION"},
+    {"TEMPS DU CIRCUIT", "CIRCUIT TIME"},
+    {"COMBATS", "FIGHTS"},
+    {"MEILLEUR TEMPS", "BEST TIME"},
+    {"CHAMPION DU CIRCUIT", "CIRCUIT CHAMPION"},
 };
 
 } // namespace

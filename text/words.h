@@ -75,6 +75,19 @@ enum class Word {
     countedOut,
     playerWinsByKnockOut,
     paused,
+    // The circuit: the mode menu's entry, the ladder, the champion's screen and the title's mark.
+    circuitEntry,
+    circuitHeading,
+    circuitBeaten,
+    circuitNext,
+    circuitTitleFight,
+    circuitFightPrompt,
+    circuitNewClimb,
+    championHeading,
+    circuitTime,
+    circuitFights,
+    circuitBestTime,
+    championMark,
     count,
 };
 inline constexpr int wordCount = static_cast<int>(Word::count);

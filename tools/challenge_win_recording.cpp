@@ -9,9 +9,9 @@
 // SEED is the generator's, FIRST_STEP the step of the key that starts the fight. Prints the
 // recording's challenge line (at step 0, as the game writes it), then "STEP key NAME" lines;
 // on stderr the end foreseen. Exits 1 if it is not a win by knock-out.
-#include "game/challenge_attack.h"
-#include "game/challenge_random.h"
-#include "game/challenge_rules.h"
+#include "challenge/challenge_attack.h"
+#include "challenge/challenge_random.h"
+#include "challenge/challenge_rules.h"
 #include "game/controls.h"
 #include "game/fight_tick.h"
 #include "game/state.h"
@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
         } else if (free && opponentDistance > 1.25f && tick >= nextPunch && committedFor == 0) {
             press(Action::stepIn);
             nextPunch = tick + punchGap;
-        } else if (free && openFor >= reaction && attackStepsLeft >= punchReach &&
+        } else if (free && openFor >= reaction && challenge.attackStepsLeft >= punchReach &&
                    tick >= nextPunch) {
             press(leftNext ? Action::leftPunch : Action::rightPunch);
             leftNext = !leftNext;

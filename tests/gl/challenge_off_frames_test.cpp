@@ -1,5 +1,5 @@
 #include "app/startup.h"
-#include "game/challenge_state.h"
+#include "challenge/challenge_state.h"
 #include "game/controls.h"
 #include "game/fight_screen.h"
 #include "game/knockout.h"

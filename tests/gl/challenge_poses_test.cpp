@@ -18,12 +18,12 @@ namespace {
 // `stepsLeft` of its ten).
 void poseOpponent(AttackState state, BlowKind kind = BlowKind::straight, bool missed = false,
                   int stepsLeft = 1) {
-    attackState = static_cast<int>(state);
-    blowKind = static_cast<int>(kind);
-    lastBlowMissed = missed;
-    feinting = 0;
-    attackStepsTotal = 10;
-    attackStepsLeft = stepsLeft;
+    challenge.attackState = static_cast<int>(state);
+    challenge.blowKind = static_cast<int>(kind);
+    challenge.lastBlowMissed = missed;
+    challenge.feinting = 0;
+    challenge.attackStepsTotal = 10;
+    challenge.attackStepsLeft = stepsLeft;
 }
 
 // The opponent as drawn in its attack's pose: its figure's box and the height of each glove

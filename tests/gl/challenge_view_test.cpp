@@ -64,24 +64,24 @@ TEST_F(Challenge, BlowsShrinkTheBarFlashJoltThudAndTheRoundsRingTheirBells) {
     // Standing still in reach, the player takes every blow until the first knockdown.
     while (tickToBlowArrival()) {
         const float before = staminaFillWidth();
-        const int taken = totalBlowsTaken;
+        const int taken = challenge.totalBlowsTaken;
         const int thuds = soundRequests(Sound::opponentBlow);
         fightIdle();
         ++blows;
-        ASSERT_EQ(totalBlowsTaken, taken + 1) << "blow " << blows;
+        ASSERT_EQ(challenge.totalBlowsTaken, taken + 1) << "blow " << blows;
         EXPECT_EQ(soundRequests(Sound::opponentBlow), thuds + 1) << "one thud per blow";
-        EXPECT_GT(hitFlashSteps, 0);
-        EXPECT_GT(hitJoltSteps, 0);
+        EXPECT_GT(challenge.hitFlashSteps, 0);
+        EXPECT_GT(challenge.hitJoltSteps, 0);
         if (currentChallengePhase() != ChallengePhase::fighting)
             break;
         const float width = staminaFillWidth();
         EXPECT_LT(width, before) << "the bar shrinks with the stamina";
-        EXPECT_NEAR(width, 2.1f * playerStamina, 1.0f);
+        EXPECT_NEAR(width, 2.1f * challenge.playerStamina, 1.0f);
         // The flash reddens the middle of the view, and fades with its steps.
         challengeFightDisplay();
         const auto flashed = readPixel(320, 300);
         EXPECT_GT(flashed[0], flashed[1] + 60) << "blow " << blows;
-        tickUntil([] { return hitFlashSteps == 0; });
+        tickUntil([] { return challenge.hitFlashSteps == 0; });
         challengeFightDisplay();
         EXPECT_LT(readPixel(320, 300)[0], flashed[0]) << "the flash fades";
     }
@@ -100,8 +100,8 @@ TEST_F(Challenge, TheCountShowsOneToTenAndThePlayerKnockOutIsItsOwnViewInBothLan
     // Down for good: no key, the count runs out and the player's knock-out follows.
     while (currentChallengePhase() == ChallengePhase::playerDown) {
         line += stdoutOf([] { fightIdle(); });
-        if (countNumber != lastNumber && countNumber < 10) {
-            lastNumber = countNumber;
+        if (challenge.countNumber != lastNumber && challenge.countNumber < 10) {
+            lastNumber = challenge.countNumber;
             const std::string drawn = textIn(challengeFightDisplay, hudRed);
             seen += drawn + ",";
             EXPECT_TRUE(contains(textIn(challengeFightDisplay, hudBlue), "DEBOUT"));
@@ -140,28 +140,29 @@ TEST_F(Challenge, TheCountShowsOneToTenAndThePlayerKnockOutIsItsOwnViewInBothLan
 TEST_F(Challenge, ABlowOnTheGuardKnocksAndJoltsLessWithoutAFlash) {
     // A blow that lands on the idle player, to measure the guarded ones against.
     ASSERT_TRUE(tickToBlowArrival());
-    int stamina = playerStamina;
+    int stamina = challenge.playerStamina;
     fightIdle();
-    const int landedLoss = stamina - playerStamina;
-    const int landedJolt = hitJoltSteps;
+    const int landedLoss = stamina - challenge.playerStamina;
+    const int landedJolt = challenge.hitJoltSteps;
     ASSERT_GT(landedLoss, 0);
     // Then the guard, raised as each blow is thrown, takes the next ones.
     for (int blow = 0; blow < 3; ++blow) {
-        tickUntil([] { return static_cast<AttackState>(attackState) == AttackState::blow; });
+        tickUntil(
+            [] { return static_cast<AttackState>(challenge.attackState) == AttackState::blow; });
         challengeGuardPressed();
         ASSERT_TRUE(challengePlayerGuarding()) << blow;
         ASSERT_TRUE(tickToBlowArrival()) << blow;
-        stamina = playerStamina;
-        const int guarded = roundBlowsGuarded;
+        stamina = challenge.playerStamina;
+        const int guarded = challenge.roundBlowsGuarded;
         const int knocks = soundRequests(Sound::guardBlock);
         const int thuds = soundRequests(Sound::opponentBlow);
         fightIdle();
-        ASSERT_EQ(roundBlowsGuarded, guarded + 1) << blow;
-        EXPECT_GT(stamina - playerStamina, 0) << blow;
-        EXPECT_LT(stamina - playerStamina, landedLoss) << "less through the guard";
-        EXPECT_EQ(hitFlashSteps, 0) << blow;
-        EXPECT_GT(hitJoltSteps, 0) << blow;
-        EXPECT_LT(hitJoltSteps, landedJolt) << "a smaller jolt than a blow's";
+        ASSERT_EQ(challenge.roundBlowsGuarded, guarded + 1) << blow;
+        EXPECT_GT(stamina - challenge.playerStamina, 0) << blow;
+        EXPECT_LT(stamina - challenge.playerStamina, landedLoss) << "less through the guard";
+        EXPECT_EQ(challenge.hitFlashSteps, 0) << blow;
+        EXPECT_GT(challenge.hitJoltSteps, 0) << blow;
+        EXPECT_LT(challenge.hitJoltSteps, landedJolt) << "a smaller jolt than a blow's";
         EXPECT_EQ(soundRequests(Sound::guardBlock), knocks + 1) << "the knock of the guard";
         EXPECT_EQ(soundRequests(Sound::opponentBlow), thuds) << "no thud";
     }
@@ -188,9 +189,9 @@ TEST_F(Challenge, AlternatePressesGetThePlayerUpAndTheViewRisesBack) {
     }
     ASSERT_EQ(currentChallengePhase(), ChallengePhase::fighting);
     // Up with part of its stamina back (the rules' own test holds how much), as the bar shows.
-    EXPECT_GT(playerStamina, 0);
-    EXPECT_LT(playerStamina, fullStamina);
-    EXPECT_NEAR(staminaFillWidth(), 2.1f * playerStamina, 1.0f);
+    EXPECT_GT(challenge.playerStamina, 0);
+    EXPECT_LT(challenge.playerStamina, fullStamina);
+    EXPECT_NEAR(staminaFillWidth(), 2.1f * challenge.playerStamina, 1.0f);
     for (int s = 0; s < 6; ++s)
         fightIdle();
     const float rising = viewDownFraction();
@@ -205,7 +206,7 @@ TEST_F(Challenge, AlternatePressesGetThePlayerUpAndTheViewRisesBack) {
 // the opponent's blows win it each round.
 TEST_F(Challenge, RestsShowTheRoundAndADecisionEndsTheFight) {
     const auto keptUp = [] {
-        playerStamina = fullStamina;
+        challenge.playerStamina = fullStamina;
         fightIdle();
     };
     const int bells = soundRequests(Sound::bell);
@@ -213,11 +214,12 @@ TEST_F(Challenge, RestsShowTheRoundAndADecisionEndsTheFight) {
         keptUp();
     ASSERT_EQ(currentChallengePhase(), ChallengePhase::rest);
     EXPECT_EQ(soundRequests(Sound::bell), bells + 1) << "the round's end";
-    ASSERT_GT(roundBlowsTaken, 0);
+    ASSERT_GT(challenge.roundBlowsTaken, 0);
     const std::string restWhite = textIn(challengeFightDisplay, hudWhite);
     EXPECT_TRUE(contains(restWhite, "REPOS  0:05")) << restWhite;
     EXPECT_TRUE(contains(restWhite, "COUPS PORTES 0")) << restWhite;
-    EXPECT_TRUE(contains(restWhite, ("COUPS RECUS " + std::to_string(roundBlowsTaken)).c_str()))
+    EXPECT_TRUE(
+        contains(restWhite, ("COUPS RECUS " + std::to_string(challenge.roundBlowsTaken)).c_str()))
         << restWhite;
     const std::string rest = textIn(challengeFightDisplay, hudYellow);
     EXPECT_TRUE(contains(rest, "REPOS")) << rest;
@@ -331,14 +333,14 @@ TEST_F(Challenge, AKnockdownCostsAPointOnTheCardsAndTheCountStopsTheClock) {
         if (down) {
             knockDown();
             const std::string atKnockdown = clock();
-            tickUntil([] { return countNumber >= 3; });
+            tickUntil([] { return challenge.countNumber >= 3; });
             EXPECT_EQ(clock(), atKnockdown) << "three seconds counted";
             getUp();
             tickUntil([] { return false; }, 2 * 60);
             EXPECT_NE(clock(), atKnockdown) << "up again";
         }
         tickUntil([] {
-            playerStamina = fullStamina;
+            challenge.playerStamina = fullStamina;
             return challengeOver();
         });
         int player = 0, opponent = 0;

@@ -1,6 +1,6 @@
 #include "app/startup.h"
-#include "game/challenge_random.h"
-#include "game/challenge_state.h"
+#include "challenge/challenge_random.h"
+#include "challenge/challenge_state.h"
 #include "game/controls.h"
 #include "game/fight_screen.h"
 #include "game/training_screen.h"

@@ -1,8 +1,8 @@
 #include "app/idle_pacing.h"
 #include "app/screen.h"
 #include "app/startup.h"
-#include "game/challenge_random.h"
-#include "game/challenge_rules.h"
+#include "challenge/challenge_random.h"
+#include "challenge/challenge_rules.h"
 #include "game/controls.h"
 #include "input/inputs.h"
 #include "input/keys.h"
@@ -332,7 +332,7 @@ TEST_F(Recordings, TheChallengeFollowsWhoDrives) {
     keyboardInput(escapeKey, 0, 0);
     EXPECT_TRUE(challengeOn);
     keyboardInput('c', 0, 0);
-    EXPECT_EQ(playerGuardSteps, playerGuardLength);
+    EXPECT_EQ(challenge.playerGuardSteps, playerGuardLength);
     runSlots(30);
     const std::string recorded = readFile(path);
     EXPECT_EQ(recorded.find(header + "0 keys " + usualKeys + "\n" + challengeLine(0, true, 1234)),

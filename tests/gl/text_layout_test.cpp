@@ -1,7 +1,7 @@
 #include "app/screen.h"
 #include "app/startup.h"
 #include "app/window.h"
-#include "game/challenge_records.h"
+#include "challenge/challenge_records.h"
 #include "game/fight_screen.h"
 #include "game/knockout.h"
 #include "game/state.h"

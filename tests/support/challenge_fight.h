@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/startup.h"
-#include "game/challenge_attack.h"
-#include "game/challenge_random.h"
-#include "game/challenge_rules.h"
+#include "challenge/challenge_attack.h"
+#include "challenge/challenge_random.h"
+#include "challenge/challenge_rules.h"
 #include "game/controls.h"
 #include "game/fight_screen.h"
 #include "game/state.h"
@@ -45,7 +45,7 @@ class Challenge : public testing::Test {
     // Down at the next blow that lands, as an idle player in reach is; up by presses in turn.
     void knockDown() {
         tickUntil([] {
-            playerStamina = std::min(playerStamina, 1);
+            challenge.playerStamina = std::min(challenge.playerStamina, 1);
             return currentChallengePhase() != ChallengePhase::fighting;
         });
     }
@@ -59,8 +59,8 @@ class Challenge : public testing::Test {
     // left its play first (a knockdown, the round's end).
     bool tickToBlowArrival() {
         tickUntil([] {
-            return (static_cast<AttackState>(attackState) == AttackState::blow &&
-                    attackStepsLeft == 1) ||
+            return (static_cast<AttackState>(challenge.attackState) == AttackState::blow &&
+                    challenge.attackStepsLeft == 1) ||
                    currentChallengePhase() != ChallengePhase::fighting;
         });
         return currentChallengePhase() == ChallengePhase::fighting;

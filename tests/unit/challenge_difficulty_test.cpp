@@ -2,9 +2,9 @@
 // rhythms of keys that never look at the opponent) and two watchers that see only the
 // opponent's arms as drawn, against each opponent. The table docs/CHALLENGE.md keeps, and the
 // bands it must stay within: no blind rhythm wins, a human watcher does.
+#include "challenge/challenge_random.h"
+#include "challenge/challenge_rules.h"
 #include "game/challenge_poses.h"
-#include "game/challenge_random.h"
-#include "game/challenge_rules.h"
 #include "game/controls.h"
 #include "game/fight_tick.h"
 #include "game/state.h"
@@ -253,14 +253,14 @@ const Player players[] = {
 };
 
 void expectInvariants(int step) {
-    ASSERT_GE(playerStamina, 0) << step;
-    ASSERT_LE(playerStamina, fullStamina) << step;
-    ASSERT_GE(roundClock, 0) << step;
-    ASSERT_LE(countNumber, countOut) << step;
-    ASSERT_LE(knockdowns, knockdownsLost) << step;
-    ASSERT_GE(challengeRound, 1) << step;
-    ASSERT_LE(challengeRound, challengeRounds) << step;
-    ASSERT_GT(attackStepsLeft, 0) << step;
+    ASSERT_GE(challenge.playerStamina, 0) << step;
+    ASSERT_LE(challenge.playerStamina, fullStamina) << step;
+    ASSERT_GE(challenge.roundClock, 0) << step;
+    ASSERT_LE(challenge.countNumber, countOut) << step;
+    ASSERT_LE(challenge.knockdowns, knockdownsLost) << step;
+    ASSERT_GE(challenge.round, 1) << step;
+    ASSERT_LE(challenge.round, challengeRounds) << step;
+    ASSERT_GT(challenge.attackStepsLeft, 0) << step;
     ASSERT_GE(opponentDistance, 1.25f) << step;
     ASSERT_LE(opponentDistance, 3.75f) << step;
     ASSERT_EQ(opponentPointsLeft(), std::max(0, 41 - fightPoints)) << step;

@@ -1,7 +1,7 @@
 // The challenge's records on a real disk: read back as written (and as a player edits them), a
 // damaged file of every kind named in one line, set aside whole under a name of its own and
 // never overwritten, the records then fresh; a save that cannot finish leaves the old file.
-#include "game/challenge_records.h"
+#include "challenge/challenge_records.h"
 #include "platform/platform.h"
 #include "tests/support/files_on_disk.h"
 #include "tests/support/stderr_capture.h"
@@ -139,9 +139,10 @@ TEST_F(ChallengeRecordsTest, FightsAreCountedSavedAndReadAgain) {
         recordChallengeOutcome(1, 3, outcome(ChallengeWinner::player, ChallengeEnd::knockOut, 10));
         keepRecords(false);
         recordChallengeOutcome(2, 1, outcome(ChallengeWinner::player, ChallengeEnd::knockOut, 10));
-        // No step has run since they are kept again: a fight of 10 began under a recording.
-        keepRecords(true);
-        recordChallengeOutcome(2, 1, outcome(ChallengeWinner::player, ChallengeEnd::knockOut, 10));
+        // Kept again at step 100: a fight of 10 ending at 109 began under a recording.
+        keepRecords(true, 100);
+        EXPECT_FALSE(challengeFightCounts(10, 109));
+        EXPECT_TRUE(challengeFightCounts(10, 110));
         forgetChallengeRecords();
         challengeOn = 0;
         recordChallengeOutcome(2, 1, outcome(ChallengeWinner::player, ChallengeEnd::knockOut, 10));

@@ -1,8 +1,8 @@
 // The challenge's rules through the fight's own tick and actions.
-#include "game/challenge_attack.h"
-#include "game/challenge_random.h"
-#include "game/challenge_rules.h"
-#include "game/challenge_style.h"
+#include "challenge/challenge_attack.h"
+#include "challenge/challenge_random.h"
+#include "challenge/challenge_rules.h"
+#include "challenge/challenge_style.h"
 #include "game/controls.h"
 #include "game/fight_tick.h"
 #include "game/state.h"
@@ -39,14 +39,14 @@ class Challenge : public testing::Test {
         return events;
     }
     static void untilState(AttackState state) {
-        for (int i = 0; i < 20000 && attackState != static_cast<int>(state); ++i)
+        for (int i = 0; i < 20000 && challenge.attackState != static_cast<int>(state); ++i)
             fightTick();
-        ASSERT_EQ(attackState, static_cast<int>(state));
+        ASSERT_EQ(challenge.attackState, static_cast<int>(state));
     }
     // Keeps the opponent in its stance, open, for the rest of the round.
     static void freezeOpponent() {
-        attackState = static_cast<int>(AttackState::stance);
-        attackStepsLeft = roundSteps;
+        challenge.attackState = static_cast<int>(AttackState::stance);
+        challenge.attackStepsLeft = roundSteps;
     }
     // Straight there: the keys would be dodges, one at a time.
     static void stepTo(float distance) { opponentDistance = distance; }
@@ -95,9 +95,9 @@ TEST_F(Challenge, TheFirstAnswerOnceTheBlowIsAimedDecidesIt) {
                                           std::to_string(kind) + " case " +
                                           std::to_string(c.answer);
                 untilState(AttackState::windUp);
-                stepsSincePunch = 0; // no stamina back while it is measured
-                blowKind = kind;
-                feinting = 0;
+                challenge.stepsSincePunch = 0; // no stamina back while it is measured
+                challenge.blowKind = kind;
+                challenge.feinting = 0;
                 EXPECT_EQ(opponentAttackPose(), AttackPose::drawnBack);
                 ticks(style.windUpSteps / 2);
                 if (c.answer == early)
@@ -111,15 +111,16 @@ TEST_F(Challenge, TheFirstAnswerOnceTheBlowIsAimedDecidesIt) {
                     applyFightAction(answers[(kind + 1) % 3]);
                 if (c.answer == guard)
                     challengeGuardPressed();
-                const int before = playerStamina;
-                stepsSincePunch = 0;
+                const int before = challenge.playerStamina;
+                challenge.stepsSincePunch = 0;
                 unsigned events = 0;
                 for (int i = 0;
                      i < 100 && !(events & (blowLandedEvent | blowMissedEvent | blowGuardedEvent));
                      ++i)
                     events |= ticks(1);
                 EXPECT_TRUE(events & c.event) << where;
-                EXPECT_EQ(before - playerStamina, style.damage * c.damagePercent / 100) << where;
+                EXPECT_EQ(before - challenge.playerStamina, style.damage * c.damagePercent / 100)
+                    << where;
                 EXPECT_EQ(fullStamina - before, c.spent) << where;
                 ticks(1);
                 EXPECT_EQ(opponentCountering(), c.counter) << where;
@@ -174,16 +175,16 @@ TEST_F(Challenge, TheGuardStopsPunchesAndOpeningsPayByKind) {
     for (const Case& c : cases) {
         start(radovEzeBlack);
         stepTo(1.25f);
-        attackState = static_cast<int>(c.state);
-        attackStepsLeft = 100;
-        lastBlowMissed = c.missed;
-        playerStamina = c.stamina;
-        stepsSincePunch = challengeSecond;
+        challenge.attackState = static_cast<int>(c.state);
+        challenge.attackStepsLeft = 100;
+        challenge.lastBlowMissed = c.missed;
+        challenge.playerStamina = c.stamina;
+        challenge.stepsSincePunch = challengeSecond;
         applyFightAction(Action::rightPunch);
         const unsigned events = ticks(6);
         const std::string where = std::to_string(static_cast<int>(c.state));
         EXPECT_EQ(fightPoints, c.points) << where;
-        EXPECT_EQ(c.stamina - playerStamina, c.spent) << where;
+        EXPECT_EQ(c.stamina - challenge.playerStamina, c.spent) << where;
         EXPECT_EQ((events & punchBlockedEvent) != 0, c.points == 0) << where;
     }
     // Blocked in its stance, it answers soon.
@@ -192,12 +193,12 @@ TEST_F(Challenge, TheGuardStopsPunchesAndOpeningsPayByKind) {
     freezeOpponent();
     applyFightAction(Action::rightPunch);
     ticks(6);
-    EXPECT_LE(attackStepsLeft, challengeStyle(didaVud).punishWait);
+    EXPECT_LE(challenge.attackStepsLeft, challengeStyle(didaVud).punishWait);
     // Tired, a breath between punches: the other arm waits though both are at rest.
     for (const int stamina : {fullStamina, tiredStamina - 5}) {
         start(radovEze);
         freezeOpponent();
-        playerStamina = stamina;
+        challenge.playerStamina = stamina;
         applyFightAction(Action::rightPunch);
         ticks(8);
         applyFightAction(Action::leftPunch);
@@ -206,9 +207,9 @@ TEST_F(Challenge, TheGuardStopsPunchesAndOpeningsPayByKind) {
     // Not punching, the stamina comes back.
     start(radovEze);
     freezeOpponent();
-    playerStamina = 50;
+    challenge.playerStamina = 50;
     ticks(10 * challengeSecond);
-    EXPECT_GT(playerStamina, 60);
+    EXPECT_GT(challenge.playerStamina, 60);
 }
 
 // Out of reach it comes forward, faster at a circling player; the judges count the time
@@ -235,8 +236,8 @@ TEST_F(Challenge, RunningAwayIsFollowedAndJudged) {
         ticks(1);
     }
     EXPECT_EQ(currentChallengePhase(), ChallengePhase::rest);
-    EXPECT_EQ(playerCard, 9);
-    EXPECT_EQ(opponentCard, 10);
+    EXPECT_EQ(challenge.playerCard, 9);
+    EXPECT_EQ(challenge.opponentCard, 10);
 }
 
 TEST_F(Challenge, OnePressThrowsOnePunch) {
@@ -273,48 +274,48 @@ TEST_F(Challenge, OnePressThrowsOnePunch) {
 TEST_F(Challenge, KnockdownsCountToTenAndAlternatePressesGetThePlayerUp) {
     const ChallengeStyle& style = challengeStyle(radovEze);
     for (int knockdown = 1; knockdown <= 2; ++knockdown) {
-        playerStamina = 1;
+        challenge.playerStamina = 1;
         EXPECT_TRUE(nextBlow(nullptr) & knockdownEvent);
         EXPECT_EQ(currentChallengePhase(), ChallengePhase::playerDown);
         EXPECT_EQ(fightTick(), FightTickResult::playerDown);
         EXPECT_FALSE(challengeMovesAllowed());
         EXPECT_TRUE(ticks(countSteps - 1) & countTickEvent);
-        EXPECT_EQ(countNumber, 1);
+        EXPECT_EQ(challenge.countNumber, 1);
         // The same key again and again does not lift a fallen player.
         for (int press = 0; press < 5; ++press) {
             applyFightAction(Action::leftPunch);
             ticks(8);
         }
-        EXPECT_EQ(getUpPresses, 1);
+        EXPECT_EQ(challenge.getUpPresses, 1);
         const int needed = style.getUpPresses + (knockdown - 1) * style.getUpPressesExtra;
-        EXPECT_EQ(getUpPressesNeeded, needed);
+        EXPECT_EQ(challenge.getUpPressesNeeded, needed);
         for (int press = 1; press < needed; ++press) {
             EXPECT_EQ(currentChallengePhase(), ChallengePhase::playerDown) << press;
             applyFightAction(press % 2 ? Action::rightPunch : Action::leftPunch);
             ticks(8);
         }
         EXPECT_EQ(currentChallengePhase(), ChallengePhase::fighting) << knockdown;
-        EXPECT_EQ(playerStamina, knockdown == 1 ? 50 : 35);
+        EXPECT_EQ(challenge.playerStamina, knockdown == 1 ? 50 : 35);
     }
     // The third knockdown ends the fight.
-    playerStamina = 1;
+    challenge.playerStamina = 1;
     nextBlow(nullptr);
     EXPECT_TRUE(challengeOver());
     const ChallengeOutcome outcome = challengeOutcome();
     EXPECT_EQ(outcome.winner, ChallengeWinner::opponent);
     EXPECT_EQ(outcome.how, ChallengeEnd::knockOut);
     EXPECT_EQ(outcome.round, 1);
-    EXPECT_EQ(outcome.steps, challengeStep);
+    EXPECT_EQ(outcome.steps, challenge.step);
     EXPECT_EQ(fightTick(), FightTickResult::challengeEnded);
 }
 
 TEST_F(Challenge, NotUpByTenIsAKnockOut) {
-    playerStamina = 1;
+    challenge.playerStamina = 1;
     nextBlow(nullptr);
-    const int downAt = challengeStep;
+    const int downAt = challenge.step;
     ticks(countOut * countSteps - 1);
     EXPECT_FALSE(challengeOver());
-    EXPECT_EQ(countNumber, countOut - 1);
+    EXPECT_EQ(challenge.countNumber, countOut - 1);
     ticks(1);
     EXPECT_TRUE(challengeOver());
     EXPECT_EQ(challengeOutcome().how, ChallengeEnd::knockOut);
@@ -325,14 +326,14 @@ TEST_F(Challenge, ThreeRoundsWithRestsThenADecision) {
     stepTo(1.25f);
     int bells = 0;
     for (int round = 1; round <= 3; ++round) {
-        EXPECT_EQ(challengeRound, round);
+        EXPECT_EQ(challenge.round, round);
         EXPECT_EQ(challengeClockSeconds(), 90);
-        playerStamina = 50;
+        challenge.playerStamina = 50;
         if (round < 3)
-            roundPointsLanded = round; // as if landed: the round goes to the player
+            challenge.roundPointsLanded = round; // as if landed: the round goes to the player
         for (int step = 0; step < roundSteps; ++step) {
             freezeOpponent();
-            stepsSincePunch = 0; // the rest's stamina alone
+            challenge.stepsSincePunch = 0; // the rest's stamina alone
             bells += (ticks(1) & bellEvent) != 0;
         }
         if (round == 3)
@@ -340,9 +341,9 @@ TEST_F(Challenge, ThreeRoundsWithRestsThenADecision) {
         EXPECT_EQ(currentChallengePhase(), ChallengePhase::rest);
         EXPECT_EQ(fightTick(), FightTickResult::resting);
         takeChallengeEvents();
-        EXPECT_EQ(roundPointsLanded, round); // shown during the rest
+        EXPECT_EQ(challenge.roundPointsLanded, round); // shown during the rest
         EXPECT_EQ(challengeClockSeconds(), restSteps / challengeSecond);
-        EXPECT_EQ(playerStamina, 50 + restStamina);
+        EXPECT_EQ(challenge.playerStamina, 50 + restStamina);
         applyFightAction(Action::stepBack);
         EXPECT_EQ(opponentDistance, 1.25f);
         for (int step = 1; step < restSteps; ++step)
@@ -362,7 +363,7 @@ TEST_F(Challenge, ThreeRoundsWithRestsThenADecision) {
 TEST_F(Challenge, TheCheckpointHoldsTheChallengeOnlyWhenItIsOn) {
     challengeOn = 0;
     const std::string off = stateCheckpoint();
-    playerStamina = 7;
+    challenge.playerStamina = 7;
     nextChallengeRandom();
     EXPECT_EQ(stateCheckpoint(), off);
     challengeOn = 1;

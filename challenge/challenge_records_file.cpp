@@ -1,4 +1,4 @@
-#include "game/challenge_records_file.h"
+#include "challenge/challenge_records_file.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/challenge_state.h"
+#include "challenge/challenge_state.h"
 
 // How each opponent boxes when the challenge is on: one row per opponent, in steps (60 a
 // second), stamina points and units of opponentDistance.

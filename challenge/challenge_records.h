@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/challenge_records_file.h"
-#include "game/challenge_state.h"
+#include "challenge/challenge_records_file.h"
+#include "challenge/challenge_state.h"
 
 // The player's records in the challenge, per opponent and decor, kept in the state folder
 // (challengeRecordsPath()). Read when first needed; a damaged file is named on stderr in one
@@ -16,18 +16,19 @@ ChallengeRecord challengeRecord(int opponent, int decor);
 // At a challenge fight's end: a win, a loss (a forfeit is one) or a draw (a knock-out won may be
 // the fastest), saved at once. The file is read again first, and written back, under a lock
 // (challenge-records.lock beside it), so that two games at once, or a player's edit meanwhile,
-// lose nothing. Does nothing with no winner, or for a fight that does
-// not count (below).
+// lose nothing. Does nothing with no winner, nor while the records are not kept: the caller asks
+// challengeFightCounts first.
 void recordChallengeOutcome(int opponent, int decor, const ChallengeOutcome& outcome);
 
-// Whether a fight of that many steps would count: not with the challenge off, nor while the
-// records are not kept, nor when it started before they were kept again (its steps more than
-// those run since).
-bool challengeFightCounts(int fightSteps);
+// Whether a fight of that many steps, ending at the game's step `stepNow`, would count: not
+// with the challenge off, nor while the records are not kept, nor when it started before they
+// were kept again.
+bool challengeFightCounts(int fightSteps, long long stepNow);
 
 // Whether fights change the records: only the player's own do, never one a recording or the
-// demo plays (replay/sources.cpp turns this off while either drives, --check included).
-void keepRecords(bool keep);
+// demo plays (replay/sources.cpp turns this off while either drives, --check included), from
+// the game's step `stepNow`.
+void keepRecords(bool keep, long long stepNow = 0);
 bool recordsKept();
 
 // As at the start: the records and what was said about their file forgotten (the next need

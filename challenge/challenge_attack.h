@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/challenge_state.h"
+#include "challenge/challenge_state.h"
 
 // The opponent's side of the challenge: a table of states, each with the pose its arms go
 // towards, how long it lasts, what it does when entered and the state that follows. It waits

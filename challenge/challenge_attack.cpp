@@ -1,8 +1,8 @@
-#include "game/challenge_attack.h"
+#include "challenge/challenge_attack.h"
 
-#include "game/challenge_random.h"
-#include "game/challenge_rules.h"
-#include "game/challenge_style.h"
+#include "challenge/challenge_random.h"
+#include "challenge/challenge_rules.h"
+#include "challenge/challenge_style.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ const ChallengeStyle& style() {
 }
 
 bool inState(AttackState state) {
-    return attackState == static_cast<int>(state);
+    return challenge.attackState == static_cast<int>(state);
 }
 
 void chooseBlow() {
@@ -37,21 +37,21 @@ void chooseBlow() {
     for (int kind = 0; kind < static_cast<int>(BlowKind::count); ++kind)
         if (style().kinds & (1 << kind))
             kinds[count++] = kind;
-    blowKind = kinds[challengeRandomBetween(0, count - 1)];
-    feinting = challengeChance(style().feintChance);
-    if (feinting && blowsLeft == 0)
-        blowsLeft = 1; // a feint leads into a real blow
+    challenge.blowKind = kinds[challengeRandomBetween(0, count - 1)];
+    challenge.feinting = challengeChance(style().feintChance);
+    if (challenge.feinting && challenge.blowsLeft == 0)
+        challenge.blowsLeft = 1; // a feint leads into a real blow
 }
 
 void decideMove() {
     if (opponentDistance > style().reach) {
         nextState = AttackState::advance;
-    } else if (style().windPerBlow > 0 && opponentWind <= 0) {
+    } else if (style().windPerBlow > 0 && challenge.opponentWind <= 0) {
         nextState = AttackState::tired;
     } else if (challengeChance(style().guardChance)) {
         nextState = AttackState::guard;
     } else {
-        blowsLeft = challengeRandomBetween(style().comboMin, style().comboMax) - 1;
+        challenge.blowsLeft = challengeRandomBetween(style().comboMin, style().comboMax) - 1;
         chooseBlow();
         nextState = AttackState::windUp;
     }
@@ -64,38 +64,39 @@ void comeForward() {
 
 // The aim commits the blow; a feint holds it half as long as a blow, then goes back.
 void takeAim() {
-    if (feinting) {
-        attackStepsTotal = (attackStepsTotal + 1) / 2;
-        attackStepsLeft = attackStepsTotal;
+    if (challenge.feinting) {
+        challenge.attackStepsTotal = (challenge.attackStepsTotal + 1) / 2;
+        challenge.attackStepsLeft = challenge.attackStepsTotal;
         return;
     }
-    blowAnswer = static_cast<int>(Dodge::none);
+    challenge.blowAnswer = static_cast<int>(Dodge::none);
     // Until now the blow follows the player: a step back out of reach is made up with it.
     if (opponentDistance > style().reach)
         opponentDistance = style().reach;
 }
 
 void throwBlow() {
-    opponentWind -= style().windPerBlow;
+    challenge.opponentWind -= style().windPerBlow;
 }
 
 void strike() {
-    lastBlowMissed = opponentBlowArrives(opponentBlowKind(), levelDamage(style())) ? 1 : 0;
+    challenge.lastBlowMissed =
+        opponentBlowArrives(opponentBlowKind(), levelDamage(style())) ? 1 : 0;
 }
 
 void decideFollowUp() {
     // No more blows into a player already down or a round already over.
-    if (challengePhase != static_cast<int>(ChallengePhase::fighting) || blowsLeft <= 0) {
+    if (challenge.phase != static_cast<int>(ChallengePhase::fighting) || challenge.blowsLeft <= 0) {
         nextState = AttackState::stance;
         return;
     }
-    --blowsLeft;
+    --challenge.blowsLeft;
     chooseBlow();
     nextState = AttackState::windUp;
 }
 
 void getWindBack() {
-    opponentWind = fullStamina;
+    challenge.opponentWind = fullStamina;
 }
 
 constexpr AttackStep attackSteps[] = {
@@ -149,13 +150,13 @@ int spanSteps(Span span) {
 void enterState(AttackState state) {
     for (;;) {
         const AttackStep& entered = step(static_cast<int>(state));
-        attackState = static_cast<int>(state);
+        challenge.attackState = static_cast<int>(state);
         nextState = entered.next;
-        attackStepsTotal = spanSteps(entered.span);
-        attackStepsLeft = attackStepsTotal;
+        challenge.attackStepsTotal = spanSteps(entered.span);
+        challenge.attackStepsLeft = challenge.attackStepsTotal;
         if (entered.action)
             entered.action();
-        if (attackStepsLeft > 0)
+        if (challenge.attackStepsLeft > 0)
             return;
         state = nextState;
     }
@@ -164,35 +165,36 @@ void enterState(AttackState state) {
 } // namespace
 
 void resetOpponentAttack() {
-    blowsLeft = 0;
-    feinting = 0;
-    lastBlowMissed = 0;
-    blowAnswer = static_cast<int>(Dodge::none);
+    challenge.blowsLeft = 0;
+    challenge.feinting = 0;
+    challenge.lastBlowMissed = 0;
+    challenge.blowAnswer = static_cast<int>(Dodge::none);
     enterState(AttackState::stance);
 }
 
 void advanceOpponentAttack() {
-    if (--attackStepsLeft > 0)
+    if (--challenge.attackStepsLeft > 0)
         return;
     // A feint's aim goes back instead of throwing.
-    enterState(inState(AttackState::aim) && feinting ? AttackState::feint : step(attackState).next);
+    enterState(inState(AttackState::aim) && challenge.feinting ? AttackState::feint
+                                                               : step(challenge.attackState).next);
 }
 
 AttackPose opponentAttackPose() {
     if (opponentCountering())
         return AttackPose::open;
-    return step(attackState).pose;
+    return step(challenge.attackState).pose;
 }
 
 BlowKind opponentBlowKind() {
-    return static_cast<BlowKind>(blowKind);
+    return static_cast<BlowKind>(challenge.blowKind);
 }
 
 float opponentPoseProgress() {
-    if (attackStepsTotal <= 1)
+    if (challenge.attackStepsTotal <= 1)
         return 1.0f;
-    return static_cast<float>(attackStepsTotal - attackStepsLeft) /
-           static_cast<float>(attackStepsTotal - 1);
+    return static_cast<float>(challenge.attackStepsTotal - challenge.attackStepsLeft) /
+           static_cast<float>(challenge.attackStepsTotal - 1);
 }
 
 void opponentTakesPoint() {
@@ -201,14 +203,14 @@ void opponentTakesPoint() {
 }
 
 void opponentPunchBlocked() {
-    if (inState(AttackState::stance) && attackStepsLeft > style().punishWait)
-        attackStepsLeft = style().punishWait;
+    if (inState(AttackState::stance) && challenge.attackStepsLeft > style().punishWait)
+        challenge.attackStepsLeft = style().punishWait;
 }
 
 void opponentCutsOff() {
     if ((inState(AttackState::advance) || inState(AttackState::stance)) &&
         opponentDistance > style().reach)
-        attackStepsLeft = 1;
+        challenge.attackStepsLeft = 1;
 }
 
 bool opponentOpen() {
@@ -216,7 +218,7 @@ bool opponentOpen() {
 }
 
 bool opponentCountering() {
-    return inState(AttackState::recover) && lastBlowMissed;
+    return inState(AttackState::recover) && challenge.lastBlowMissed;
 }
 
 bool opponentGuarding() {
@@ -224,5 +226,5 @@ bool opponentGuarding() {
 }
 
 bool blowCommitted() {
-    return (inState(AttackState::aim) && !feinting) || inState(AttackState::blow);
+    return (inState(AttackState::aim) && !challenge.feinting) || inState(AttackState::blow);
 }

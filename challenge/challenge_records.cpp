@@ -1,6 +1,5 @@
-#include "game/challenge_records.h"
+#include "challenge/challenge_records.h"
 
-#include "app/idle_pacing.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -152,13 +151,13 @@ ChallengeRecord challengeRecord(int opponent, int decor) {
     return isPair(opponent, decor) ? records.of[opponent - 1][decor - 1] : ChallengeRecord{};
 }
 
-bool challengeFightCounts(int fightSteps) {
-    return challengeOn && keeping && (keptSince < 0 || stepsRun() - keptSince >= fightSteps);
+bool challengeFightCounts(int fightSteps, long long stepNow) {
+    return challengeOn && keeping && (keptSince < 0 || stepNow - keptSince >= fightSteps);
 }
 
 void recordChallengeOutcome(int opponent, int decor, const ChallengeOutcome& outcome) {
-    if (outcome.winner == ChallengeWinner::none || !isPair(opponent, decor) ||
-        !challengeFightCounts(outcome.steps))
+    if (outcome.winner == ChallengeWinner::none || !isPair(opponent, decor) || !challengeOn ||
+        !keeping)
         return;
     readOnce();
     const std::string path = challengeRecordsPath();
@@ -174,9 +173,9 @@ void recordChallengeOutcome(int opponent, int decor, const ChallengeOutcome& out
         sayOnce("cannot write " + path + ": " + std::strerror(errno) + "; " + keptUntilEnd);
 }
 
-void keepRecords(bool keep) {
+void keepRecords(bool keep, long long stepNow) {
     if (keep && !keeping)
-        keptSince = stepsRun();
+        keptSince = stepNow;
     keeping = keep;
 }
 

@@ -70,6 +70,8 @@ enum ChallengeEvent : unsigned {
     playerUpEvent = 1u << 6,
     bellEvent = 1u << 7,
     fightOverEvent = 1u << 8,
+    pointsScoredEvent = 1u << 9,  // the player's punch landed
+    opponentDownEvent = 1u << 10, // with the point that passed the threshold
 };
 
 inline constexpr int challengeSecond = 60; // steps
@@ -81,56 +83,63 @@ inline constexpr int countSteps = challengeSecond; // one number of the count
 inline constexpr int countOut = 10;
 inline constexpr int knockdownsLost = 3;
 
-extern int challengePhase; // a ChallengePhase, kept as int for the checkpoints
-extern int challengeRound; // 1 to 3
-extern int roundClock;     // steps left in the round, or in the rest
-extern int challengeStep;  // fight steps since the first bell
-extern int playerStamina;  // 0 to fullStamina
+// Everything a challenge fight is at one step, one value: the checkpoints hash it whole and the
+// demo saves it whole, so that a new variable cannot be left out of either. Every member is an
+// int, so that the value has no padding and reads as its members in order.
+struct ChallengeState {
+    int phase;         // a ChallengePhase, kept as int for the checkpoints
+    int round;         // 1 to 3
+    int roundClock;    // steps left in the round, or in the rest
+    int step;          // fight steps since the first bell
+    int playerStamina; // 0 to fullStamina
 
-extern int attackState;     // an AttackState
-extern int attackStepsLeft; // in the current state
-extern int attackStepsTotal;
-extern int blowKind;         // a BlowKind: the blow being wound up or thrown
-extern int blowsLeft;        // in the current combination, after this one
-extern Flag feinting;        // this wind-up stops at the aim
-extern int blowAnswer;       // a Dodge: the first one since the aim, which decides the blow
-extern Flag lastBlowMissed;  // its recovery is open: a counter
-extern int opponentWind;     // its own stamina, 0 to fullStamina; at the bottom it tires
-extern int playerGuardSteps; // steps left with both gloves up
-extern int playerGuardRest;  // steps before the guard can go up again
-extern int playerDodge;      // a Dodge, while committed to it
-extern int playerDodgeSteps; // steps left committed: no punch, no other move
-extern int stepsSincePunch;  // stamina comes back only after a while without punching
+    int attackState;     // an AttackState
+    int attackStepsLeft; // in the current state
+    int attackStepsTotal;
+    int blowKind;         // a BlowKind: the blow being wound up or thrown
+    int blowsLeft;        // in the current combination, after this one
+    int feinting;         // this wind-up stops at the aim
+    int blowAnswer;       // a Dodge: the first one since the aim, which decides the blow
+    int lastBlowMissed;   // its recovery is open: a counter
+    int opponentWind;     // its own stamina, 0 to fullStamina; at the bottom it tires
+    int playerGuardSteps; // steps left with both gloves up
+    int playerGuardRest;  // steps before the guard can go up again
+    int playerDodge;      // a Dodge, while committed to it
+    int playerDodgeSteps; // steps left committed: no punch, no other move
+    int stepsSincePunch;  // stamina comes back only after a while without punching
 
-extern int knockdowns;
-extern int roundKnockdowns;
-extern int countNumber; // 0 to 10 while down
-extern int countStepsDone;
-extern int getUpPresses;
-extern int getUpPressesNeeded;
-extern int lastGetUpSide; // 0 none, 1 left, 2 right
+    int knockdowns;
+    int roundKnockdowns;
+    int countNumber; // 0 to 10 while down
+    int countStepsDone;
+    int getUpPresses;
+    int getUpPressesNeeded;
+    int lastGetUpSide; // 0 none, 1 left, 2 right
 
-extern int lastLeftPressStep; // the step of each key's last press, for one press one punch
-extern int lastRightPressStep;
-extern int lastGuardPressStep;
+    int lastLeftPressStep; // the step of each key's last press, for one press one punch
+    int lastRightPressStep;
+    int lastGuardPressStep;
 
-extern int hitFlashSteps; // drawing effects of a blow, counting down
-extern int hitJoltSteps;
+    int hitFlashSteps; // drawing effects of a blow, counting down
+    int hitJoltSteps;
 
-extern int roundPointsLanded;
-extern int roundBlowsTaken;
-extern int roundBlowsGuarded;
-extern int roundStepsAway; // out of the opponent's reach: the judges count it against the player
-extern int totalPointsLanded;
-extern int totalBlowsTaken;
-extern int playerCard; // the judges' scores of the rounds so far
-extern int opponentCard;
+    int roundPointsLanded;
+    int roundBlowsTaken;
+    int roundBlowsGuarded;
+    int roundStepsAway; // out of the opponent's reach: the judges count it against the player
+    int totalPointsLanded;
+    int totalBlowsTaken;
+    int playerCard; // the judges' scores of the rounds so far
+    int opponentCard;
 
-// The outcome, kept as numbers for the checkpoints (see challengeOutcome()).
-extern int outcomeWinner; // a ChallengeWinner
-extern int outcomeHow;    // a ChallengeEnd
-extern int outcomeRound;
-extern int outcomeStep;
+    // The outcome, kept as numbers for the checkpoints (see challengeOutcome()).
+    int outcomeWinner; // a ChallengeWinner
+    int outcomeHow;    // a ChallengeEnd
+    int outcomeRound;
+    int outcomeStep;
+};
+
+extern ChallengeState challenge;
 
 // Not part of the state: the presentation empties it.
 extern unsigned challengeEvents;

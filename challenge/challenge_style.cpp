@@ -1,4 +1,4 @@
-#include "game/challenge_style.h"
+#include "challenge/challenge_style.h"
 
 #include "game/state.h"
 

@@ -1,4 +1,4 @@
-#include "game/challenge_random.h"
+#include "challenge/challenge_random.h"
 
 std::uint32_t challengeRandomState = 1;
 
