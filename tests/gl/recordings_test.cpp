@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -376,4 +377,23 @@ TEST_F(Recordings, AnEditedCheckpointNeverChecks) {
     }
     SCOPED_TRACE(demoPath);
     expectEveryEditedCheckpointFails(readFile(demoPath));
+}
+
+// Every member of the challenge's state counts, one that a future change adds included: a
+// checkpoint sees each one change, and the state the demo saves brings each back.
+TEST_F(Recordings, EveryMemberOfTheChallengeIsHashedAndSaved) {
+    challengeOn = 1;
+    challenge = {};
+    const std::string before = stateCheckpoint();
+    const SavedState saved = saveGameState();
+    int members[sizeof(ChallengeState) / sizeof(int)] = {};
+    for (int& member : members) {
+        member = 7;
+        std::memcpy(&challenge, members, sizeof challenge);
+        EXPECT_NE(stateCheckpoint(), before) << "member " << &member - members;
+        member = 0;
+        restoreGameState(saved);
+        EXPECT_EQ(stateCheckpoint(), before) << "member " << &member - members;
+    }
+    challengeOn = 0;
 }
