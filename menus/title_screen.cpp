@@ -1,6 +1,7 @@
 #include "menus/title_screen.h"
 
 #include "app/window.h"
+#include "challenge/circuit.h"
 #include "input/keys.h"
 #include "menus/challenge_marks.h"
 #include "menus/menus.h"
@@ -69,6 +70,23 @@ void printPrompt() {
               "%s", prompt);
 }
 
+// A circuit won: its mark in gold, centred between the prompt and the turning ring's lowest
+// corner.
+constexpr int championMarkSize = 14;
+constexpr int championMarkBaseline = 60;
+
+void printChampionMark() {
+    if (!circuitChampion(circuitProgress))
+        return;
+    setFontSize(championMarkSize);
+    enableTextShadow();
+    setShadowColor3f(0.0f, 0.0f, 0.0f);
+    setTextColor3f(1.0f, 0.8f, 0.1f);
+    const char* mark = word(Word::championMark);
+    printText(centredTextX(textAreaWidth(), static_cast<int>(std::strlen(mark)), championMarkSize),
+              championMarkBaseline, "%s", mark);
+}
+
 // Drawn after the text and with the matrix of the frame: where the ring covers a letter of
 // the text, the ring shows.
 void drawTurningRing() {
@@ -91,6 +109,7 @@ void titleDisplay() {
         if (titleBlinkOn)
             printPrompt();
         printChallengeMark();
+        printChampionMark();
         drawTurningRing();
     }
     glPopMatrix();

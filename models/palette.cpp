@@ -12,6 +12,7 @@ MaterialSet blackMaterial;
 MaterialSet leatherMaterial;
 MaterialSet darkGreyMaterial;
 MaterialSet glowWhiteMaterial;
+MaterialSet goldMaterial;
 
 float darkShininess = 0.0f;
 float ballShininess = 0.0f;
@@ -22,6 +23,7 @@ namespace {
 constexpr float darkShininessValue = 15.0f;
 constexpr float ballShininessValue = 90.0f;
 constexpr float darkGreyShininessValue = 30.0f;
+constexpr float goldShininessValue = 60.0f;
 
 // emission, diffuse, ambient, specular (RGBA), shininess
 constexpr MaterialSet lightSkinValues{{0.6f, 0.3f, 0.3f, 1},
@@ -59,6 +61,12 @@ constexpr MaterialSet darkGreyValues{{0.2f, 0.2f, 0.2f, 1},
                                      darkGreyShininessValue};
 constexpr MaterialSet glowWhiteValues{
     {1, 1, 1, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}, usualShininess};
+// A glow of its own, so that the cup shines even at the edge of the cup hall's spot.
+constexpr MaterialSet goldValues{{0.3f, 0.22f, 0.02f, 1},
+                                 {0.8f, 0.6f, 0.1f, 1},
+                                 {0.4f, 0.3f, 0.05f, 1},
+                                 {1, 0.9f, 0.5f, 1},
+                                 goldShininessValue};
 
 } // namespace
 
@@ -73,6 +81,7 @@ void fillMaterialPalette() {
     leatherMaterial = leatherValues;
     darkGreyMaterial = darkGreyValues;
     glowWhiteMaterial = glowWhiteValues;
+    goldMaterial = goldValues;
     darkShininess = darkShininessValue;
     ballShininess = ballShininessValue;
     darkGreyShininess = darkGreyShininessValue;

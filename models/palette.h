@@ -20,6 +20,7 @@ extern MaterialSet blackMaterial;
 extern MaterialSet leatherMaterial;
 extern MaterialSet darkGreyMaterial;
 extern MaterialSet glowWhiteMaterial;
+extern MaterialSet goldMaterial; // the champion's cup
 
 // Shininess other than the usual 10 (black, the punching ball's leather, dark grey).
 extern float darkShininess;
