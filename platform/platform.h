@@ -94,6 +94,10 @@ std::string lastReplayPath();
 // made when missing. Empty when there is no such place or the folder cannot be made.
 std::string challengeRecordsPath();
 
+// Where the circuit's progress is kept: circuit.txt beside the challenge's records, the folder
+// made when missing. Empty when there is no such place or the folder cannot be made.
+std::string circuitProgressPath();
+
 // Renames what is at `from` (a file, or anything else there) to `to`, only when nothing is at
 // `to`: false with errno set otherwise (EEXIST when `to` is taken), `from` then as it was.
 bool renameToNewName(const std::string& from, const std::string& to);

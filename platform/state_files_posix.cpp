@@ -48,6 +48,11 @@ std::string challengeRecordsPath() {
     return folder.empty() ? folder : folder + "/challenge-records.txt";
 }
 
+std::string circuitProgressPath() {
+    const std::string folder = stateFolder();
+    return folder.empty() ? folder : folder + "/circuit.txt";
+}
+
 // RENAME_NOREPLACE where the file system knows it; elsewhere a look first, which only a file
 // made in the instant between could defeat.
 bool renameToNewName(const std::string& from, const std::string& to) {

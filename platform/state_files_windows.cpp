@@ -32,6 +32,11 @@ std::string challengeRecordsPath() {
     return folder.empty() ? folder : folder + "\\challenge-records.txt";
 }
 
+std::string circuitProgressPath() {
+    const std::string folder = stateFolder();
+    return folder.empty() ? folder : folder + "\\circuit.txt";
+}
+
 // MoveFileExW without MOVEFILE_REPLACE_EXISTING never replaces what is there.
 bool renameToNewName(const std::string& from, const std::string& to) {
     if (MoveFileExW(utf16(from).c_str(), utf16(to).c_str(), MOVEFILE_WRITE_THROUGH))

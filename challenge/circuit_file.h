@@ -1,0 +1,33 @@
+#pragma once
+
+#include "challenge/circuit.h"
+
+#include <cstddef>
+#include <string>
+
+// The circuit's progress file, a small text a player may read and edit:
+//
+//   ruko-circuit 1
+//   # comment lines and blank lines are left out
+//   beaten 1
+//   wins 1
+//   losses 2
+//   climb_steps 12000
+//   titles 0
+//   best_title_steps none
+//   last_title_steps none
+//   last_title_fights 0
+//
+// each key once, in any order; steps of 1/60 s, `none` for a title's time before the first.
+// A byte-order mark and CR LF line ends (Notepad's) read the same.
+
+inline constexpr std::size_t largestCircuitFile = 16 * 1024;
+
+// The file's text, every line ending with `lineEnd`.
+std::string circuitText(const CircuitProgress& progress, const char* lineEnd);
+
+// Reads the text whole: false when it is damaged (a wrong first line, a line that is not one of
+// the eight, a number out of range, a key twice or missing, a title's time with no title,
+// UTF-16 or bytes that are not text, too large), `problem` then saying what, and where, in one
+// phrase; the progress is then left as it was.
+bool readCircuitText(const std::string& text, CircuitProgress& progress, std::string& problem);
