@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/startup.h"
+#include "challenge/circuit_kept.h"
 #include "input/pads.h"
 #include "menus/menus.h"
 #include "platform/platform.h"
@@ -22,6 +23,8 @@ void startPlaying() {
         startSound();
     startPads();
     startRecording(recordPath.empty() ? lastReplayPath() : recordPath);
+    // The title shows a champion: the circuit's progress read first, and recorded.
+    readCircuitProgress();
     enterTitleScreen();
 }
 

@@ -188,33 +188,17 @@ void countStep() {
 } // namespace
 
 void startChallengeFight() {
+    // Whole, so that nothing of the fight before carries over into this one.
+    challenge = ChallengeState{};
     challenge.round = 1;
-    challenge.step = 0;
     challenge.playerStamina = fullStamina;
-    challenge.knockdowns = 0;
-    challenge.countNumber = 0;
-    challenge.countStepsDone = 0;
-    challenge.getUpPresses = 0;
-    challenge.getUpPressesNeeded = 0;
-    challenge.lastGetUpSide = 0;
     challenge.lastLeftPressStep = neverPressed;
     challenge.lastRightPressStep = neverPressed;
     challenge.lastGuardPressStep = neverPressed;
-    challenge.playerGuardRest = 0;
     challenge.playerDodge = static_cast<int>(Dodge::none);
-    challenge.playerDodgeSteps = 0;
-    challenge.stepsSincePunch = 0;
     challenge.opponentWind = fullStamina;
-    challenge.hitFlashSteps = 0;
-    challenge.hitJoltSteps = 0;
-    challenge.totalPointsLanded = 0;
-    challenge.totalBlowsTaken = 0;
-    challenge.playerCard = 0;
-    challenge.opponentCard = 0;
     challenge.outcomeWinner = static_cast<int>(ChallengeWinner::none);
     challenge.outcomeHow = static_cast<int>(ChallengeEnd::none);
-    challenge.outcomeRound = 0;
-    challenge.outcomeStep = 0;
     challengeEvents = 0;
     startRound();
 }

@@ -4,6 +4,7 @@
 
 CircuitProgress circuitProgress{};
 Flag circuitFight = 0;
+Flag circuitTitleWon = 0;
 
 namespace {
 

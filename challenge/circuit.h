@@ -42,3 +42,6 @@ extern CircuitProgress circuitProgress;
 // A fight started from the circuit's ladder: its end goes back to the ladder. Reset by a fight
 // started from the menus.
 extern Flag circuitFight;
+
+// The last circuit fight won the title: leaving it goes to the champion's screen.
+extern Flag circuitTitleWon;

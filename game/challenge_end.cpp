@@ -4,6 +4,7 @@
 #include "app/screen.h"
 #include "challenge/challenge_records.h"
 #include "challenge/challenge_rules.h"
+#include "challenge/circuit_kept.h"
 #include "game/state.h"
 #include "platform/platform.h"
 #include "text/words.h"
@@ -76,8 +77,14 @@ std::string challengeEndLine() {
 
 void announceChallengeEnd() {
     printTextLine(challengeEndLine().c_str());
-    if (challengeFightCounts(challenge.step, stepsRun()))
-        recordChallengeOutcome(fightOpponent, fightDecor, challengeOutcome());
+    const ChallengeOutcome outcome = challengeOutcome();
+    const bool counts = challengeFightCounts(challenge.step, stepsRun());
+    if (counts)
+        recordChallengeOutcome(fightOpponent, fightDecor, outcome);
+    // A fight a recording plays, or one begun under it, moves the circuit in memory alone.
+    if (circuitFight)
+        circuitTitleWon = counts ? saveCircuitOutcome(fightOpponent, outcome)
+                                 : addCircuitOutcome(circuitProgress, fightOpponent, outcome);
 }
 
 void leaveChallengeFight() {

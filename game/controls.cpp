@@ -2,7 +2,9 @@
 
 #include "challenge/challenge_attack.h"
 #include "challenge/challenge_rules.h"
+#include "challenge/circuit.h"
 #include "game/challenge_end.h"
+#include "game/champion_screen.h"
 #include "game/fight_scene.h"
 #include "game/knockout.h"
 #include "game/pause.h"
@@ -140,7 +142,12 @@ void fightKeyboard(unsigned char key, int, int) {
         leaveChallengeFight();
     switchOffDecorLight(fightDecor);
     stopCrowdMurmur();
-    enterOpponentMenu();
+    if (!circuitFight)
+        enterOpponentMenu();
+    else if (circuitTitleWon)
+        enterChampionScreen();
+    else
+        enterLadderScreen();
     glutPostRedisplay();
 }
 

@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/idle_pacing.h"
 #include "challenge/challenge_random.h"
+#include "challenge/circuit_kept.h"
 #include "input/inputs.h"
 #include "input/pads.h"
 #include "replay/demo.h"
@@ -55,6 +56,7 @@ void plugInSources() {
                  difficultyRequested >= 0 ? difficultyRequested : settingsInEffect.difficulty);
     setDeviceJudge(judgeDeviceInput);
     setInputListener(recordInput);
+    setCircuitListener(recordCircuit);
     setIdlePoll(pollSources);
     setStepHook(sourcesBeforeStep);
 }

@@ -117,6 +117,10 @@ void recordChallenge(bool on, std::uint32_t state, int level) {
     writeLine(challengeLine(recordingStep(), on, state, challengeRulesVersion, level));
 }
 
+void recordCircuit(const CircuitProgress& progress) {
+    writeLine(circuitLine(recordingStep(), progress));
+}
+
 void recordInput(const InputEvent& event) {
     writeLine(inputLine(recordingStep(), event));
 }

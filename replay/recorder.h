@@ -27,6 +27,9 @@ void recordKeys(const ActionKeys& keys);
 // started later starts with it.
 void recordChallenge(bool on, std::uint32_t state, int level = normalDifficulty);
 
+// The circuit's progress in effect from here: the circuit's listener.
+void recordCircuit(const CircuitProgress& progress);
+
 // What a recording started from now on starts with (the session's seed), unwritten.
 void startingChallenge(bool on, std::uint32_t state, int level = normalDifficulty);
 

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -135,6 +136,26 @@ std::string readEvent(const std::vector<std::string>& words, ReplayEvent& event,
         event.level = static_cast<std::uint8_t>(level);
         event.value = static_cast<std::int32_t>(static_cast<std::uint32_t>(state));
         event.height = static_cast<std::uint16_t>(off ? 0 : rules);
+        return {};
+    }
+    case ReplayEventKind::circuit: {
+        CircuitProgress progress{};
+        int* const numbers[] = {&progress.beaten,         &progress.wins,
+                                &progress.losses,         &progress.climbSteps,
+                                &progress.titles,         &progress.bestTitleSteps,
+                                &progress.lastTitleSteps, &progress.lastTitleFights};
+        constexpr int largest[] = {circuitOpponents, mostCircuitCount, mostCircuitCount,
+                                   mostCircuitSteps, mostCircuitCount, mostCircuitSteps,
+                                   mostCircuitSteps, mostCircuitCount};
+        bool sound = arguments == std::size(numbers);
+        for (std::size_t i = 0; sound && i < std::size(numbers); ++i)
+            sound = readInt(words[i + 2], 0, largest[i], *numbers[i]);
+        if (!sound)
+            return "a circuit event gives 8 numbers: opponents beaten (0 to 3), wins, losses, "
+                   "the climb's steps, titles, the best title's steps, the last title's steps "
+                   "and fights";
+        event.value = static_cast<std::int32_t>(replay.circuits.size());
+        replay.circuits.push_back(progress);
         return {};
     }
     case ReplayEventKind::size: {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "challenge/circuit.h"
 #include "input/inputs.h"
 #include "input/settings.h"
 
@@ -21,6 +22,11 @@
 //                             1, the first), its level where not normal (easy, hard);
 //                             `challenge off` ends it. None: off, so that a
 //                             recording plays the same whatever the settings
+//   0 circuit 1 1 2 12000 0 0 0 0
+//                             the circuit's progress in effect from here (read from the
+//                             player's file when the game starts and at each entry of the
+//                             circuit): opponents beaten, wins, losses, the climb's steps,
+//                             titles, the best title's steps, the last title's steps and fights
 //   312 key x                 a key: a character as typed, a word (return, escape, space, up,
 //                             f1, ...), \xNN for another character, sNNN for another GLUT key
 //   400 menu 1                an entry of the right-button menu, 1 to 5 from the top
@@ -51,6 +57,7 @@ enum class ReplayEventKind {
     check,
     quit,
     challenge,
+    circuit,
 };
 
 // Kept small: a recording may hold millions.
@@ -69,6 +76,7 @@ struct Replay {
     std::vector<ReplayEvent> events;
     std::vector<std::string> checks; // each checkpoint's fields, as written
     std::vector<ActionKeys> keySets;
+    std::vector<CircuitProgress> circuits;
     bool lastLineCut = false; // an unfinished last line (a crash while recording) left out
 };
 

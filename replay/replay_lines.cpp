@@ -23,6 +23,7 @@ constexpr EventWord eventWords[] = {
     {"check", ReplayEventKind::check},
     {"quit", ReplayEventKind::quit},
     {"challenge", ReplayEventKind::challenge},
+    {"circuit", ReplayEventKind::circuit},
 };
 
 struct InputWord {
@@ -121,6 +122,15 @@ std::string challengeLine(std::int64_t step, bool on, std::uint32_t state, int r
            (withLevel ? std::string(" ") + difficultyNames[level] : std::string());
 }
 
+std::string circuitLine(std::int64_t step, const CircuitProgress& progress) {
+    std::string line = stepWord(step, ReplayEventKind::circuit);
+    for (const int number :
+         {progress.beaten, progress.wins, progress.losses, progress.climbSteps, progress.titles,
+          progress.bestTitleSteps, progress.lastTitleSteps, progress.lastTitleFights})
+        line += " " + std::to_string(number);
+    return line;
+}
+
 std::string inputLine(std::int64_t step, const InputEvent& event) {
     for (const InputWord& entry : inputWords) {
         if (entry.inputKind != event.kind)
@@ -164,6 +174,8 @@ std::string formatReplayEvent(const Replay& replay, const ReplayEvent& event) {
     case ReplayEventKind::challenge:
         return challengeLine(event.step, event.height != 0, static_cast<std::uint32_t>(event.value),
                              event.height, event.level);
+    case ReplayEventKind::circuit:
+        return circuitLine(event.step, replay.circuits[event.value]);
     default:
         return inputLine(event.step, inputOf(event));
     }

@@ -24,6 +24,9 @@ std::string quitLine(std::int64_t step);
 std::string challengeLine(std::int64_t step, bool on, std::uint32_t state,
                           int rulesVersion = challengeRulesVersion, int level = normalDifficulty);
 
+// The circuit's progress in effect from here.
+std::string circuitLine(std::int64_t step, const CircuitProgress& progress);
+
 // An event read, written back as its line.
 std::string formatReplayEvent(const Replay& replay, const ReplayEvent& event);
 

@@ -149,6 +149,13 @@ void playFromSource(Source source, const ReplayEvent& event, const Replay& repla
         sourceLevel[indexOf(source)] = event.level;
         followLiveSource();
         return;
+    case ReplayEventKind::circuit:
+        if (source == Source::demo)
+            return;
+        circuitProgress = replay.circuits[event.value];
+        if (rulesOf(source).recorded)
+            recordCircuit(circuitProgress);
+        return;
     case ReplayEventKind::size:
     case ReplayEventKind::check:
     case ReplayEventKind::quit:

@@ -4,14 +4,16 @@
 // punches in turn only while the opponent is open after its miss. Every move keeps a few steps
 // from the edges of the windows it aims at.
 //
-//   challenge_win_recording SEED FIRST_STEP
+//   challenge_win_recording SEED FIRST_STEP [OPPONENT]
 //
-// SEED is the generator's, FIRST_STEP the step of the key that starts the fight. Prints the
+// SEED is the generator's, FIRST_STEP the step of the key that starts the fight, OPPONENT 1
+// (Radov Eze, the default) to 3, met in its circuit decor. Prints the
 // recording's challenge line (at step 0, as the game writes it), then "STEP key NAME" lines;
 // on stderr the end foreseen. Exits 1 if it is not a win by knock-out.
 #include "challenge/challenge_attack.h"
 #include "challenge/challenge_random.h"
 #include "challenge/challenge_rules.h"
+#include "challenge/circuit.h"
 #include "game/controls.h"
 #include "game/fight_tick.h"
 #include "game/state.h"
@@ -54,8 +56,9 @@ Action dodgeKey(BlowKind kind, bool& slipLeft) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: challenge_win_recording SEED FIRST_STEP\n");
+    const int opponent = argc == 4 ? std::atoi(argv[3]) : radovEze;
+    if ((argc != 3 && argc != 4) || opponent < 1 || opponent > circuitOpponents) {
+        std::fprintf(stderr, "usage: challenge_win_recording SEED FIRST_STEP [OPPONENT]\n");
         return 2;
     }
     // As the recording's challenge line turns the challenge on, then the fight starts.
@@ -65,8 +68,8 @@ int main(int argc, char** argv) {
     firstStep = std::strtoll(argv[2], nullptr, 10);
     challengeOn = 1;
     startChallengeFight();
-    fightOpponent = radovEze;
-    fightDecor = friendlyDecor;
+    fightOpponent = opponent;
+    fightDecor = circuitDecor(opponent);
     setFightStartValues();
     int committedFor = 0, openFor = 0, nextPunch = 0;
     bool leftNext = true, slipLeft = true;
