@@ -1,5 +1,6 @@
 #include "menus/decor_menu.h"
 
+#include "challenge/circuit.h"
 #include "game/fight_screen.h"
 #include "game/state.h"
 #include "input/keys.h"
@@ -49,10 +50,12 @@ void decorMenuIdle() {
     glutPostRedisplay();
 }
 
-// The fight lights its arena with its own light, so the menus' light goes off first.
+// The fight lights its arena with its own light, so the menus' light goes off first. A fight
+// from the menus is none of the circuit's: its end comes back to the menus.
 void decorMenuKeyboard(unsigned char key, int, int) {
     if (key == enterKey) {
         playSound(Sound::menuConfirm);
+        circuitFight = 0;
         glDisable(GL_LIGHT0);
         enterFightScreen(chosenOpponent, decorChoice);
     } else if (key == escapeKey) {

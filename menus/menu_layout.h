@@ -17,6 +17,7 @@ enum class MenuRow {
     heading,      // 20 below the top
     upperEntry,   // 40 above the middle
     lowerEntry,   // 60 below the middle
+    thirdEntry,   // a sixth of the height: 160 below the middle at 480, following the arrow
     selectedName, // 20 above the bottom
 };
 
@@ -43,6 +44,8 @@ inline constexpr MenuText combatEntry{Word::fightEntry,   16, entryBlue,        
                                       MenuPlace::centred, 0,  MenuRow::upperEntry};
 inline constexpr MenuText trainingEntry{Word::trainingEntry,        14, entryBlue,          false,
                                         MenuPlace::underFightEntry, 0,  MenuRow::lowerEntry};
+inline constexpr MenuText circuitEntry{Word::circuitEntry,         14, entryBlue,          false,
+                                       MenuPlace::underFightEntry, 0,  MenuRow::thirdEntry};
 inline constexpr MenuText opponentHeading{Word::opponentHeading, 20, headingYellow,   true,
                                           MenuPlace::centred,    0,  MenuRow::heading};
 inline constexpr MenuText opponentNames[] = {
@@ -75,6 +78,8 @@ constexpr int menuTextY(const MenuText& text, int height) {
         return height / 2 + 40;
     case MenuRow::lowerEntry:
         return height / 2 - 60;
+    case MenuRow::thirdEntry:
+        return height / 6;
     case MenuRow::selectedName:
         break;
     }

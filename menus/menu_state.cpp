@@ -1,5 +1,6 @@
 #include "menus/menu_state.h"
 
+#include "challenge/challenge_state.h"
 #include "game/state.h"
 #include "sound/sound.h"
 
@@ -15,23 +16,40 @@ int opponentMenuSpin = 0;
 int decorMenuSpin = 0;
 int trainingMenuSpin = 0;
 int opponentModelSpin = 0;
+int ladderSpin = 0;
 
 namespace {
 
-constexpr float fightCursorOffset = 0.0f;
-constexpr float trainingCursorOffset = -1.0f;
+constexpr int modeCount = 3;
+// The arrow one unit lower for each entry down, by mode.
+constexpr float cursorOffsets[modeCount] = {0.0f, -1.0f, -2.0f};
+
+void selectMode(int mode) {
+    playSound(Sound::menuTick);
+    modeChoice = mode;
+    modeCursorOffset = cursorOffsets[mode - 1];
+}
 
 } // namespace
 
 void toggleModeChoice() {
-    playSound(Sound::menuTick);
-    if (modeChoice == fightMode) {
-        modeChoice = trainingMode;
-        modeCursorOffset = trainingCursorOffset;
-    } else {
-        modeChoice = fightMode;
-        modeCursorOffset = fightCursorOffset;
+    selectMode(modeInEffect() == fightMode ? trainingMode : fightMode);
+}
+
+void cycleModeChoice(int direction) {
+    if (!challengeOn) {
+        toggleModeChoice();
+        return;
     }
+    selectMode((modeChoice - 1 + direction + modeCount) % modeCount + 1);
+}
+
+int modeInEffect() {
+    return modeChoice == circuitMode && !challengeOn ? fightMode : modeChoice;
+}
+
+float modeArrowOffset() {
+    return modeInEffect() == modeChoice ? modeCursorOffset : cursorOffsets[fightMode - 1];
 }
 
 void selectPreviousOpponent() {

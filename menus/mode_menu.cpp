@@ -1,5 +1,6 @@
 #include "menus/mode_menu.h"
 
+#include "challenge/challenge_state.h"
 #include "input/keys.h"
 #include "menus/challenge_marks.h"
 #include "menus/menu_layout.h"
@@ -12,12 +13,12 @@
 
 namespace {
 
-// The arrow points right, towards the entries, and stands one unit lower for the training.
+// The arrow points right, towards the entries, and stands one unit lower for each entry down.
 void drawModeArrow() {
     glPushMatrix();
     {
         glTranslatef(-2.0f, 0.5f, -9.0f);
-        glTranslatef(0.0f, modeCursorOffset, 0.0f);
+        glTranslatef(0.0f, modeArrowOffset(), 0.0f);
         glRotatef(static_cast<float>(modeMenuSpin), 1.0f, 0.0f, 0.0f);
         setArrowMaterial();
         glCallList(rightArrowList);
@@ -32,6 +33,8 @@ void modeMenuDisplay() {
     drawModeArrow();
     printMenuText(combatEntry);
     printMenuText(trainingEntry);
+    if (challengeOn)
+        printMenuText(circuitEntry);
     printMenuText(modeHeading);
     printChallengeMark();
     endMenuFrame();
@@ -45,10 +48,12 @@ void modeMenuIdle() {
 void modeMenuKeyboard(unsigned char key, int, int) {
     if (key == enterKey) {
         playSound(Sound::menuConfirm);
-        if (modeChoice == fightMode)
-            enterOpponentMenu();
-        else
+        if (modeInEffect() == circuitMode)
+            enterLadderScreen();
+        else if (modeInEffect() == trainingMode)
             enterTrainingMenu();
+        else
+            enterOpponentMenu();
     } else if (key == escapeKey) {
         enterTitleScreen();
     }
@@ -56,8 +61,10 @@ void modeMenuKeyboard(unsigned char key, int, int) {
 }
 
 void modeMenuSpecial(int key, int, int) {
-    if (key == GLUT_KEY_UP || key == GLUT_KEY_DOWN)
-        toggleModeChoice();
+    if (key == GLUT_KEY_UP)
+        cycleModeChoice(-1);
+    else if (key == GLUT_KEY_DOWN)
+        cycleModeChoice(1);
     glutPostRedisplay();
 }
 

@@ -2,7 +2,8 @@
 
 #include "app/screen.h"
 
-// ModeMenu: fight or training, shown by a turning arrow beside the chosen entry.
+// ModeMenu: fight or training, and the circuit with the challenge on, shown by a turning arrow
+// beside the chosen entry.
 
 inline constexpr ScreenLight modeMenuLight = menuLight;
 

@@ -1,7 +1,7 @@
-// The challenge on the title and the menus, in a real window: its mark on every one and the
-// player's records in the opponent and decor menus, drawn only with it on, nothing else of any
-// frame changed; the records file left alone with it off; and only the player's own fights
-// counted, never a recording's or the demo's.
+// The challenge on the title and the menus, in a real window: its mark on every one, the
+// player's records in the opponent and decor menus and the circuit's entry in the mode menu,
+// drawn only with it on, nothing else of any frame changed; the records file left alone with it
+// off; and only the player's own fights counted, never a recording's or the demo's.
 #include "app/idle_pacing.h"
 #include "app/startup.h"
 #include "app/window.h"
@@ -81,6 +81,7 @@ struct Menu {
     void (*enter)();
     void (*display)();
     bool records;
+    bool circuitEntry;
 };
 
 void enterDecorMenuForDidaVud() {
@@ -88,11 +89,11 @@ void enterDecorMenuForDidaVud() {
 }
 
 const Menu menus[] = {
-    {"title", enterTitleScreen, titleDisplay, false},
-    {"mode menu", enterModeMenu, modeMenuDisplay, false},
-    {"opponent menu", enterOpponentMenu, opponentMenuDisplay, true},
-    {"decor menu", enterDecorMenuForDidaVud, decorMenuDisplay, true},
-    {"training menu", enterTrainingMenu, trainingMenuDisplay, false},
+    {"title", enterTitleScreen, titleDisplay, false, false},
+    {"mode menu", enterModeMenu, modeMenuDisplay, false, true},
+    {"opponent menu", enterOpponentMenu, opponentMenuDisplay, true, false},
+    {"decor menu", enterDecorMenuForDidaVud, decorMenuDisplay, true, false},
+    {"training menu", enterTrainingMenu, trainingMenuDisplay, false, false},
 };
 
 std::vector<std::uint8_t> frameOf(const Menu& menu, bool challenge) {
@@ -109,13 +110,16 @@ struct Area {
 // The mark's corner, and the records' block under the heading, with their shadows.
 constexpr Area markArea{8, 10, 10 + 9 * 14 + 4, 12 + 14 + 3};
 constexpr Area recordsArea{8, 480 - 40 - 7 * 14 - 3, 10 + 10 * 12 + 3, 480 - 40 + 12 + 3};
+// The circuit's entry, under the fight entry's start, a sixth of the height up.
+constexpr Area circuitArea{320 - 3 * 16 - 2, 480 / 6 - 3, 320 - 3 * 16 + 7 * 14 + 4,
+                           480 / 6 + 14 + 3};
 
 } // namespace
 
 // With the challenge on, each frame differs from its frame with it off in the mark's corner, and
-// in the records' block where the menu shows them, and nowhere else; with it off again, the frame
-// is the first one to the byte. The texts read as the records file says: over both decors in
-// the opponent menu, the decor's own in the decor menu, in either language.
+// in the records' block and the circuit's entry where the menu shows them, and nowhere else; with
+// it off again, the frame is the first one to the byte. The texts read as the records file says:
+// over both decors in the opponent menu, the decor's own in the decor menu, in either language.
 TEST_F(ChallengeMenus, MarkAndRecordsAreDrawnOnlyWithTheChallengeOn) {
     for (const Menu& menu : menus) {
         menu.enter();
@@ -123,16 +127,20 @@ TEST_F(ChallengeMenus, MarkAndRecordsAreDrawnOnlyWithTheChallengeOn) {
         const std::vector<std::uint8_t> on = frameOf(menu, true);
         saveFrame(std::string("challenge_") + menu.name);
         EXPECT_TRUE(frameOf(menu, false) == off) << menu.name << ": the frame with it off again";
-        int inMark = 0, inRecords = 0, elsewhere = 0;
+        int inMark = 0, inRecords = 0, inCircuit = 0, elsewhere = 0;
         for (int y = 0; y < windowHeight; ++y)
             for (int x = 0; x < windowWidth; ++x) {
                 const std::size_t at = (static_cast<std::size_t>(y) * windowWidth + x) * 3;
                 if (std::equal(&on[at], &on[at] + 3, &off[at]))
                     continue;
-                (markArea.holds(x, y) ? inMark : recordsArea.holds(x, y) ? inRecords : elsewhere)++;
+                (markArea.holds(x, y)      ? inMark
+                 : recordsArea.holds(x, y) ? inRecords
+                 : circuitArea.holds(x, y) ? inCircuit
+                                           : elsewhere)++;
             }
         EXPECT_GT(inMark, 100) << menu.name;
         EXPECT_EQ(inRecords > 100, menu.records) << menu.name << ": " << inRecords;
+        EXPECT_EQ(inCircuit > 100, menu.circuitEntry) << menu.name << ": " << inCircuit;
         EXPECT_EQ(elsewhere, 0) << menu.name;
     }
     challengeOn = 1;
