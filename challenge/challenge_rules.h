@@ -3,7 +3,7 @@
 #include "challenge/challenge_state.h"
 
 // The challenge's rules, without drawing: the opponent boxes back, the player has stamina that
-// blows, punches and dodges spend, challenge.knockdowns with a count, three rounds with rests and a
+// blows, punches and dodges spend, knockdowns with a count, three rounds with rests and a
 // decision on points.
 //
 // One press, one punch: a punch key throws only when that arm is at rest and the same key was

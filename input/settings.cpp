@@ -100,7 +100,7 @@ std::string formatSettings(const Settings& settings) {
         "\n# fr or en\nlanguage = " + languageNames[static_cast<int>(settings.language)] +
         "\n# yes to start in full screen\nfull_screen = " + (settings.fullScreen ? "yes" : "no") +
         "\n";
-    text += "\n[game]\n# yes: the opponent boxes back (three rounds, challenge.knockdowns, a "
+    text += "\n[game]\n# yes: the opponent boxes back (three rounds, knockdowns, a "
             "decision)\n"
             "challenge = " +
             std::string(settings.challenge ? "yes" : "no") +

@@ -2,6 +2,7 @@
 
 #include "app/window.h"
 #include "challenge/circuit.h"
+#include "challenge/circuit_kept.h"
 #include "game/fight_screen.h"
 #include "game/opponent_pose.h"
 #include "input/keys.h"
@@ -167,6 +168,8 @@ void ladderKeyboard(unsigned char key, int, int) {
 
 // The arrows choose nothing here: the circuit's order is fixed.
 void enterLadderScreen() {
+    // Another game may have moved it: read again (and written into the recording).
+    readCircuitProgress();
     registerScreenCallbacks({ladderDisplay, ladderIdle, ladderKeyboard, nullptr, onMenuVisibility,
                              reshapeScreen30, PadLayout::menu, "ladder"});
     setScreenGlState(0.5f, 0.5f, 0.5f, 0.0f);

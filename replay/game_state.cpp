@@ -4,6 +4,7 @@
 #include "app/window.h"
 #include "challenge/challenge_random.h"
 #include "challenge/challenge_state.h"
+#include "game/champion_screen.h"
 #include "game/pause.h"
 #include "game/state.h"
 #include "menus/menu_state.h"
@@ -11,6 +12,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -89,8 +91,13 @@ constexpr StateField challengeFields[] = {
     {"fight", &challenge, FieldType::challengeState},
 };
 
-// The pause joins the view's hash only while set: a session never paused keeps its checkpoints.
-constexpr StateField pauseField{"view", &gamePaused, FieldType::flag};
+// These join their part's hash only while set, so that a session that never paused, nor went
+// into the circuit, keeps its checkpoints.
+constexpr StateField whileSetFields[] = {
+    {"view", &gamePaused, FieldType::flag},
+    {"menus", &ladderSpin, FieldType::integer},
+    {"menus", &championStep, FieldType::integer},
+};
 
 static_assert(sizeof(ChallengeState) % sizeof(int) == 0 &&
                   std::has_unique_object_representations_v<ChallengeState>,
@@ -169,6 +176,11 @@ void hashWindowState(Hash& hash) {
     hash.add(polygonMode[0] == GL_LINE);
 }
 
+bool isZero(const StateField& field) {
+    const auto* bytes = static_cast<const unsigned char*>(field.address);
+    return std::all_of(bytes, bytes + sizeOf(field.type), [](unsigned char b) { return b == 0; });
+}
+
 std::string fieldValue(const std::string& checkpoint, const std::string& name) {
     const std::string key = name + "=";
     std::size_t at = 0;
@@ -202,8 +214,9 @@ std::string stateCheckpoint() {
                     hashField(hash, field);
         if (std::strcmp(part, "view") == 0)
             hashWindowState(hash);
-        if (gamePaused && std::strcmp(part, pauseField.part) == 0)
-            hashField(hash, pauseField);
+        for (const StateField& field : whileSetFields)
+            if (std::strcmp(part, field.part) == 0 && !isZero(field))
+                hashField(hash, field);
         char hex[16];
         std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(hash.value));
         text += std::string(" ") + part + "=" + hex;
@@ -232,7 +245,8 @@ SavedState saveGameState() {
         save(field);
     for (const StateField& field : challengeFields)
         save(field);
-    save(pauseField);
+    for (const StateField& field : whileSetFields)
+        save(field);
     return saved;
 }
 
@@ -246,5 +260,6 @@ void restoreGameState(const SavedState& saved) {
         restore(field);
     for (const StateField& field : challengeFields)
         restore(field);
-    restore(pauseField);
+    for (const StateField& field : whileSetFields)
+        restore(field);
 }

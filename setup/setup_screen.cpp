@@ -136,7 +136,12 @@ void setupDisplay() {
         SetupWord::help,          SetupWord::pressKey, SetupWord::keyTaken,
         SetupWord::keyRefused,    SetupWord::saved,    SetupWord::notSaved,
         SetupWord::noPadToRumble, SetupWord::noRumble, SetupWord::notSavedPlaying};
-    std::snprintf(line, sizeof line, setupWord(statusWords[static_cast<int>(status)], shown()),
+    // The challenge's row says what it does while it is chosen.
+    const SetupWord statusWord =
+        status == Status::help && rowKind(selectedRow) == RowKind::challenge
+            ? SetupWord::challengeHelp
+            : statusWords[static_cast<int>(status)];
+    std::snprintf(line, sizeof line, setupWord(statusWord, shown()),
                   status == Status::keyTaken ? actionWord(keyHolder, shown()) : "");
     printSetupText(centredTextX(textAreaWidth(), static_cast<int>(std::strlen(line)), rowSize), 12,
                    rowSize, headingYellow, line);

@@ -36,6 +36,7 @@ constexpr const char* setupWords[static_cast<int>(SetupWord::count)][languageCou
     {"FACILE", "EASY"},
     {"NORMAL", "NORMAL"},
     {"DIFFICILE", "HARD"},
+    {"L'ADVERSAIRE RIPOSTE ET LE CIRCUIT S'OUVRE", "THE OPPONENT HITS BACK AND THE CIRCUIT OPENS"},
 };
 
 // In the order of Action.

@@ -38,6 +38,7 @@ enum class SetupWord {
     easy, // the challenge's levels, in order
     normal,
     hard,
+    challengeHelp, // the status line while the challenge's row is chosen
     count,
 };
 
