@@ -1,6 +1,7 @@
 #include "bench/screen_frames.h"
 
 #include "app/idle_pacing.h"
+#include "game/champion_screen.h"
 #include "game/fight_screen.h"
 #include "game/knockout.h"
 #include "game/state.h"
@@ -51,6 +52,8 @@ const std::vector<BenchScreen> everyScreen = {
     {"knock-out, Coupe Tavelin", [] { enterKnockOut(cupDecor); }},
     {"training, Sac de Frappe", [] { enterTrainingScreen(punchBagTraining); }},
     {"training, Punching Ball", [] { enterTrainingScreen(punchingBallTraining); }},
+    {"circuit ladder", enterLadderScreen},
+    {"champion's screen", enterChampionScreen},
 };
 
 // Frames back to back, or each started `gap` after the one before by a plain sleep.
