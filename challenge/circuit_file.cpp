@@ -15,35 +15,16 @@ constexpr const char* headLines[] = {
     "# Times in steps of 1/60 s from each first bell (none before the first title).",
 };
 
-struct Field {
-    const char* key;
-    int CircuitProgress::*value;
-    int most;
-    bool time; // a title's time: `none` before the first, from 1 step otherwise
-};
-
-constexpr Field fields[] = {
-    {"beaten", &CircuitProgress::beaten, circuitOpponents, false},
-    {"wins", &CircuitProgress::wins, mostCircuitCount, false},
-    {"losses", &CircuitProgress::losses, mostCircuitCount, false},
-    {"climb_steps", &CircuitProgress::climbSteps, mostCircuitSteps, false},
-    {"titles", &CircuitProgress::titles, mostCircuitCount, false},
-    {"best_title_steps", &CircuitProgress::bestTitleSteps, mostCircuitSteps, true},
-    {"last_title_steps", &CircuitProgress::lastTitleSteps, mostCircuitSteps, true},
-    {"last_title_fights", &CircuitProgress::lastTitleFights, mostCircuitCount, false},
-};
-constexpr int fieldCount = sizeof fields / sizeof fields[0];
-
 int fieldOf(const std::string& key) {
-    for (int f = 0; f < fieldCount; ++f)
-        if (key == fields[f].key)
+    for (int f = 0; f < circuitFieldCount; ++f)
+        if (key == circuitFields[f].key)
             return f;
     return -1;
 }
 
 // One line of a key; false with `problem` when it is not one.
-bool readFieldLine(const KeptLine& line, CircuitProgress& progress, int (&lineOf)[fieldCount],
-                   std::string& problem) {
+bool readFieldLine(const KeptLine& line, CircuitProgress& progress,
+                   int (&lineOf)[circuitFieldCount], std::string& problem) {
     const std::string at = keptLineName(line.number);
     if (line.words.size() != 2) {
         problem = at + " is not KEY NUMBER";
@@ -54,7 +35,7 @@ bool readFieldLine(const KeptLine& line, CircuitProgress& progress, int (&lineOf
         problem = at + ": no key is called " + keptQuote(line.words[0]);
         return false;
     }
-    const Field& field = fields[f];
+    const CircuitField& field = circuitFields[f];
     if (lineOf[f] != 0) {
         problem = at + ": " + field.key + " again (first on " + keptLineName(lineOf[f]) + ")";
         return false;
@@ -77,18 +58,19 @@ bool readText(const std::string& text, CircuitProgress& progress, std::string& p
     std::vector<KeptLine> lines;
     if (!readKeptLines(text, largestCircuitFile, formatLine, lines, problem))
         return false;
-    int lineOf[fieldCount] = {};
+    int lineOf[circuitFieldCount] = {};
     for (const KeptLine& line : lines)
         if (!readFieldLine(line, progress, lineOf, problem))
             return false;
-    for (int f = 0; f < fieldCount; ++f)
+    for (int f = 0; f < circuitFieldCount; ++f)
         if (lineOf[f] == 0) {
-            problem = std::string("no line for ") + fields[f].key;
+            problem = std::string("no line for ") + circuitFields[f].key;
             return false;
         }
-    for (int f = 0; f < fieldCount; ++f)
-        if (fields[f].time && progress.*fields[f].value != 0 && progress.titles == 0) {
-            problem = keptLineName(lineOf[f]) + ": " + fields[f].key + " with no title";
+    for (int f = 0; f < circuitFieldCount; ++f)
+        if (circuitFields[f].time && progress.*circuitFields[f].value != 0 &&
+            progress.titles == 0) {
+            problem = keptLineName(lineOf[f]) + ": " + circuitFields[f].key + " with no title";
             return false;
         }
     return true;
@@ -100,7 +82,7 @@ std::string circuitText(const CircuitProgress& progress, const char* lineEnd) {
     std::string text;
     for (const char* line : headLines)
         text += std::string(line) + lineEnd;
-    for (const Field& field : fields) {
+    for (const CircuitField& field : circuitFields) {
         const int value = progress.*field.value;
         text += std::string(field.key) + " " +
                 (field.time && value == 0 ? std::string(noneWord) : std::to_string(value)) +

@@ -23,6 +23,27 @@
 
 inline constexpr std::size_t largestCircuitFile = 16 * 1024;
 
+// The progress's numbers in the file's order, each with its key and its largest value: the
+// file and a recording's circuit line both go by it.
+struct CircuitField {
+    const char* key;
+    int CircuitProgress::*value;
+    int most;
+    bool time; // a title's time: `none` (0) before the first, from 1 step otherwise
+};
+
+inline constexpr CircuitField circuitFields[] = {
+    {"beaten", &CircuitProgress::beaten, circuitOpponents, false},
+    {"wins", &CircuitProgress::wins, mostCircuitCount, false},
+    {"losses", &CircuitProgress::losses, mostCircuitCount, false},
+    {"climb_steps", &CircuitProgress::climbSteps, mostCircuitSteps, false},
+    {"titles", &CircuitProgress::titles, mostCircuitCount, false},
+    {"best_title_steps", &CircuitProgress::bestTitleSteps, mostCircuitSteps, true},
+    {"last_title_steps", &CircuitProgress::lastTitleSteps, mostCircuitSteps, true},
+    {"last_title_fights", &CircuitProgress::lastTitleFights, mostCircuitCount, false},
+};
+inline constexpr int circuitFieldCount = sizeof circuitFields / sizeof circuitFields[0];
+
 // The file's text, every line ending with `lineEnd`.
 std::string circuitText(const CircuitProgress& progress, const char* lineEnd);
 

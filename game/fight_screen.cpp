@@ -3,7 +3,6 @@
 #include "app/screen.h"
 #include "app/window.h"
 #include "challenge/challenge_state.h"
-#include "challenge/circuit.h"
 #include "game/challenge_view.h"
 #include "game/controls.h"
 #include "game/fight_scene.h"
@@ -80,7 +79,6 @@ void applyGloveFrame(float side, const EyePosition& eye) {
 void enterFightScreen(int opponent, int decor) {
     fightOpponent = opponent;
     fightDecor = decor;
-    circuitTitleWon = 0;
     registerScreenCallbacks({fightDisplay, fightIdle, fightKeyboard, fightSpecial, onMenuVisibility,
                              reshapeScreen60, PadLayout::fight, "fight"});
     setScreenGlState(0.0f, 0.0f, 0.0f, 0.0f);

@@ -157,6 +157,7 @@ void ladderKeyboard(unsigned char key, int, int) {
     if (key == enterKey) {
         playSound(Sound::menuConfirm);
         circuitFight = 1;
+        circuitTitleWon = 0;
         glDisable(GL_LIGHT0);
         const int opponent = circuitOpponent(circuitProgress);
         enterFightScreen(opponent, circuitDecor(opponent));

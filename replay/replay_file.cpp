@@ -1,5 +1,6 @@
 #include "replay/replay_file.h"
 
+#include "challenge/circuit_file.h"
 #include "platform/platform.h"
 #include "replay/replay_lines.h"
 
@@ -7,7 +8,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <iterator>
 #include <limits>
 
 namespace {
@@ -140,16 +140,10 @@ std::string readEvent(const std::vector<std::string>& words, ReplayEvent& event,
     }
     case ReplayEventKind::circuit: {
         CircuitProgress progress{};
-        int* const numbers[] = {&progress.beaten,         &progress.wins,
-                                &progress.losses,         &progress.climbSteps,
-                                &progress.titles,         &progress.bestTitleSteps,
-                                &progress.lastTitleSteps, &progress.lastTitleFights};
-        constexpr int largest[] = {circuitOpponents, mostCircuitCount, mostCircuitCount,
-                                   mostCircuitSteps, mostCircuitCount, mostCircuitSteps,
-                                   mostCircuitSteps, mostCircuitCount};
-        bool sound = arguments == std::size(numbers);
-        for (std::size_t i = 0; sound && i < std::size(numbers); ++i)
-            sound = readInt(words[i + 2], 0, largest[i], *numbers[i]);
+        bool sound = arguments == circuitFieldCount;
+        for (int i = 0; sound && i < circuitFieldCount; ++i)
+            sound =
+                readInt(words[i + 2], 0, circuitFields[i].most, progress.*circuitFields[i].value);
         if (!sound)
             return "a circuit event gives 8 numbers: opponents beaten (0 to 3), wins, losses, "
                    "the climb's steps, titles, the best title's steps, the last title's steps "

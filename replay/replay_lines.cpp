@@ -1,5 +1,6 @@
 #include "replay/replay_lines.h"
 
+#include "challenge/circuit_file.h"
 #include "input/key_names.h"
 
 #include <cstdio>
@@ -124,10 +125,8 @@ std::string challengeLine(std::int64_t step, bool on, std::uint32_t state, int r
 
 std::string circuitLine(std::int64_t step, const CircuitProgress& progress) {
     std::string line = stepWord(step, ReplayEventKind::circuit);
-    for (const int number :
-         {progress.beaten, progress.wins, progress.losses, progress.climbSteps, progress.titles,
-          progress.bestTitleSteps, progress.lastTitleSteps, progress.lastTitleFights})
-        line += " " + std::to_string(number);
+    for (const CircuitField& field : circuitFields)
+        line += " " + std::to_string(progress.*field.value);
     return line;
 }
 
