@@ -63,6 +63,9 @@ for entry in "${SHOTS[@]}"; do
     shot[${entry#*:}]=$(shoot_at "${entry%%:*}" "${entry#*:}")
 done
 stop_game
+# The session that played it, recorded as it went, checks too.
+check_quietly "$LIVE_REPLAY" "$SCRATCH/check_live" ||
+    fail "the session that played the circuit does not check: $(cat -v "$SCRATCH/check_live")"
 # The ladder's words, clear of the turning model: the marks under the names, the climb's line.
 marks() { crop "${shot[$1]}" 640x24+0+332 "$SCRATCH/marks_$1.png"; }
 climb() { crop "${shot[$1]}" 640x22+0+390 "$SCRATCH/climb_$1.png"; }
